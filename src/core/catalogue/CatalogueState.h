@@ -1,0 +1,35 @@
+#pragma once
+
+// What the main window knows about the simulator's installation: its folders and the
+// catalogue tables read at start-up and at each scenario load.
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+struct CatalogueState {
+    // The program's start folder and the folder that holds the settings file, each followed by
+    // the separator.
+    std::string StartFolder;
+    std::string StartFolderPath;
+    // The simulator folder, as read from the settings file.
+    std::string OrbiterFolder;
+    // The tails of the "ConfigDir" and "ScenarioDir" entries of "orbiter.cfg".
+    std::string ConfigDir;
+    std::string ScenarioDir;
+    // The program's working folder: relative file names resolve here. The program never changes
+    // the process's own working folder.
+    std::string currentFolder;
+
+    // Station classes and their docking-port counts (counts as number text, " 3").
+    int StationClassCount = 0;
+    std::vector<std::string> StationClassNames;
+    std::vector<std::string> StationClassDockCounts;
+
+    // Surface bases: "name:pads:body" entries.
+    int BaseCount = 0;
+    std::vector<std::string> BaseTable;
+};
+
+} // namespace vantrel

@@ -1,0 +1,96 @@
+#include "core/document/NumberText.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace vantrel {
+
+double leadingNumberValue(std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const size_t start = i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < n && text[i] >= '0' && text[i] <= '9') {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+    size_t end = i;
+    if (i < n && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+        size_t j = i + 1;
+        if (j < n && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const size_t expStart = j;
+        while (j < n && text[j] >= '0' && text[j] <= '9')
+            ++j;
+        if (j > expStart)
+            end = j;
+    }
+    std::string number(text.substr(start, end - start));
+    for (char& c : number)
+        if (c == 'D' || c == 'd')
+            c = 'E';
+    double value = std::strtod(number.c_str(), nullptr);
+    if (std::isinf(value))
+        value = value > 0 ? DBL_MAX : -DBL_MAX;
+    return value;
+}
+
+std::string displayForm(double value) {
+    if (!std::isfinite(value))
+        value = 0.0;
+    if (value == 0.0)
+        return " 0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    // buffer: d.dddddddddddddde[+-]xx
+    std::string text(buffer);
+    const size_t e = text.find('e');
+    std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2); // 15 digits
+    int exponent = std::atoi(text.c_str() + e + 1);
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    std::string body;
+    if (exponent >= 15 || exponent < -4) {
+        body = mantissa.substr(0, 1);
+        if (mantissa.size() > 1)
+            body += "." + mantissa.substr(1);
+        char exp[16];
+        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        body += exp;
+    } else if (exponent < 0) {
+        body = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + mantissa;
+    } else {
+        const size_t whole = static_cast<size_t>(exponent) + 1;
+        if (mantissa.size() <= whole) {
+            body = mantissa + std::string(whole - mantissa.size(), '0');
+        } else {
+            body = mantissa.substr(0, whole) + "." + mantissa.substr(whole);
+        }
+    }
+    return (value < 0 ? "-" : " ") + body;
+}
+
+long long roundHalfEven(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<long long>(std::nearbyint(value)); // the default rounding mode is to even
+}
+
+} // namespace vantrel

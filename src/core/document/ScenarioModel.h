@@ -1,0 +1,92 @@
+#pragma once
+
+// The in-memory scenario: the station table, the ship table and the scan log. The environment
+// (description, system, start time, user-controlled ship) lives in the main window's fields.
+// Values stay the text read from the file until an editor validates them or the writer
+// formats them; only a station's epoch is held as a calendar day.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+struct StationRow {
+    std::string StationNameTable;
+    std::string StationClassTable;
+    std::string StationRefTable;
+    std::string StationSemiMajorAxisTable;
+    std::string StationExcentricityTable;
+    std::string StationInclinationTable;
+    std::string StationAscendingNodeLongitudeTable;
+    std::string StationPeriapsisLongitudeTable;
+    std::string StationMeanLongitudeTable;
+    std::optional<int> StationOrbitalRefDate; // calendar day, days since 1899-12-30
+    std::string StationOrbitalRefHourTable;
+    std::string StationOrbitalRefMinTable;
+    std::string StationXAngleTable;
+    std::string StationYAngleTable;
+    std::string StationZAngleTable;
+    std::string StationRotationFrequencyTable;
+    bool StationUseClassFrequency = false;
+};
+
+struct ShipRow {
+    std::string ShipNameTable;
+    std::string ShipClassTable;
+    std::string ShipStatusTable;
+    std::string ShipPlanetTable;
+    std::string ShipLandedBaseTable;
+    std::string ShipLandedPadTable;
+    std::string ShipLandedHeadingTable;
+    std::string ShipDockedStationTable;
+    std::string ShipDockedPortTable;
+    std::string ShipRposXTable, ShipRposYTable, ShipRposZTable;
+    std::string ShipRvelXTable, ShipRvelYTable, ShipRvelZTable;
+    std::string ShipArotXTable, ShipArotYTable, ShipArotZTable;
+    std::string ShipVrotTable;
+    std::string ShipFuelTable;
+    std::string ShipMainEngineTable;
+    std::string ShipHoverEngineTable;
+    std::string ShipExtraLines; // other lines of the ship's block, joined by CR LF
+};
+
+// The blank heading of a landed ship that was never given one.
+inline constexpr const char* BlankHeading = "Toto";
+
+class ScenarioModel {
+public:
+    // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
+    // StationName and ShipName lists, never more than the rows here.
+    std::vector<StationRow> stations;
+    std::vector<ShipRow> ships;
+
+    std::string ScanLog;
+    bool ScanErrorsFound = false;
+
+    // Appends an entry to the scan log and sets the errors-found flag.
+    void logScanError(const std::string& entry);
+
+    int stationUpperBound() const { return static_cast<int>(stations.size()) - 1; }
+    int shipUpperBound() const { return static_cast<int>(ships.size()) - 1; }
+
+    // Discards every station row and makes rows 0..t, every text empty, no date, and
+    // StationUseClassFrequency false.
+    void StationTableRedim(int t);
+    // Sets the upper bound to t keeping rows 0..min(old, t); added rows are empty as above.
+    void StationTableRedimPreserve(int t);
+    // Stores the blank values into a row (StationUseClassFrequency true).
+    void StationTableBlanking(int iIndex);
+
+    // Discards every ship row and makes rows 0..t with every field empty.
+    void ShipTableRedim(int t);
+    void ShipTableRedimPreserve(int t);
+    // Stores the blank values into a row: "Toto" as heading, "0" in the thirteen numeric
+    // fields, empty texts elsewhere; the name and the extra lines are left as they are.
+    void ShipTableBlanking(int iIndex);
+
+    bool validStation(int row) const { return row >= 0 && row < static_cast<int>(stations.size()); }
+    bool validShip(int row) const { return row >= 0 && row < static_cast<int>(ships.size()); }
+};
+
+} // namespace vantrel

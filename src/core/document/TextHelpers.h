@@ -1,0 +1,42 @@
+#pragma once
+
+// Text helpers shared by every reader and every validation. Blanks are spaces (character 32);
+// tabs and other control characters are not blanks.
+
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+// The meaningful part of a raw line: text from the first ";" on is dropped and what remains is
+// trimmed (a line without ";" is not trimmed); then trailing control characters (code < 32)
+// are removed.
+std::string ClearComments(std::string mot);
+
+// The digits of a text glued together and read as a whole number, as text: "Dock 12" gives
+// "12", "Landing pad 03" gives "3", "1.5" gives "15", a text without digits gives "0".
+std::string GetNumberValue(const std::string& mot);
+
+// An optional minus, then digits and at most one point, blanks around allowed: " -12.5 " and
+// "." are numbers; "", "-", "1.2.3", "1e5", "+1", "1,5" and "1 2" are not.
+bool IsANumber(const std::string& mot);
+
+// Text with leading and trailing blanks removed (blanks only, not tabs).
+std::string trim(std::string_view text);
+std::string trimLeft(std::string_view text);
+std::string trimRight(std::string_view text);
+
+// ASCII case conversions and comparisons.
+std::string upper(std::string_view text);
+std::string lower(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// Do the first characters of text, as many as prefix has, equal prefix?
+bool startsWith(std::string_view text, std::string_view prefix);
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+
+// The text without its first n characters (empty when it is shorter), and its first n.
+std::string dropLeft(std::string_view text, size_t n);
+std::string left(std::string_view text, size_t n);
+std::string right(std::string_view text, size_t n);
+
+} // namespace vantrel

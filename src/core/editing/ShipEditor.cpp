@@ -1,0 +1,9 @@
+#include "core/editing/ShipEditor.h"
+
+#include "core/ui/Vantrel.h"
+
+namespace vantrel {
+
+ShipEditor::ShipEditor(Vantrel& main) : w_(main) {}
+
+} // namespace vantrel

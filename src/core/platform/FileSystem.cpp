@@ -1,0 +1,190 @@
+#include "core/platform/FileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace vantrel::platform {
+
+namespace {
+char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lower(x) == lower(y);
+           });
+}
+
+bool wildcardMatch(const char* name, const char* pattern) {
+    // Iterative matching with back-tracking on the last "*".
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*name) {
+        if (*pattern == '?' || (*pattern != '*' && lower(*pattern) == lower(*name))) {
+            ++name;
+            ++pattern;
+        } else if (*pattern == '*') {
+            star = pattern++;
+            resume = name;
+        } else if (star) {
+            pattern = star + 1;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*pattern == '*')
+        ++pattern;
+    return *pattern == '\0';
+}
+} // namespace
+
+char separator() { return static_cast<char>(fs::path::preferred_separator); }
+
+std::string separatorText() { return std::string(1, separator()); }
+
+std::string nativeSeparators(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', separator());
+    return path;
+}
+
+std::string withTrailingSeparator(std::string path) {
+    if (path.empty() || path.back() != separator())
+        path.push_back(separator());
+    return path;
+}
+
+std::string currentFolder() {
+    std::error_code ec;
+    auto p = fs::current_path(ec);
+    return ec ? std::string() : p.string();
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+bool folderExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
+bool matchesPattern(const std::string& name, const std::string& pattern) {
+    return wildcardMatch(name.c_str(), pattern.c_str());
+}
+
+bool nameLess(const std::string& a, const std::string& b) {
+    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                                   [](char x, char y) { return lower(x) < lower(y); });
+    if (less)
+        return true;
+    if (equalIgnoringCase(a, b))
+        return a < b;
+    return false;
+}
+
+std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError))
+            continue;
+        std::string name = it->path().filename().string();
+        if (matchesPattern(name, pattern))
+            names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end(), nameLess);
+    return names;
+}
+
+std::vector<std::string> listFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end(), nameLess);
+    return names;
+}
+
+std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    std::optional<std::string> found;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        if (equalIgnoringCase(candidate, name) && (!found || nameLess(candidate, *found)))
+            found = std::move(candidate);
+    }
+    return found;
+}
+
+std::string resolveIgnoringCase(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec))
+        return path;
+    const fs::path p(path);
+    const std::string folder = p.has_parent_path() ? p.parent_path().string() : std::string();
+    auto found = findIgnoringCase(folder, p.filename().string());
+    if (!found)
+        return path;
+    return folder.empty() ? *found : (fs::path(folder) / *found).string();
+}
+
+std::string removeFile(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return "the file does not exist";
+    fs::remove(path, ec);
+    return ec ? ec.message() : std::string();
+}
+
+std::string makeFolder(const std::string& path) {
+    std::error_code ec;
+    if (fs::exists(path, ec))
+        return "a file or folder of that name already exists";
+    fs::create_directory(path, ec);
+    return ec ? ec.message() : std::string();
+}
+
+std::string removeEmptyFolder(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_directory(path, ec))
+        return "the folder does not exist";
+    if (!fs::is_empty(path, ec))
+        return "the folder is not empty";
+    fs::remove(path, ec);
+    return ec ? ec.message() : std::string();
+}
+
+std::string normalPath(const std::string& path) {
+    std::error_code ec;
+    fs::path p = fs::absolute(fs::path(path.empty() ? "." : path), ec);
+    p = p.lexically_normal();
+    std::string text = p.string();
+    while (text.size() > 1 && text.back() == separator())
+        text.pop_back();
+    return text;
+}
+
+bool isInside(const std::string& path, const std::string& root) {
+    const std::string p = normalPath(path);
+    const std::string r = normalPath(root);
+    if (p == r)
+        return true;
+    const std::string prefix = withTrailingSeparator(r);
+    return p.size() > prefix.size() && p.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::string parentFolder(const std::string& path) {
+    const std::string p = normalPath(path);
+    const fs::path parent = fs::path(p).parent_path();
+    return parent.empty() ? p : parent.string();
+}
+
+} // namespace vantrel::platform

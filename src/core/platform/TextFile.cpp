@@ -1,0 +1,142 @@
+#include "core/platform/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include <unistd.h>
+
+namespace vantrel::platform {
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || std::filesystem::is_directory(path, ec))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const auto size = in.tellg();
+    if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        in.seekg(0, std::ios::beg);
+        in.read(bytes.data(), size);
+        if (!in)
+            return std::nullopt;
+    }
+    return bytes;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(text, start, i - start);
+            if (c == '\r' && i + 1 < n && text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.emplace_back(text, start, n - start);
+    return lines;
+}
+
+std::optional<std::vector<std::string>> readLines(const std::string& path) {
+    auto bytes = readFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes);
+}
+
+std::vector<std::string> commaFields(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t i = 0;
+    const size_t n = line.size();
+    while (true) {
+        while (i < n && line[i] == ' ')
+            ++i;
+        std::string field;
+        if (i < n && line[i] == '"') {
+            const size_t close = line.find('"', i + 1);
+            if (close == std::string::npos) {
+                field = line.substr(i + 1);
+                i = n;
+            } else {
+                field = line.substr(i + 1, close - i - 1);
+                i = close + 1;
+                // What follows the closing quote up to the comma is not part of the field.
+                while (i < n && line[i] != ',')
+                    ++i;
+            }
+        } else {
+            const size_t comma = line.find(',', i);
+            const size_t end = comma == std::string::npos ? n : comma;
+            field = line.substr(i, end - i);
+            i = end;
+        }
+        fields.push_back(std::move(field));
+        if (i >= n)
+            break;
+        ++i; // the comma
+    }
+    return fields;
+}
+
+std::optional<std::vector<std::string>> readFields(const std::string& path) {
+    auto lines = readLines(path);
+    if (!lines)
+        return std::nullopt;
+    std::vector<std::string> fields;
+    fields.reserve(lines->size());
+    for (const auto& line : *lines)
+        for (auto& f : commaFields(line))
+            fields.push_back(std::move(f));
+    return fields;
+}
+
+std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    std::error_code ec;
+    if (fs::is_directory(target, ec))
+        return "it is a folder";
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, ec))
+        return "the folder " + folder.string() + " does not exist";
+    // A read-only file stays read-only: replacing it by a rename would bypass that.
+    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0)
+        return std::strerror(errno);
+
+    std::random_device rd;
+    const fs::path temp = folder / ("." + target.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return std::strerror(errno);
+    const size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), f);
+    const int writeError = written == bytes.size() ? 0 : errno;
+    const bool flushed = std::fflush(f) == 0;
+    const int flushError = flushed ? 0 : errno;
+    const bool closed = std::fclose(f) == 0;
+    if (written != bytes.size() || !flushed || !closed) {
+        const int err = writeError ? writeError : (flushError ? flushError : errno);
+        fs::remove(temp, ec);
+        return err ? std::strerror(err) : "the file could not be written completely";
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return ec.message();
+    }
+    return {};
+}
+
+} // namespace vantrel::platform

@@ -1,0 +1,137 @@
+#include "core/ui/FileControls.h"
+
+#include "core/platform/FileSystem.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vantrel::ui {
+
+namespace {
+const std::string emptyText;
+}
+
+DriveList::DriveList(std::string name) : Control(std::move(name)) {
+    drives_.push_back(platform::separatorText());
+    if (const char* home = std::getenv("HOME"); home && *home && std::string(home) != "/")
+        drives_.push_back(home);
+    drive_ = drives_.front();
+}
+
+void DriveList::setDrive(std::string drive) {
+    if (drive_ == drive)
+        return;
+    drive_ = std::move(drive);
+    changed();
+    if (onChange)
+        onChange();
+}
+
+void DriveList::userSetDrive(std::string drive) { setDrive(std::move(drive)); }
+
+std::string DriveList::driveOf(const std::string& path) const {
+    std::string best = drives_.empty() ? std::string() : drives_.front();
+    for (const auto& d : drives_)
+        if (d.size() > best.size() && platform::isInside(path, d))
+            best = d;
+    return best;
+}
+
+FolderList::FolderList(std::string name) : Control(std::move(name)) {}
+
+bool FolderList::setPath(const std::string& path) {
+    if (!platform::folderExists(path))
+        return false;
+    std::string normal = platform::normalPath(path);
+    if (normal == path_) {
+        refresh();
+        return true;
+    }
+    path_ = std::move(normal);
+    subFolders_ = platform::listFolders(path_);
+    changed();
+    if (onChange)
+        onChange();
+    return true;
+}
+
+void FolderList::refresh() {
+    subFolders_ = platform::listFolders(path_);
+    changed();
+}
+
+void FolderList::userOpen(const std::string& path) { setPath(path); }
+
+void FolderList::userClick() {
+    if (onClick)
+        onClick();
+}
+
+void FolderList::userKeyPress(int keyCode) {
+    if (onKeyPress)
+        onKeyPress(keyCode);
+}
+
+FileList::FileList(std::string name, std::string pattern) : Control(std::move(name)), pattern_(std::move(pattern)) {}
+
+void FileList::setPath(std::string path) {
+    path_ = std::move(path);
+    listIndex_ = -1;
+    refresh();
+}
+
+void FileList::setPattern(std::string pattern) {
+    pattern_ = std::move(pattern);
+    listIndex_ = -1;
+    refresh();
+}
+
+void FileList::refresh() {
+    const std::string selected = fileName();
+    names_ = path_.empty() ? std::vector<std::string>() : platform::listFiles(path_, pattern_);
+    listIndex_ = -1;
+    if (!selected.empty()) {
+        auto it = std::find(names_.begin(), names_.end(), selected);
+        if (it != names_.end())
+            listIndex_ = static_cast<int>(it - names_.begin());
+    }
+    changed();
+}
+
+const std::string& FileList::list(int index) const {
+    if (index < 0 || index >= listCount())
+        return emptyText;
+    return names_[static_cast<size_t>(index)];
+}
+
+const std::string& FileList::fileName() const { return list(listIndex_); }
+
+void FileList::setListIndex(int index) {
+    if (index < 0 || index >= listCount()) {
+        if (listIndex_ != -1) {
+            listIndex_ = -1;
+            changed();
+        }
+        return;
+    }
+    listIndex_ = index;
+    changed();
+    if (onClick)
+        onClick();
+}
+
+void FileList::userSelect(int index) { setListIndex(index); }
+
+void FileList::userDoubleClick(int index) {
+    if (index != listIndex_)
+        setListIndex(index);
+    if (onDblClick)
+        onDblClick();
+}
+
+void FileList::userKeyPress(int keyCode) {
+    if (onKeyPress)
+        onKeyPress(keyCode);
+}
+
+} // namespace vantrel::ui

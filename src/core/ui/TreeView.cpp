@@ -1,0 +1,91 @@
+#include "core/ui/TreeView.h"
+
+namespace vantrel::ui {
+
+TreeView::TreeView(std::string name) : Control(std::move(name)) {}
+
+int TreeView::root(int position) const {
+    while (position > 0 && node(position).parent != 0)
+        position = node(position).parent;
+    return position;
+}
+
+void TreeView::clear() {
+    nodes_.clear();
+    selected_ = 0;
+    changed();
+}
+
+int TreeView::add(int parent, std::string text, int image) {
+    if (parent < 0 || parent > count())
+        parent = 0;
+    nodes_.push_back(Node{std::move(text), image, parent, 0, false});
+    if (parent != 0)
+        ++nodes_[static_cast<size_t>(parent - 1)].children;
+    changed();
+    return count();
+}
+
+void TreeView::remove(int position) {
+    if (position < 1 || position > count())
+        return;
+    // Children always come after their parent, so one forward pass finds every descendant.
+    std::vector<bool> gone(nodes_.size() + 1, false);
+    gone[static_cast<size_t>(position)] = true;
+    for (int p = position + 1; p <= count(); ++p)
+        if (gone[static_cast<size_t>(node(p).parent)])
+            gone[static_cast<size_t>(p)] = true;
+    removeIf([&, p = 0](const Node&) mutable { return bool(gone[static_cast<size_t>(++p)]); });
+}
+
+void TreeView::removeIf(const std::function<bool(const Node&)>& test) {
+    std::vector<int> newPosition(nodes_.size() + 1, 0);
+    std::vector<Node> kept;
+    kept.reserve(nodes_.size());
+    for (int p = 1; p <= count(); ++p) {
+        const Node& n = node(p);
+        const bool parentGone = n.parent != 0 && newPosition[static_cast<size_t>(n.parent)] == 0;
+        if (parentGone || test(n))
+            continue;
+        Node copy = n;
+        copy.parent = n.parent == 0 ? 0 : newPosition[static_cast<size_t>(n.parent)];
+        copy.children = 0;
+        kept.push_back(std::move(copy));
+        newPosition[static_cast<size_t>(p)] = static_cast<int>(kept.size());
+    }
+    for (const Node& n : kept)
+        if (n.parent != 0)
+            ++kept[static_cast<size_t>(n.parent - 1)].children;
+    if (kept.size() == nodes_.size())
+        return;
+    selected_ = selected_ > 0 ? newPosition[static_cast<size_t>(selected_)] : 0;
+    nodes_ = std::move(kept);
+    changed();
+}
+
+void TreeView::expand(int position) {
+    if (position < 1 || position > count())
+        return;
+    Node& n = nodes_[static_cast<size_t>(position - 1)];
+    if (n.expanded)
+        return;
+    n.expanded = true;
+    changed();
+}
+
+void TreeView::setSelected(int position) {
+    if (position < 0 || position > count())
+        position = 0;
+    if (selected_ == position)
+        return;
+    selected_ = position;
+    changed();
+}
+
+void TreeView::userDoubleClick(int position) {
+    setSelected(position);
+    if (onDblClick)
+        onDblClick();
+}
+
+} // namespace vantrel::ui

@@ -1,0 +1,54 @@
+#include "core/ui/Vantrel.h"
+
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/SystemChoice.h"
+#include "core/document/ScenarioReader.h"
+#include "core/document/ScenarioWriter.h"
+#include "core/editing/SelectionTrees.h"
+#include "core/editing/ShipDisplay.h"
+#include "core/editing/ShipEditor.h"
+#include "core/editing/ShipList.h"
+#include "core/editing/StationDisplay.h"
+#include "core/editing/StationEditor.h"
+#include "core/platform/FileSystem.h"
+#include "core/ui/MainMenu.h"
+#include "core/ui/Windows.h"
+
+namespace vantrel {
+
+Vantrel::Vantrel(ui::Services services, Options options)
+    : ui::Window("Vantrel", "Vantrel"), services(services), options(std::move(options)) {
+    for (ui::Control* c : env.all())
+        add(*c);
+    for (ui::Control* c : stationTab.all())
+        add(*c);
+    for (ui::Control* c : shipTab.all())
+        add(*c);
+    for (ui::Control* c : menu.all())
+        add(*c);
+    for (ui::Control* c : state.all())
+        add(*c);
+
+    // The parts wire their own handlers to the controls; the windows come first because the
+    // catalogue fills one of them.
+    windows_ = std::make_unique<Windows>(*this);
+    catalogue_ = std::make_unique<Catalogue>(*this);
+    systemChoice_ = std::make_unique<SystemChoice>(*this);
+    reader_ = std::make_unique<ScenarioReader>(*this);
+    writer_ = std::make_unique<ScenarioWriter>(*this);
+    trees_ = std::make_unique<SelectionTrees>(*this);
+    stationDisplay_ = std::make_unique<StationDisplay>(*this);
+    shipDisplay_ = std::make_unique<ShipDisplay>(*this);
+    stationEditor_ = std::make_unique<StationEditor>(*this);
+    shipEditor_ = std::make_unique<ShipEditor>(*this);
+    shipList_ = std::make_unique<ShipList>(*this);
+    mainMenu_ = std::make_unique<MainMenu>(*this);
+}
+
+Vantrel::~Vantrel() = default;
+
+void Vantrel::Form_Load() { catalogue().Form_Load(); }
+
+void Vantrel::Form_Unload() { mainMenu().Form_Unload(); }
+
+} // namespace vantrel

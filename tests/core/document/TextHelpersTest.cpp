@@ -1,0 +1,76 @@
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+TEST(ClearComments, DropsTheCommentAndTrimsOnlyLinesThatHadOne) {
+    EXPECT_EQ(ClearComments("  REF Earth ; my station"), "REF Earth");
+    EXPECT_EQ(ClearComments("  REF Earth"), "  REF Earth");
+    EXPECT_EQ(ClearComments("; a comment line"), "");
+    EXPECT_EQ(ClearComments(""), "");
+}
+
+TEST(ClearComments, RemovesTrailingControlCharactersButStopsAtABlank) {
+    EXPECT_EQ(ClearComments("abc\t"), "abc");
+    EXPECT_EQ(ClearComments("abc \t"), "abc ");
+    EXPECT_EQ(ClearComments("\t"), "");
+    EXPECT_EQ(ClearComments("abc\r\n"), "abc");
+    EXPECT_EQ(ClearComments("\tabc"), "\tabc");
+}
+
+TEST(GetNumberValue, GluesTheDigitsIntoAWholeNumber) {
+    EXPECT_EQ(GetNumberValue("Dock 12"), "12");
+    EXPECT_EQ(GetNumberValue("Landing pad 03"), "3");
+    EXPECT_EQ(GetNumberValue("1.5"), "15");
+    EXPECT_EQ(GetNumberValue("-7"), "7");
+    EXPECT_EQ(GetNumberValue(""), "0");
+    EXPECT_EQ(GetNumberValue("none"), "0");
+    EXPECT_EQ(GetNumberValue("000"), "0");
+}
+
+TEST(IsANumber, AcceptsAnOptionalMinusDigitsAndOnePoint) {
+    for (const char* yes : {" -12.5 ", ".", "5.", ".5", "0", "-0.25", "007"})
+        EXPECT_TRUE(IsANumber(yes)) << yes;
+    for (const char* no : {"-", "", "   ", "1.2.3", "1e5", "+1", "1,5", "--1", "1 2", "\t1", "abc"})
+        EXPECT_FALSE(IsANumber(no)) << no;
+}
+
+TEST(LeadingNumberValue, ReadsTheNumberATextBeginsWith) {
+    EXPECT_DOUBLE_EQ(leadingNumberValue("12.5 %"), 12.5);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("  -.3"), -0.3);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("1E3"), 1000.0);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("2E"), 2.0);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("+5x"), 5.0);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("No Data"), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("."), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumberValue("-"), 0.0);
+    EXPECT_GT(leadingNumberValue("1E999"), 1e300);
+}
+
+TEST(DisplayForm, ShowsABlankOrMinusAndNoLeadingZero) {
+    EXPECT_EQ(displayForm(50), " 50");
+    EXPECT_EQ(displayForm(0.5), " .5");
+    EXPECT_EQ(displayForm(-0.25), "-.25");
+    EXPECT_EQ(displayForm(0), " 0");
+    EXPECT_EQ(displayForm(-30), "-30");
+    EXPECT_EQ(displayForm(2e6), " 2000000");
+    EXPECT_EQ(displayForm(2e15), " 2E+15");
+    EXPECT_EQ(displayForm(999999999999999.0), " 999999999999999");
+    EXPECT_EQ(displayForm(6371010.5), " 6371010.5");
+    EXPECT_EQ(displayForm(1.0 / 3.0), " .333333333333333");
+    EXPECT_EQ(displayForm(0.001), " .001");
+    EXPECT_EQ(displayForm(-1.5e-7), "-1.5E-07");
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNumber) {
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(33.3), 33);
+}
+
+} // namespace
+} // namespace vantrel
