@@ -29,35 +29,40 @@ int TreeView::add(int parent, std::string text, int image) {
 void TreeView::remove(int position) {
     if (position < 1 || position > count())
         return;
-    // Children always come after their parent, so one forward pass finds every descendant.
     std::vector<bool> gone(nodes_.size() + 1, false);
     gone[static_cast<size_t>(position)] = true;
-    for (int p = position + 1; p <= count(); ++p)
-        if (gone[static_cast<size_t>(node(p).parent)])
-            gone[static_cast<size_t>(p)] = true;
-    removeIf([&, p = 0](const Node&) mutable { return bool(gone[static_cast<size_t>(++p)]); });
+    compact(gone);
 }
 
 void TreeView::removeIf(const std::function<bool(const Node&)>& test) {
+    std::vector<bool> gone(nodes_.size() + 1, false);
+    for (int p = 1; p <= count(); ++p)
+        gone[static_cast<size_t>(p)] = test(node(p));
+    compact(gone);
+}
+
+void TreeView::compact(std::vector<bool>& gone) {
+    // Children always come after their parent, so one forward pass finds every descendant.
+    for (int p = 1; p <= count(); ++p)
+        if (node(p).parent != 0 && gone[static_cast<size_t>(node(p).parent)])
+            gone[static_cast<size_t>(p)] = true;
     std::vector<int> newPosition(nodes_.size() + 1, 0);
     std::vector<Node> kept;
     kept.reserve(nodes_.size());
     for (int p = 1; p <= count(); ++p) {
-        const Node& n = node(p);
-        const bool parentGone = n.parent != 0 && newPosition[static_cast<size_t>(n.parent)] == 0;
-        if (parentGone || test(n))
+        if (gone[static_cast<size_t>(p)])
             continue;
-        Node copy = n;
-        copy.parent = n.parent == 0 ? 0 : newPosition[static_cast<size_t>(n.parent)];
+        Node copy = node(p);
+        copy.parent = copy.parent == 0 ? 0 : newPosition[static_cast<size_t>(copy.parent)];
         copy.children = 0;
         kept.push_back(std::move(copy));
         newPosition[static_cast<size_t>(p)] = static_cast<int>(kept.size());
     }
+    if (kept.size() == nodes_.size())
+        return;
     for (const Node& n : kept)
         if (n.parent != 0)
             ++kept[static_cast<size_t>(n.parent - 1)].children;
-    if (kept.size() == nodes_.size())
-        return;
     selected_ = selected_ > 0 ? newPosition[static_cast<size_t>(selected_)] : 0;
     nodes_ = std::move(kept);
     changed();

@@ -47,6 +47,7 @@ public:
     Event onDblClick;
 
 private:
+    void compact(std::vector<bool>& gone);
     std::vector<Node> nodes_;
     int selected_ = 0;
 };
