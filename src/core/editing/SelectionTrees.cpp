@@ -1,9 +1,200 @@
 #include "core/editing/SelectionTrees.h"
 
+#include "core/catalogue/Catalogue.h"
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
 #include "core/ui/Vantrel.h"
+
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace vantrel {
 
-SelectionTrees::SelectionTrees(Vantrel& main) : w_(main) {}
+namespace {
+
+// Positions of the nodes that share a compared text, in increasing order. The trees can hold
+// tens of thousands of nodes, so each station or ship finds its places here instead of
+// walking every node.
+using NodeIndex = std::unordered_map<std::string, std::vector<int>>;
+
+// A pad count read from a base entry, kept within what a tree can sensibly show.
+int padCount(const std::string& text) {
+    const double value = leadingNumberValue(text);
+    if (!(value > 0))
+        return 0;
+    return value > 100000 ? 100000 : static_cast<int>(value);
+}
+
+// The key of a port or pad node: its parent's name (letter case ignored) and its number.
+std::string portKey(std::string_view parentText, const std::string& number) {
+    return upper(trim(parentText)) + '\n' + number;
+}
+
+} // namespace
+
+SelectionTrees::SelectionTrees(Vantrel& main) : w_(main) {
+    w_.shipTab.ShipDockedTree.onDblClick = [this] { ShipDockedTree_DblClick(); };
+    w_.shipTab.ShipLandingTree.onDblClick = [this] { ShipLandingTree_DblClick(); };
+}
+
+void SelectionTrees::bodies(ui::TreeView& tree) {
+    tree.clear();
+    int planet = 1;
+    const std::vector<std::string>& entries = w_.stationTab.StationRef.items();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::string& entry = entries[i];
+        if (trim(entry).size() == entry.size()) {
+            tree.add(0, entry, PlanetImage);
+            planet = static_cast<int>(i) + 1;
+        } else {
+            tree.add(planet, entry, MoonImage);
+        }
+    }
+}
+
+void SelectionTrees::StationTreeUpdate() {
+    ui::TreeView& tree = w_.shipTab.ShipDockedTree;
+    bodies(tree);
+
+    // Every node takes part, stations and ports included, as they are added.
+    NodeIndex byText;
+    for (int j = 1; j <= tree.count(); ++j)
+        byText[trim(tree.node(j).text)].push_back(j);
+    auto add = [&](int parent, std::string text, int image) {
+        std::string key = trim(text);
+        const int position = tree.add(parent, std::move(text), image);
+        byText[std::move(key)].push_back(position);
+        return position;
+    };
+
+    const int stations = w_.stationCount();
+    for (int i = 0; i < stations && w_.model.validStation(i); ++i) {
+        const StationRow& row = w_.model.stations[static_cast<size_t>(i)];
+        const auto found = byText.find(trim(row.StationRefTable));
+        if (found == byText.end())
+            continue;
+        // Only the nodes that existed when this station's turn began.
+        const std::vector<int> places = found->second;
+        const int docks = places.empty() ? 0 : w_.catalogue().StationDockNumberDisplay(row.StationClassTable);
+        for (int j : places) {
+            const int k = add(j, row.StationNameTable, StationImage);
+            for (int d = 1; d <= docks; ++d)
+                add(k, "Dock  " + std::to_string(d), DockImage);
+        }
+    }
+}
+
+void SelectionTrees::BaseTreeUpdate() {
+    ui::TreeView& tree = w_.shipTab.ShipLandingTree;
+    bodies(tree);
+
+    NodeIndex byText;
+    for (int j = 1; j <= tree.count(); ++j)
+        byText[upper(trim(tree.node(j).text))].push_back(j);
+    auto add = [&](int parent, std::string text, int image) {
+        std::string key = upper(trim(text));
+        const int position = tree.add(parent, std::move(text), image);
+        byText[std::move(key)].push_back(position);
+        return position;
+    };
+
+    const int bases = std::min<int>(w_.cat.BaseCount, static_cast<int>(w_.cat.BaseTable.size()));
+    for (int i = 0; i < bases; ++i) {
+        const std::string& entry = w_.cat.BaseTable[static_cast<size_t>(i)];
+        const size_t first = entry.find(':');
+        const std::string name = entry.substr(0, first);
+        std::string pads, body;
+        if (first != std::string::npos) {
+            const size_t second = entry.find(':', first + 1);
+            pads = entry.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
+            if (second != std::string::npos)
+                body = entry.substr(second + 1);
+        }
+        const auto found = byText.find(upper(trim(body)));
+        if (found == byText.end())
+            continue;
+        const std::vector<int> places = found->second;
+        const int count = padCount(pads);
+        for (int j : places) {
+            const int k = add(j, name, BaseImage);
+            for (int n = 1; n <= count; ++n)
+                add(k, "Landing pad  " + std::to_string(n), LandingPadImage);
+        }
+    }
+}
+
+void SelectionTrees::StationDockTreeUpdate() { markShips(w_.shipTab.ShipDockedTree, "DOCKED", true); }
+
+void SelectionTrees::BasePadTreeUpdate() { markShips(w_.shipTab.ShipLandingTree, "LANDED", false); }
+
+void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool docked) {
+    tree.removeIf([](const ui::TreeView::Node& n) { return n.image == ShipImage; });
+
+    // Nodes without a parent have no station or base to compare and never match.
+    NodeIndex byPort;
+    for (int j = 1; j <= tree.count(); ++j) {
+        const ui::TreeView::Node& n = tree.node(j);
+        if (n.parent != 0)
+            byPort[portKey(tree.node(n.parent).text, trim(GetNumberValue(n.text)))].push_back(j);
+    }
+
+    std::vector<int> shipNodes;
+    const int ships = w_.shipCount();
+    for (int i = 0; i < ships && w_.model.validShip(i); ++i) {
+        const ShipRow& row = w_.model.ships[static_cast<size_t>(i)];
+        if (upper(trim(row.ShipStatusTable)) != status)
+            continue;
+        const std::string& port = docked ? row.ShipDockedPortTable : row.ShipLandedPadTable;
+        const std::string& owner = docked ? row.ShipDockedStationTable : row.ShipLandedBaseTable;
+        const auto found = byPort.find(portKey(owner, trim(port)));
+        if (found == byPort.end())
+            continue;
+        const std::vector<int> places = found->second;
+        for (int j : places) {
+            const int k = tree.add(j, row.ShipNameTable, ShipImage);
+            shipNodes.push_back(k);
+            // A ship node is itself a node with a parent and takes part for the later ships.
+            byPort[portKey(tree.node(j).text, trim(GetNumberValue(row.ShipNameTable)))].push_back(k);
+        }
+    }
+
+    for (int k : shipNodes) {
+        int p = tree.node(k).parent;
+        for (int level = 0; level < 3 && p != 0; ++level) {
+            tree.expand(p);
+            p = tree.node(p).parent;
+        }
+        tree.expand(tree.root(k));
+    }
+}
+
+void SelectionTrees::ShipDockedTree_DblClick() {
+    const ui::TreeView& tree = w_.shipTab.ShipDockedTree;
+    const int s = tree.selected();
+    if (s < 1 || s > tree.count())
+        return;
+    const ui::TreeView::Node& node = tree.node(s);
+    if (!startsWith(node.text, "Dock") || node.children != 0 || node.parent == 0)
+        return;
+    const ui::TreeView::Node& station = tree.node(node.parent);
+    w_.shipTab.ShipDockedPort.setCaption(trim(dropLeft(node.text, 4)));
+    w_.shipTab.ShipDockedStation.setCaption(station.text);
+    w_.shipTab.ShipDockedPlanet.setCaption(station.parent != 0 ? tree.node(station.parent).text : std::string());
+}
+
+void SelectionTrees::ShipLandingTree_DblClick() {
+    const ui::TreeView& tree = w_.shipTab.ShipLandingTree;
+    const int s = tree.selected();
+    if (s < 1 || s > tree.count())
+        return;
+    const ui::TreeView::Node& node = tree.node(s);
+    if (!startsWith(node.text, "Landing") || node.children != 0 || node.parent == 0)
+        return;
+    const ui::TreeView::Node& base = tree.node(node.parent);
+    w_.shipTab.ShipLandedPad.setCaption(trim(dropLeft(node.text, 11)));
+    w_.shipTab.ShipLandedBase.setCaption(base.text);
+    w_.shipTab.ShipLandedPlanet.setCaption(base.parent != 0 ? tree.node(base.parent).text : std::string());
+}
 
 } // namespace vantrel

@@ -1,9 +1,189 @@
 #include "core/editing/ShipDisplay.h"
 
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
 #include "core/ui/Vantrel.h"
 
 namespace vantrel {
 
-ShipDisplay::ShipDisplay(Vantrel& main) : w_(main) {}
+namespace {
+
+// A level as its label shows it: " 50 %", "-30 %".
+std::string percentText(double percent) { return displayForm(percent) + " %"; }
+
+int sliderPosition(double percent) {
+    if (!(percent > -1e9 && percent < 1e9))
+        return percent > 0 ? 1'000'000'000 : -1'000'000'000;
+    return static_cast<int>(roundHalfEven(percent));
+}
+
+} // namespace
+
+ShipDisplay::ShipDisplay(Vantrel& main) : w_(main) {
+    ui::ShipTab& t = w_.shipTab;
+    t.ShipName.onClick = [this] { ShipName_Click(); };
+    t.LandedShipOption.onClick = [this] { LandedShipOption_Click(); };
+    t.DockedShipOption.onClick = [this] { DockedShipOption_Click(); };
+    t.OrbitingShipOption.onClick = [this] { OrbitingShipOption_Click(); };
+    t.ShipFuelSlider.onChange = [this] { ShipFuelSlider_Change(); };
+    t.MainEngineStatusSlider.onChange = [this] { MainEngineStatusSlider_Change(); };
+    t.HoverEngineStatusSlider.onChange = [this] { HoverEngineStatusSlider_Change(); };
+}
+
+void ShipDisplay::ShipTabReset() {
+    ui::ShipTab& t = w_.shipTab;
+    t.ShipClass.setCaption({});
+    t.LandedShipOption.setValue(false);
+    t.DockedShipOption.setValue(false);
+    t.OrbitingShipOption.setValue(false);
+    showFrames(false, false, false);
+    for (ui::Label* label : {&t.ShipFuel, &t.MainEngineStatus, &t.HoverEngineStatus, &t.ShipLandedPlanet,
+                             &t.ShipLandedBase, &t.ShipLandedPad})
+        label->setCaption({});
+    t.ShipLandedHeading.setText({});
+    for (ui::Label* label : {&t.ShipDockedStation, &t.ShipDockedPort, &t.ShipDockedPlanet, &t.ShipOrbitingPlanet})
+        label->setCaption({});
+    for (ui::TextField* field : {&t.ShipOrbitingAngularVelocity, &t.ShipOrbitingArotX, &t.ShipOrbitingArotY,
+                                 &t.ShipOrbitingArotZ, &t.ShipOrbitingRposX, &t.ShipOrbitingRposY,
+                                 &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
+                                 &t.ShipOrbitingRvelZ})
+        field->setText({});
+}
+
+void ShipDisplay::ShipParameterDisplay() {
+    ui::ShipTab& t = w_.shipTab;
+    const int r = t.ShipName.listIndex();
+    if (r < 0 || !w_.model.validShip(r))
+        return;
+    ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+
+    t.ShipIndex.setCaption(std::to_string(r));
+    t.ShipClass.setCaption(row.ShipClassTable);
+
+    const double fuel = leadingNumberValue(row.ShipFuelTable) * 100.0;
+    t.ShipFuel.setCaption(percentText(fuel));
+    t.ShipFuelSlider.setValue(sliderPosition(fuel));
+
+    t.MainEngineStatus.setCaption("0 %");
+    t.HoverEngineStatus.setCaption("0 %");
+    t.MainEngineStatusSlider.setValue(0);
+    t.HoverEngineStatusSlider.setValue(0);
+
+    const std::string status = trim(row.ShipStatusTable);
+    // A landed or docked ship always has a full tank: showing it stores that in the model.
+    auto fillTank = [&] {
+        t.ShipFuel.setCaption("100 %");
+        row.ShipFuelTable = "1";
+        t.ShipFuelSlider.setValue(100);
+    };
+    if (equalsIgnoringCase(status, "Docked")) {
+        t.DockedShipOption.setValue(true);
+        t.OrbitingShipOption.setValue(false);
+        t.LandedShipOption.setValue(false);
+        showFrames(false, true, false);
+        t.ShipDockedStation.setCaption(row.ShipDockedStationTable);
+        t.ShipDockedPort.setCaption(row.ShipDockedPortTable);
+        t.ShipDockedPlanet.setCaption(row.ShipPlanetTable);
+        setEngineLabelsEnabled(false);
+        fillTank();
+    }
+    if (equalsIgnoringCase(status, "Landed")) {
+        t.LandedShipOption.setValue(true);
+        t.DockedShipOption.setValue(false);
+        t.OrbitingShipOption.setValue(false);
+        showFrames(true, false, false);
+        t.ShipLandedPlanet.setCaption(row.ShipPlanetTable);
+        t.ShipLandedBase.setCaption(row.ShipLandedBaseTable);
+        t.ShipLandedPad.setCaption(row.ShipLandedPadTable);
+        t.ShipLandedHeading.setText(row.ShipLandedHeadingTable);
+        setEngineLabelsEnabled(false);
+        fillTank();
+    }
+    if (equalsIgnoringCase(status, "Orbiting")) {
+        t.OrbitingShipOption.setValue(true);
+        t.DockedShipOption.setValue(false);
+        t.LandedShipOption.setValue(false);
+        showFrames(false, false, true);
+        t.ShipOrbitingPlanet.setCaption(row.ShipPlanetTable);
+        const std::pair<ui::TextField*, const std::string*> fields[] = {
+            {&t.ShipOrbitingAngularVelocity, &row.ShipVrotTable},
+            {&t.ShipOrbitingRposX, &row.ShipRposXTable},
+            {&t.ShipOrbitingRposY, &row.ShipRposYTable},
+            {&t.ShipOrbitingRposZ, &row.ShipRposZTable},
+            {&t.ShipOrbitingArotX, &row.ShipArotXTable},
+            {&t.ShipOrbitingArotY, &row.ShipArotYTable},
+            {&t.ShipOrbitingArotZ, &row.ShipArotZTable},
+            {&t.ShipOrbitingRvelX, &row.ShipRvelXTable},
+            {&t.ShipOrbitingRvelY, &row.ShipRvelYTable},
+            {&t.ShipOrbitingRvelZ, &row.ShipRvelZTable},
+        };
+        for (const auto& [field, value] : fields)
+            field->setText(displayForm(leadingNumberValue(*value)));
+        setEngineLabelsEnabled(true);
+        const double main = leadingNumberValue(row.ShipMainEngineTable) * 100.0;
+        t.MainEngineStatus.setCaption(percentText(main));
+        t.MainEngineStatusSlider.setValue(sliderPosition(main));
+        const double hover = leadingNumberValue(row.ShipHoverEngineTable) * 100.0;
+        t.HoverEngineStatus.setCaption(percentText(hover));
+        t.HoverEngineStatusSlider.setValue(sliderPosition(hover));
+    }
+}
+
+void ShipDisplay::ShipName_Click() {
+    const int r = w_.shipTab.ShipName.listIndex();
+    if (r < 0)
+        return;
+    w_.shipTab.ShipIndex.setCaption(std::to_string(r));
+    ShipTabReset();
+    ShipParameterDisplay();
+}
+
+void ShipDisplay::LandedShipOption_Click() {
+    if (!w_.shipTab.LandedShipOption.value())
+        return;
+    showFrames(true, false, false);
+    setEngineLabelsEnabled(false);
+    w_.shipTab.MainEngineStatus.setCaption("0");
+    w_.shipTab.HoverEngineStatus.setCaption("0");
+}
+
+void ShipDisplay::DockedShipOption_Click() {
+    if (!w_.shipTab.DockedShipOption.value())
+        return;
+    showFrames(false, true, false);
+    setEngineLabelsEnabled(false);
+    w_.shipTab.MainEngineStatus.setCaption("0");
+    w_.shipTab.HoverEngineStatus.setCaption("0");
+}
+
+void ShipDisplay::OrbitingShipOption_Click() {
+    if (!w_.shipTab.OrbitingShipOption.value())
+        return;
+    showFrames(false, false, true);
+    setEngineLabelsEnabled(true);
+}
+
+void ShipDisplay::ShipFuelSlider_Change() {
+    w_.shipTab.ShipFuel.setCaption(percentText(w_.shipTab.ShipFuelSlider.value()));
+}
+
+void ShipDisplay::MainEngineStatusSlider_Change() {
+    w_.shipTab.MainEngineStatus.setCaption(percentText(w_.shipTab.MainEngineStatusSlider.value()));
+}
+
+void ShipDisplay::HoverEngineStatusSlider_Change() {
+    w_.shipTab.HoverEngineStatus.setCaption(percentText(w_.shipTab.HoverEngineStatusSlider.value()));
+}
+
+void ShipDisplay::showFrames(bool landed, bool docked, bool orbiting) {
+    w_.shipTab.Landed.setVisible(landed);
+    w_.shipTab.Docked.setVisible(docked);
+    w_.shipTab.Orbiting.setVisible(orbiting);
+}
+
+void ShipDisplay::setEngineLabelsEnabled(bool enabled) {
+    w_.shipTab.MainEngineStatus.setEnabled(enabled);
+    w_.shipTab.HoverEngineStatus.setEnabled(enabled);
+}
 
 } // namespace vantrel

@@ -1,9 +1,85 @@
 #include "core/editing/StationDisplay.h"
 
+#include "core/document/NumberText.h"
 #include "core/ui/Vantrel.h"
 
 namespace vantrel {
 
-StationDisplay::StationDisplay(Vantrel& main) : w_(main) {}
+namespace {
+
+// An hour or minute entry from its stored text; -1 (no entry) for a value no list holds.
+int entryIndex(const std::string& text) {
+    const double value = leadingNumberValue(text);
+    return value >= 0 && value < 1000 ? static_cast<int>(value) : -1;
+}
+
+} // namespace
+
+StationDisplay::StationDisplay(Vantrel& main) : w_(main) {
+    w_.stationTab.StationName.onClick = [this] { StationName_Click(); };
+    w_.stationTab.Check1.onClick = [this] { Check1_Click(); };
+}
+
+void StationDisplay::StationTabReset() {
+    ui::StationTab& t = w_.stationTab;
+    t.StationName.clear();
+    t.StationRefPlanet.setCaption({});
+    t.StationClassName.setCaption({});
+    for (ui::TextField* field : {&t.StationRotationFrequency, &t.StationXAngle, &t.StationYAngle, &t.StationZAngle,
+                                 &t.StationSemiMajorAxis, &t.StationExcentricity, &t.StationInclination,
+                                 &t.StationAscendingNodeLongitude, &t.StationPeriapsisLongitude,
+                                 &t.StationMeanLongitude})
+        field->setText({});
+    t.StationOrbitalRefTime.setDate(std::nullopt);
+    t.StationOrbitalRefHour.setListIndex(0);
+    t.StationOrbitalRefMin.setListIndex(0);
+}
+
+void StationDisplay::StationParameterDisplay() {
+    ui::StationTab& t = w_.stationTab;
+    const int i = t.StationName.listIndex();
+    if (i < 0 || !w_.model.validStation(i))
+        return;
+    const StationRow& row = w_.model.stations[static_cast<size_t>(i)];
+
+    t.StationIndex.setCaption(std::to_string(i));
+    t.StationRefPlanet.setCaption(row.StationRefTable);
+    t.StationClassName.setCaption(row.StationClassTable);
+    t.StationExcentricity.setText(row.StationExcentricityTable);
+    t.StationOrbitalRefTime.setDate(row.StationOrbitalRefDate);
+    t.StationOrbitalRefHour.setListIndex(entryIndex(row.StationOrbitalRefHourTable));
+    t.StationOrbitalRefMin.setListIndex(entryIndex(row.StationOrbitalRefMinTable));
+    t.StationSemiMajorAxis.setText(row.StationSemiMajorAxisTable);
+    t.StationExcentricity.setText(row.StationExcentricityTable);
+    t.StationInclination.setText(row.StationInclinationTable);
+    t.StationAscendingNodeLongitude.setText(row.StationAscendingNodeLongitudeTable);
+    t.StationPeriapsisLongitude.setText(row.StationPeriapsisLongitudeTable);
+    t.StationMeanLongitude.setText(row.StationMeanLongitudeTable);
+    if (!row.StationUseClassFrequency) {
+        t.Check1.setValue(0);
+        t.StationRotationFrequency.setEnabled(true);
+        t.StationRotationFrequency.setText(row.StationRotationFrequencyTable);
+    } else {
+        t.Check1.setValue(1);
+        t.StationRotationFrequency.setText("Class value");
+        t.StationRotationFrequency.setEnabled(false);
+    }
+    t.StationXAngle.setText(row.StationXAngleTable);
+    t.StationYAngle.setText(row.StationYAngleTable);
+    t.StationZAngle.setText(row.StationZAngleTable);
+}
+
+void StationDisplay::StationName_Click() { StationParameterDisplay(); }
+
+void StationDisplay::Check1_Click() {
+    ui::TextField& frequency = w_.stationTab.StationRotationFrequency;
+    if (w_.stationTab.Check1.value() == 1) {
+        frequency.setEnabled(false);
+        frequency.setText("Station class");
+    } else {
+        frequency.setEnabled(true);
+        frequency.setText("0");
+    }
+}
 
 } // namespace vantrel

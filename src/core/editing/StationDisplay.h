@@ -11,9 +11,15 @@ class StationDisplay {
 public:
     explicit StationDisplay(Vantrel& main);
 
+    // Empties the station list and every station field. StationIndex and Check1 keep their
+    // values.
     void StationTabReset();
+    // Shows the station selected in StationName; does nothing when no station is selected or
+    // the selection has no table row.
     void StationParameterDisplay();
+    // A station chosen in the list (also raised when code selects an entry).
     void StationName_Click();
+    // The box "Refered to station class": checked disables the own frequency.
     void Check1_Click();
 
 private:

@@ -1,0 +1,108 @@
+#include "core/document/Dates.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vantrel {
+
+namespace {
+
+constexpr long long MillisecondsPerDay = 86'400'000;
+
+} // namespace
+
+double dateFromMjd(double mjd) { return mjd - MjdOffset; }
+
+double mjdFromDate(double date) { return date + MjdOffset; }
+
+double mjdFromJulianDate(double jd) { return jd - 2400000.5; }
+
+double mjdFromJulianEpoch(double years) { return 51544.5 + (years - 2000.0) * 365.25; }
+
+int dayFromCivil(int year, int month, int dayOfMonth) {
+    // Days from 1970-01-01 by the usual era arithmetic, then moved to 1899-12-30.
+    year -= month <= 2 ? 1 : 0;
+    const int era = (year >= 0 ? year : year - 399) / 400;
+    const int yoe = year - era * 400;
+    const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + dayOfMonth - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    const int fromUnixEpoch = era * 146097 + doe - 719468;
+    return fromUnixEpoch + 25569;
+}
+
+CivilDate civilFromDay(int day) {
+    const int z = day - 25569 + 719468;
+    const int era = (z >= 0 ? z : z - 146096) / 146097;
+    const int doe = z - era * 146097;
+    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int mp = (5 * doy + 2) / 153;
+    CivilDate c;
+    c.day = doy - (153 * mp + 2) / 5 + 1;
+    c.month = mp + (mp < 10 ? 3 : -9);
+    c.year = yoe + era * 400 + (c.month <= 2 ? 1 : 0);
+    return c;
+}
+
+std::optional<DayTime> splitDate(double date) {
+    static const double first = dayFromCivil(100, 1, 1);
+    static const double pastLast = dayFromCivil(10000, 1, 1);
+    if (!std::isfinite(date) || date < first || date >= pastLast)
+        return std::nullopt;
+    double whole = std::floor(date);
+    long long ms = std::llround((date - whole) * MillisecondsPerDay);
+    if (ms >= MillisecondsPerDay) {
+        whole += 1;
+        ms -= MillisecondsPerDay;
+    }
+    if (whole >= pastLast)
+        return std::nullopt;
+    DayTime t;
+    t.day = static_cast<int>(whole);
+    t.hour = static_cast<int>(ms / 3'600'000);
+    t.minute = static_cast<int>(ms % 3'600'000 / 60'000);
+    return t;
+}
+
+double mjdFromDayTime(int day, double hour, double minute) {
+    return day + MjdOffset + hour / 24.0 + minute / 24.0 / 60.0;
+}
+
+std::string numberText(double value) {
+    if (!std::isfinite(value))
+        return "0";
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::string text(buffer);
+    const bool negative = text[0] == '-';
+    if (negative)
+        text.erase(0, 1);
+    const size_t e = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    if (digits == "0")
+        return "0";
+
+    std::string body;
+    if (exponent > 20 || exponent < -20) {
+        // Too far from 1 to write out in full: an exponent the simulator reads as well.
+        body = digits.substr(0, 1);
+        if (digits.size() > 1)
+            body += "." + digits.substr(1);
+        body += "e" + std::to_string(exponent);
+    } else if (exponent < 0) {
+        body = "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const size_t whole = static_cast<size_t>(exponent) + 1;
+        if (digits.size() <= whole)
+            body = digits + std::string(whole - digits.size(), '0');
+        else
+            body = digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+    return negative ? "-" + body : body;
+}
+
+} // namespace vantrel
