@@ -1,9 +1,213 @@
 #include "core/editing/ShipEditor.h"
 
+#include "core/catalogue/Catalogue.h"
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+#include "core/editing/SelectionTrees.h"
+#include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace vantrel {
 
-ShipEditor::ShipEditor(Vantrel& main) : w_(main) {}
+namespace {
+
+constexpr char CR = '\r';
+const char* const NotAccepted = "Ship parameter validation not accepted !";
+
+// The part of a text before its first ":", or the whole text.
+std::string beforeColon(const std::string& text) { return text.substr(0, text.find(':')); }
+
+} // namespace
+
+double levelFromPercentLabel(const std::string& caption) {
+    const std::string t = trim(caption);
+    // The last character is the "%" sign.
+    return leadingNumberValue(t.empty() ? t : left(t, t.size() - 1)) / 100;
+}
+
+ShipEditor::ShipEditor(Vantrel& main) : w_(main) {
+    auto& tab = w_.shipTab;
+    tab.Command4.onClick = [this] { Command4_Click(); };
+    tab.Command10.onClick = [this] { Command10_Click(); };
+    tab.Command11.onClick = [this] { Command11_Click(); };
+}
+
+double ShipEditor::planetRadius(const std::string& planet) {
+    const std::string file =
+        platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
+    // The cut assumes "Size = value"; an entry shorter than the key reads as 0.
+    return leadingNumberValue(dropLeft(w_.catalogue().GetData(file, "Size"), 6));
+}
+
+std::string ShipEditor::validationErrors() {
+    auto& tab = w_.shipTab;
+    std::string errors;
+
+    if (tab.OrbitingShipOption.value()) {
+        if (!IsANumber(tab.ShipOrbitingAngularVelocity.text()))
+            errors += std::string("The angular velocity value is not correct.") + CR;
+        const ui::TextField* positions[] = {&tab.ShipOrbitingRposX, &tab.ShipOrbitingRposY,
+                                            &tab.ShipOrbitingRposZ};
+        const ui::TextField* velocities[] = {&tab.ShipOrbitingRvelX, &tab.ShipOrbitingRvelY,
+                                             &tab.ShipOrbitingRvelZ};
+        const ui::TextField* angles[] = {&tab.ShipOrbitingArotX, &tab.ShipOrbitingArotY,
+                                         &tab.ShipOrbitingArotZ};
+        const char* axes[] = {"X", "Y", "Z"};
+        for (int k = 0; k < 3; ++k)
+            if (!IsANumber(positions[k]->text()))
+                errors += std::string("The position relative to the reference on axis ") + axes[k] +
+                          " is not correct." + CR;
+        for (int k = 0; k < 3; ++k)
+            if (!IsANumber(velocities[k]->text()))
+                errors += std::string("The velocity relative to reference on axis ") + axes[k] +
+                          " is not correct." + CR;
+        for (int k = 0; k < 3; ++k) {
+            const std::string& angle = angles[k]->text();
+            if (!IsANumber(angle) || std::fabs(leadingNumberValue(angle)) >= 360)
+                errors += std::string("The object frame rotation angle orientation on axis ") +
+                          axes[k] + " is not correct." + CR;
+        }
+        // Fields that failed above count as 0 here.
+        double sum = 0;
+        for (const ui::TextField* p : positions) {
+            const double v = leadingNumberValue(p->text());
+            sum += v * v;
+        }
+        if (std::sqrt(sum) <= planetRadius(tab.ShipOrbitingPlanet.caption()))
+            errors += "The ship is located inside the planet; adjust the position parameters "
+                      "relative to reference.";
+    }
+
+    if (tab.LandedShipOption.value()) {
+        if (tab.ShipLandedBase.caption().empty())
+            errors += std::string("You must assign the ship to a base pad.") + CR;
+        if (tab.ShipClass.caption().empty())
+            errors += std::string("You must assign a class to the ship.") + CR;
+        const std::string& heading = tab.ShipLandedHeading.text();
+        if (heading.empty() || !IsANumber(heading))
+            errors += "You must must enter a correct heading.";
+    }
+
+    if (tab.DockedShipOption.value()) {
+        if (tab.ShipDockedStation.caption().empty())
+            errors += std::string("You must assign the ship to a station dock.") + CR;
+        if (tab.ShipClass.caption().empty())
+            errors += "You must assign a class to the ship.";
+    }
+    return errors;
+}
+
+void ShipEditor::Command4_Click() {
+    auto& tab = w_.shipTab;
+    const int n = w_.shipCount();
+    const double shown = leadingNumberValue(tab.ShipIndex.caption());
+    if (n <= 0 || !(shown >= 0) || shown >= n)
+        return;
+    const int r = static_cast<int>(roundHalfEven(shown));
+    if (r >= n || !w_.model.validShip(r))
+        return;
+
+    const std::string errors = validationErrors();
+    if (!errors.empty()) {
+        w_.services.dialogs.msgBox(errors, ui::MsgOk, NotAccepted);
+        return;
+    }
+
+    ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+    row.ShipNameTable = tab.ShipName.text();
+    row.ShipClassTable = tab.ShipClass.caption();
+
+    if (tab.LandedShipOption.value()) {
+        row.ShipStatusTable = "Landed";
+        row.ShipPlanetTable = tab.ShipLandedPlanet.caption();
+    } else if (tab.DockedShipOption.value()) {
+        row.ShipStatusTable = "Docked";
+        row.ShipPlanetTable = tab.ShipDockedPlanet.caption();
+    } else if (tab.OrbitingShipOption.value()) {
+        row.ShipStatusTable = "Orbiting";
+        row.ShipPlanetTable = tab.ShipOrbitingPlanet.caption();
+    }
+
+    // The hidden frames' fields are stored too: they hold what the last display gave them.
+    row.ShipLandedBaseTable = tab.ShipLandedBase.caption();
+    row.ShipDockedStationTable = tab.ShipDockedStation.caption();
+    row.ShipLandedHeadingTable = tab.ShipLandedHeading.text();
+    row.ShipDockedPortTable = tab.ShipDockedPort.caption();
+    row.ShipLandedPadTable = tab.ShipLandedPad.caption();
+    row.ShipRposXTable = tab.ShipOrbitingRposX.text();
+    row.ShipRposYTable = tab.ShipOrbitingRposY.text();
+    row.ShipRposZTable = tab.ShipOrbitingRposZ.text();
+    row.ShipRvelXTable = tab.ShipOrbitingRvelX.text();
+    row.ShipRvelYTable = tab.ShipOrbitingRvelY.text();
+    row.ShipRvelZTable = tab.ShipOrbitingRvelZ.text();
+    row.ShipArotXTable = tab.ShipOrbitingArotX.text();
+    row.ShipArotYTable = tab.ShipOrbitingArotY.text();
+    row.ShipArotZTable = tab.ShipOrbitingArotZ.text();
+    row.ShipVrotTable = tab.ShipOrbitingAngularVelocity.text();
+
+    // Levels come from the labels, not the sliders. An empty fuel tank is written "0"; the
+    // engines keep the display form (" 0").
+    const double fuel = levelFromPercentLabel(tab.ShipFuel.caption());
+    row.ShipFuelTable = fuel == 0 ? std::string("0") : displayForm(fuel);
+    row.ShipMainEngineTable = displayForm(levelFromPercentLabel(tab.MainEngineStatus.caption()));
+    row.ShipHoverEngineTable = displayForm(levelFromPercentLabel(tab.HoverEngineStatus.caption()));
+
+    rebuildShipLists(n);
+    tab.ShipName.setListIndex(r);
+    ShipFocusCheck();
+
+    w_.trees().StationDockTreeUpdate();
+    w_.trees().BasePadTreeUpdate();
+}
+
+void ShipEditor::rebuildShipLists(int count) {
+    const int rows = std::min(count, static_cast<int>(w_.model.ships.size()));
+    std::vector<std::string> names;
+    std::vector<std::string> candidates;
+    names.reserve(static_cast<size_t>(rows));
+    candidates.reserve(static_cast<size_t>(rows));
+    for (int k = 0; k < rows; ++k) {
+        const ShipRow& ship = w_.model.ships[static_cast<size_t>(k)];
+        names.push_back(ship.ShipNameTable);
+        candidates.push_back(ship.ShipNameTable + ":" + ship.ShipClassTable);
+    }
+    w_.shipTab.ShipName.clear();
+    w_.env.PossibleShipFocus.clear();
+    w_.shipTab.ShipName.setItems(std::move(names));
+    w_.env.PossibleShipFocus.setItems(std::move(candidates));
+}
+
+void ShipEditor::ShipFocusCheck() {
+    auto& candidates = w_.env.PossibleShipFocus;
+    if (candidates.listCount() == 0)
+        return;
+    const std::string& focus = w_.env.ShipFocus.caption();
+    bool found = false;
+    for (const std::string& entry : candidates.items()) {
+        if (beforeColon(entry) == focus) {
+            found = true;
+            break;
+        }
+    }
+    candidates.setListIndex(0);
+    if (!found) {
+        w_.env.ShipFocus.setCaption(beforeColon(candidates.list(0)));
+        w_.services.dialogs.msgBox("As the user-controled ship was no longer valid in the scenario, it "
+                                   "has been set to the first possible ship !",
+                                   ui::MsgInformation, "Warning");
+    }
+}
+
+void ShipEditor::Command10_Click() {
+    w_.shipTab.ShipClass.setCaption(w_.shipTab.Spacecraft.text());
+}
+
+void ShipEditor::Command11_Click() {
+    w_.shipTab.ShipOrbitingPlanet.setCaption(w_.shipTab.OrbitingRef.text());
+}
 
 } // namespace vantrel

@@ -1,9 +1,86 @@
 #include "core/editing/ShipList.h"
 
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+#include "core/editing/SelectionTrees.h"
+#include "core/editing/ShipDisplay.h"
+#include "core/editing/ShipEditor.h"
 #include "core/ui/Vantrel.h"
 
 namespace vantrel {
 
-ShipList::ShipList(Vantrel& main) : w_(main) {}
+ShipList::ShipList(Vantrel& main) : w_(main) {
+    w_.shipTab.Command5.onClick = [this] { Command5_Click(); };
+    w_.shipTab.Command6.onClick = [this] { Command6_Click(); };
+    w_.env.Command7.onClick = [this] { Command7_Click(); };
+}
+
+void ShipList::Command5_Click() {
+    auto& names = w_.shipTab.ShipName;
+    const int n = w_.shipCount();
+    // Row n is the new ship, row n + 1 the spare row.
+    w_.model.ShipTableRedimPreserve(n + 1);
+    names.addItem("New Ship");
+    names.setListIndex(n);
+    w_.shipDisplay().ShipParameterDisplay();
+}
+
+void ShipList::Command6_Click() {
+    auto& tab = w_.shipTab;
+    auto& dialogs = w_.services.dialogs;
+    const int n = w_.shipCount();
+
+    // With several ships the row shown is removed; a label naming no row removes nothing.
+    const double shown = leadingNumberValue(tab.ShipIndex.caption());
+    const int r = shown >= 0 && shown < n ? static_cast<int>(roundHalfEven(shown)) : -1;
+    if (n >= 2 && (r < 0 || r >= n || !w_.model.validShip(r)))
+        return;
+
+    if (dialogs.msgBox("Are you sure you want to delete the ship ?", ui::MsgYesNoQuestion,
+                       "Deleting confirmation") != ui::AnswerYes)
+        return;
+
+    if (n == 0) {
+        w_.shipDisplay().ShipTabReset();
+    } else if (n == 1) {
+        dialogs.msgBox("You may not delete this ship : the scenario must keep at least one ship !",
+                       ui::MsgInformation, "Warning");
+    } else {
+        auto& rows = w_.model.ships;
+        for (int k = r; k <= n - 2 && k + 1 < static_cast<int>(rows.size()); ++k) {
+            ShipRow& row = rows[static_cast<size_t>(k)];
+            row = rows[static_cast<size_t>(k + 1)];
+            if (leadingNumberValue(row.ShipFuelTable) == 0)
+                row.ShipFuelTable = "0";
+        }
+        w_.model.ShipTableRedimPreserve(n - 1);
+        tab.ShipName.removeItem(r);
+        if (r > 0)
+            tab.ShipIndex.setCaption(displayForm(r - 1));
+        tab.ShipName.setListIndex(static_cast<int>(leadingNumberValue(tab.ShipIndex.caption())));
+    }
+
+    const int m = w_.shipCount();
+    if (m == 0) {
+        dialogs.msgBox("You have deleted all the ships : the ship focus is also deleted. Do not save "
+                       "this scenario until a new ship is created !",
+                       ui::MsgExclamation, "Warning");
+        w_.env.PossibleShipFocus.clear();
+        w_.env.ShipFocus.setCaption("");
+    } else {
+        // A name typed but not validated is dropped here: the lists come from the table.
+        w_.shipEditor().rebuildShipLists(m);
+        tab.ShipName.setListIndex(static_cast<int>(leadingNumberValue(tab.ShipIndex.caption())));
+        w_.shipEditor().ShipFocusCheck();
+    }
+
+    w_.trees().StationDockTreeUpdate();
+    w_.trees().BasePadTreeUpdate();
+}
+
+void ShipList::Command7_Click() {
+    const std::string t = trim(w_.env.PossibleShipFocus.text());
+    w_.env.ShipFocus.setCaption(t.substr(0, t.find(':')));
+}
 
 } // namespace vantrel

@@ -1,9 +1,239 @@
 #include "core/editing/StationEditor.h"
 
+#include "core/catalogue/Catalogue.h"
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+#include "core/editing/SelectionTrees.h"
+#include "core/editing/ShipDisplay.h"
+#include "core/editing/StationDisplay.h"
+#include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace vantrel {
 
-StationEditor::StationEditor(Vantrel& main) : w_(main) {}
+namespace {
+
+constexpr char CR = '\r';
+const char* const NotAccepted = "Station parameter validation not accepted !";
+
+// An angle field passes when it is a number strictly between -360 and 360.
+bool angleAccepted(const std::string& text) {
+    return IsANumber(text) && std::fabs(leadingNumberValue(text)) < 360;
+}
+
+// The row a hidden index label names, or -1 when it does not name a row of the list.
+int rowFromIndexLabel(const std::string& caption, int count) {
+    const double value = leadingNumberValue(caption);
+    if (!(value >= 0) || value >= count)
+        return -1;
+    const long long row = roundHalfEven(value);
+    return row < count ? static_cast<int>(row) : -1;
+}
+
+} // namespace
+
+StationEditor::StationEditor(Vantrel& main) : w_(main) {
+    auto& tab = w_.stationTab;
+    tab.Command1.onClick = [this] { Command1_Click(); };
+    tab.Command2.onClick = [this] { Command2_Click(); };
+    tab.Command3.onClick = [this] { Command3_Click(); };
+    tab.Command8.onClick = [this] { Command8_Click(); };
+    tab.Command9.onClick = [this] { Command9_Click(); };
+}
+
+int StationEditor::shownRow() const {
+    const int row = rowFromIndexLabel(w_.stationTab.StationIndex.caption(), w_.stationCount());
+    return w_.model.validStation(row) ? row : -1;
+}
+
+double StationEditor::planetLimit(const std::string& planet) {
+    const std::string file =
+        platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
+    Catalogue& cat = w_.catalogue();
+    // Both cuts assume "Key = value"; an entry shorter than its key reads as 0.
+    const double radius = leadingNumberValue(dropLeft(cat.GetData(file, "Size"), 6));
+    double atmosphere = 0;
+    const std::string atm = cat.GetData(file, "AtmAltLimit");
+    if (atm != "No Data")
+        atmosphere = leadingNumberValue(dropLeft(atm, 13));
+    return radius + atmosphere;
+}
+
+std::string StationEditor::validationErrors() {
+    auto& tab = w_.stationTab;
+    std::string errors;
+    auto fail = [&errors](const std::string& message) {
+        errors += message;
+        errors += CR;
+    };
+
+    if (tab.Check1.value() == 0 && !IsANumber(tab.StationRotationFrequency.text()))
+        fail("The station rotation frequency is not correct.");
+    if (!angleAccepted(tab.StationXAngle.text()))
+        fail("The station frame rotation angle around X axis is not correct.");
+    if (!angleAccepted(tab.StationYAngle.text()))
+        fail("The station frame rotation angle around Y axis is not correct.");
+    if (!angleAccepted(tab.StationZAngle.text()))
+        fail("The station frame rotation angle around Z axis is not correct.");
+
+    const double limit = planetLimit(tab.StationRefPlanet.caption());
+    const std::string& axisText = tab.StationSemiMajorAxis.text();
+    const bool axisIsNumber = IsANumber(axisText);
+    const double a = leadingNumberValue(axisText);
+    const double e = leadingNumberValue(tab.StationExcentricity.text());
+
+    if (axisIsNumber && a * (1 - e) < limit)
+        fail("The station orbit crosses the planet atmosphere or the planet surface; check the "
+             "excentricity or the semi-major axis.");
+    if (!axisIsNumber)
+        fail("The station orbit semi-major axis is not correct.");
+    if (axisIsNumber && a < limit)
+        fail("The station orbit semi-major axis is equal to " + displayForm(a) +
+             " m although the mean radius and atmosphere of " + tab.StationRefPlanet.caption() +
+             " is equal to " + displayForm(limit) + " m");
+    if (!IsANumber(tab.StationExcentricity.text()) || e >= 1 || e < 0)
+        fail("The station excentricity is not correct.");
+    if (!IsANumber(tab.StationInclination.text()))
+        fail("The station orbit inclination is not correct.");
+    if (!IsANumber(tab.StationAscendingNodeLongitude.text()))
+        fail("The station orbit ascending node longitude is not correct.");
+    if (!IsANumber(tab.StationPeriapsisLongitude.text()))
+        fail("The station orbit periapsis longitude is not correct.");
+    if (!IsANumber(tab.StationMeanLongitude.text()))
+        fail("The station orbit mean longitude is not correct.");
+    return errors;
+}
+
+void StationEditor::Command1_Click() {
+    const int i = shownRow();
+    if (i < 0)
+        return;
+    auto& tab = w_.stationTab;
+
+    const std::string errors = validationErrors();
+    if (!errors.empty()) {
+        w_.services.dialogs.msgBox(errors, ui::MsgOk, NotAccepted);
+        return;
+    }
+
+    StationRow& row = w_.model.stations[static_cast<size_t>(i)];
+
+    // Ships docked at the station move with it to its new planet.
+    const std::string& planet = tab.StationRefPlanet.caption();
+    if (planet != row.StationRefTable) {
+        const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
+        for (int j = 0; j < ships; ++j) {
+            ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
+            if (equalsIgnoringCase(ship.ShipStatusTable, "Docked") &&
+                ship.ShipDockedStationTable == row.StationNameTable)
+                ship.ShipPlanetTable = planet;
+        }
+    }
+
+    row.StationNameTable = tab.StationName.text();
+    row.StationClassTable = tab.StationClassName.caption();
+    row.StationRefTable = planet;
+    row.StationRotationFrequencyTable = tab.StationRotationFrequency.text();
+    row.StationXAngleTable = tab.StationXAngle.text();
+    row.StationYAngleTable = tab.StationYAngle.text();
+    row.StationZAngleTable = tab.StationZAngle.text();
+    row.StationUseClassFrequency = tab.Check1.value() != 0;
+    row.StationSemiMajorAxisTable = tab.StationSemiMajorAxis.text();
+    row.StationExcentricityTable = tab.StationExcentricity.text();
+    row.StationInclinationTable = tab.StationInclination.text();
+    row.StationAscendingNodeLongitudeTable = tab.StationAscendingNodeLongitude.text();
+    row.StationPeriapsisLongitudeTable = tab.StationPeriapsisLongitude.text();
+    row.StationMeanLongitudeTable = tab.StationMeanLongitude.text();
+    row.StationOrbitalRefDate = tab.StationOrbitalRefTime.date();
+    row.StationOrbitalRefHourTable = tab.StationOrbitalRefHour.text();
+    row.StationOrbitalRefMinTable = tab.StationOrbitalRefMin.text();
+
+    // The list is rebuilt from the table, so it shows the new name and drops any entry typed
+    // but never validated.
+    const int n = w_.stationCount();
+    std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(n));
+    for (int k = 0; k < n; ++k)
+        names.push_back(w_.model.stations[static_cast<size_t>(k)].StationNameTable);
+    tab.StationName.clear();
+    tab.StationName.setItems(std::move(names));
+    tab.StationName.setListIndex(i);
+
+    w_.trees().StationTreeUpdate();
+    w_.shipDisplay().ShipParameterDisplay();
+    w_.trees().StationDockTreeUpdate();
+}
+
+void StationEditor::Command2_Click() {
+    auto& tab = w_.stationTab;
+    const int n = w_.stationCount();
+    if (n <= 0)
+        return;
+
+    // A ship that names this station as its dock blocks the deletion. Ships that are not
+    // docked anywhere hold an empty station name and never count.
+    const std::string& name = tab.StationName.text();
+    const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
+    for (int j = 0; j < ships; ++j) {
+        const std::string& dock = w_.model.ships[static_cast<size_t>(j)].ShipDockedStationTable;
+        if (!dock.empty() && dock == name) {
+            w_.services.dialogs.msgBox("You may not withdraw a station with a docked ship !",
+                                       ui::MsgExclamation, "Forbidden action");
+            return;
+        }
+    }
+
+    // With several stations the row shown is removed; a label naming no row removes nothing.
+    const int i = shownRow();
+    if (n > 1 && i < 0)
+        return;
+
+    if (w_.services.dialogs.msgBox("Are you sure you want to delete the station ?",
+                                   ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
+        return;
+
+    if (n <= 1) {
+        // The table rows stay as they are: they are spare rows behind an empty list.
+        w_.stationDisplay().StationTabReset();
+        w_.trees().StationTreeUpdate();
+        return;
+    }
+
+    auto& rows = w_.model.stations;
+    for (int k = i; k <= n - 2 && k + 1 < static_cast<int>(rows.size()); ++k)
+        rows[static_cast<size_t>(k)] = rows[static_cast<size_t>(k + 1)];
+    w_.model.StationTableRedimPreserve(n - 1);
+    tab.StationName.removeItem(i);
+
+    if (i > 0)
+        tab.StationIndex.setCaption(std::to_string(i - 1));
+    tab.StationName.setListIndex(static_cast<int>(leadingNumberValue(tab.StationIndex.caption())));
+
+    w_.trees().StationTreeUpdate();
+}
+
+void StationEditor::Command3_Click() {
+    auto& tab = w_.stationTab;
+    const int n = w_.stationCount();
+    // The new station takes row n as it stands: blank after a load, or the last station's
+    // fields after a deletion (a deletion does not blank the row it frees).
+    w_.model.StationTableRedimPreserve(n + 1);
+    tab.StationName.addItem("New Station");
+    tab.StationName.setListIndex(n);
+    w_.stationDisplay().StationParameterDisplay();
+    tab.Check1.setValue(1);
+}
+
+void StationEditor::Command8_Click() {
+    w_.stationTab.StationRefPlanet.setCaption(w_.stationTab.StationRef.text());
+}
+
+void StationEditor::Command9_Click() {
+    w_.stationTab.StationClassName.setCaption(w_.stationTab.StationClass.text());
+}
 
 } // namespace vantrel

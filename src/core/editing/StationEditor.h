@@ -6,18 +6,35 @@ namespace vantrel {
 
 class Vantrel;
 
-// The station tab's actions: change class and planet, validation, add and delete.
+// The station tab's actions: change class and planet, validation, add and delete. The screen
+// fields are a working copy; only an accepted validation writes the station's row.
 class StationEditor {
 public:
     explicit StationEditor(Vantrel& main);
 
+    // "Station parameter validation": checks every field and, when all pass, stores the row
+    // shown, moves the ships docked at it to its new planet, rebuilds the list and the views.
+    // Refused: one message box listing every failed check, nothing stored. With no station
+    // shown (empty list, a row outside the list) it does nothing.
     void Command1_Click();
+    // "Delete station": refused while a ship is docked at it; asks for confirmation.
     void Command2_Click();
+    // "Add a new station": a "New Station" entry showing the table's next row.
     void Command3_Click();
+    // "Change Planet" and "Change class": copy the chosen entry into the label only.
     void Command8_Click();
     void Command9_Click();
 
 private:
+    // The error text for the fields as they stand, empty when every check passes; each failed
+    // check's message ends with a carriage return.
+    std::string validationErrors();
+    // The planet's mean radius plus its atmosphere height, from its body file in the
+    // configuration folder (0 for a missing file or key).
+    double planetLimit(const std::string& planet);
+    // The row shown, or -1 when no station is shown.
+    int shownRow() const;
+
     Vantrel& w_;
 };
 
