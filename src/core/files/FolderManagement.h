@@ -1,17 +1,41 @@
 #pragma once
 
 #include "core/ui/Controls.h"
+#include "core/ui/FileControls.h"
 #include "core/ui/Window.h"
 
 namespace vantrel {
 
 class Vantrel;
 
+// "Scenario folder management": creates sub-folders, removes empty folders, and edits the
+// description of the open folder.
 class FolderManagement : public ui::Window {
 public:
     explicit FolderManagement(Vantrel& main);
 
+    ui::Label Label1{"Label1", "Scenario folder"};
+    ui::FolderList Dir1{"Dir1"};
+    ui::Label Label2{"Label2", "Open folder description"};
+    ui::TextField Text1{"Text1", true};
+    ui::Button Command1{"Command1", "Insert new folder"};
+    ui::Button Command2{"Command2", "Delete folder"};
+    ui::Button Command3{"Command3", "Save folder description"};
+    ui::Button Command4{"Command4", "Close"};
+
+    void Dir1_Change();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+protected:
+    void Form_Load() override;
+
 private:
+    // Is the open folder one the commands may act on? Tells the person when it is not.
+    bool OpenFolderUsable();
+
     Vantrel& main_;
 };
 

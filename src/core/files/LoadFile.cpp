@@ -1,9 +1,109 @@
 #include "core/files/LoadFile.h"
 
+#include "core/document/ScenarioReader.h"
+#include "core/files/Description.h"
+#include "core/files/ScenarioFolders.h"
+#include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
 
 namespace vantrel {
 
-LoadFile::LoadFile(Vantrel& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {}
+LoadFile::LoadFile(Vantrel& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {
+    Text2.setToolTip("Selected folder scenario description");
+    FilelisttoLoad.setToolTip("List of the scenario files installed in the Orbiter configuration");
+    Text1.setToolTip("Selected scenario description");
+    Command1.setToolTip("Load the selected scenario");
+    Command2.setToolTip("Return the the main Vantrel without loading the seleted scenario");
+    add(Dir1, Label1, Text2, Label2, FilelisttoLoad, Label3, Text1, Command1, Command2);
+
+    Dir1.onChange = [this] { Dir1_Change(); };
+    FilelisttoLoad.onClick = [this] { FilelisttoLoad_Click(); };
+    FilelisttoLoad.onDblClick = [this] { FilelisttoLoad_DblClick(); };
+    FilelisttoLoad.onKeyPress = [this](int key) { FilelisttoLoad_KeyPress(key); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+}
+
+void LoadFile::Form_Load() {
+    main_.services.screen.setEnabled(main_, false);
+    const std::string root = scenarioRoot(main_);
+    Text1.setText({});
+    Text2.setText({});
+    FilelisttoLoad.setPattern("*.scn");
+    FilelisttoLoad.setPath(root);
+    openFolder(Dir1, main_.state.ScnDir.caption(), root);
+}
+
+void LoadFile::Form_Unload() { main_.services.screen.setEnabled(main_, true); }
+
+void LoadFile::Dir1_Change() {
+    const std::string root = scenarioRoot(main_);
+    // Moving the list back to the root raises this handler again, which shows the root.
+    if (confineFolderList(Dir1, root))
+        return;
+    Text1.setText({});
+    if (!folderListUsable(Dir1, root)) {
+        Text2.setText({});
+        FilelisttoLoad.setPath({});
+        return;
+    }
+    Text2.setText(folderDescription(Dir1.path()));
+    FilelisttoLoad.setPath(Dir1.path());
+}
+
+void LoadFile::FilelisttoLoad_Click() {
+    if (FilelisttoLoad.listIndex() < 0)
+        return;
+    Text1.setText(GetDescription(pathIn(FilelisttoLoad.path(), FilelisttoLoad.fileName())));
+}
+
+void LoadFile::FilelisttoLoad_DblClick() {
+    // A double-click shows the busy pointer even where it finds no file.
+    ui::BusyPointer busy(main_.services.screen);
+    if (FilelisttoLoad.listIndex() < 0)
+        return;
+    LoadSelected();
+}
+
+void LoadFile::FilelisttoLoad_KeyPress(int keyAscii) {
+    if (keyAscii != ui::KeyEnter || FilelisttoLoad.listIndex() < 0)
+        return;
+    ui::BusyPointer busy(main_.services.screen);
+    LoadSelected();
+}
+
+void LoadFile::Command1_Click() {
+    if (FilelisttoLoad.listIndex() < 0)
+        return;
+    ui::BusyPointer busy(main_.services.screen);
+    LoadSelected();
+}
+
+void LoadFile::Command2_Click() { main_.services.screen.unload(*this); }
+
+void LoadFile::VantrelSetting() { main_.state.scnfile.setCaption(FilelisttoLoad.fileName()); }
+
+void LoadFile::LoadSelected() {
+    auto& state = main_.state;
+    auto& menu = main_.menu;
+    menu.Menu13.setEnabled(true);
+    menu.Menu14.setEnabled(true);
+    state.Label9.setCaption("Scenario file");
+    state.Label9.setVisible(true);
+    state.scnfile.setVisible(true);
+    state.Image5.setVisible(false);
+    // The main window's folder follows the browsing only now that a file is really loaded, so
+    // File/Save always writes where the edited file came from.
+    state.ScnDir.setCaption(platform::withTrailingSeparator(FilelisttoLoad.path()));
+    VantrelSetting();
+    main_.env.Description.setText(Text1.text());
+    main_.reader().TabSettings();
+    main_.services.screen.unload(*this);
+    if (!state.SSTab1.visible())
+        state.SSTab1.setVisible(true);
+    menu.Menu31.setEnabled(true);
+    menu.Menu35.setEnabled(true);
+    menu.Menu12.setEnabled(true);
+}
 
 } // namespace vantrel

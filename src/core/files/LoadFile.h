@@ -1,17 +1,46 @@
 #pragma once
 
 #include "core/ui/Controls.h"
+#include "core/ui/FileControls.h"
 #include "core/ui/Window.h"
 
 namespace vantrel {
 
 class Vantrel;
 
+// "Load a scenario": browses the scenario tree with its folder and file descriptions and hands
+// the chosen file to the main window, whose reader fills the tabs.
 class LoadFile : public ui::Window {
 public:
     explicit LoadFile(Vantrel& main);
 
+    ui::FolderList Dir1{"Dir1"};
+    ui::Label Label1{"Label1", "Scenario folder description"};
+    ui::TextField Text2{"Text2", true};
+    ui::Label Label2{"Label2", "Scenario file to load"};
+    ui::FileList FilelisttoLoad{"FilelisttoLoad", "*.scn"};
+    ui::Label Label3{"Label3", "Scenario description"};
+    ui::TextField Text1{"Text1", true};
+    ui::Button Command1{"Command1", "Load"};
+    ui::Button Command2{"Command2", "Cancel"};
+
+    void Dir1_Change();
+    void FilelisttoLoad_Click();
+    void FilelisttoLoad_DblClick();
+    void FilelisttoLoad_KeyPress(int keyAscii);
+    void Command1_Click();
+    void Command2_Click();
+    // Hands the chosen file name to the main window.
+    void VantrelSetting();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
 private:
+    // The work shared by the Load button, the double-click and the Enter key.
+    void LoadSelected();
+
     Vantrel& main_;
 };
 

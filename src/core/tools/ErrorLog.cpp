@@ -4,6 +4,17 @@
 
 namespace vantrel {
 
-ErrorLog::ErrorLog(Vantrel& main) : ui::Window("ErrorLog", "Error log"), main_(main) {}
+ErrorLog::ErrorLog(Vantrel& main) : ui::Window("ErrorLog", "Error Log"), main_(main) {
+    add(Text1, Command1);
+    Command1.onClick = [this] { Command1_Click(); };
+}
+
+void ErrorLog::Form_Load() {
+    Text1.setText(main_.model.ScanLog);
+    if (Text1.text().empty())
+        Text1.setText("No errors were found during file scanning for this scenario.");
+}
+
+void ErrorLog::Command1_Click() { main_.services.screen.unload(*this); }
 
 } // namespace vantrel

@@ -7,9 +7,18 @@ namespace vantrel {
 
 class Vantrel;
 
+// "Error Log": the files the last scenario read could not open.
 class ErrorLog : public ui::Window {
 public:
     explicit ErrorLog(Vantrel& main);
+
+    ui::TextField Text1{"Text1", true};
+    ui::Button Command1{"Command1", "Close"};
+
+    void Command1_Click();
+
+protected:
+    void Form_Load() override;
 
 private:
     Vantrel& main_;

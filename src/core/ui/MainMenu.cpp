@@ -1,15 +1,170 @@
 #include "core/ui/MainMenu.h"
 
+#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/document/ScenarioWriter.h"
+#include "core/document/TextHelpers.h"
+#include "core/files/DeleteFile.h"
+#include "core/files/FolderManagement.h"
+#include "core/files/LoadFile.h"
+#include "core/files/SaveAs.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "core/tools/About.h"
+#include "core/tools/CoordinateConverter.h"
+#include "core/tools/ErrorLog.h"
+#include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/Vantrel.h"
+#include "core/ui/Windows.h"
+
+#include <initializer_list>
 
 namespace vantrel {
 
-MainMenu::MainMenu(Vantrel& main) : w_(main) {}
+MainMenu::MainMenu(Vantrel& main) : w_(main) {
+    auto& m = w_.menu;
+    m.Menu12.onClick = [this] { Menu12_Click(); };
+    m.Menu13.onClick = [this] { Menu13_Click(); };
+    m.Menu14.onClick = [this] { Menu14_Click(); };
+    m.Menu11.onClick = [this] { Menu11_Click(); };
+    m.Menu17.onClick = [this] { Menu17_Click(); };
+    m.Menu16.onClick = [this] { Menu16_Click(); };
+    m.Menu35.onClick = [this] { Menu35_Click(); };
+    m.Menu32.onClick = [this] { Menu32_Click(); };
+    m.Menu31.onClick = [this] { Menu31_Click(); };
+    m.Menu34.onClick = [this] { Menu34_Click(); };
+    m.Menu33.onClick = [this] { Menu33_Click(); };
+    m.Menu21.onClick = [this] { Menu21_Click(); };
+    m.Menu22.onClick = [this] { Menu22_Click(); };
+}
 
-} // namespace vantrel
+void MainMenu::showModal(ui::Window& window) {
+    w_.services.screen.showModal(window);
+    if (window.loaded())
+        w_.services.screen.unload(window);
+}
 
-namespace vantrel {
+void MainMenu::OfferToSave() {
+    const std::string& file = w_.state.scnfile.caption();
+    if (file.empty())
+        return;
+    if (w_.services.dialogs.msgBox("Do you wish to save " + file + " ?", ui::MsgYesNoQuestion, "Vantrel") ==
+        ui::AnswerYes)
+        showModal(w_.windows().saveAs());
+}
 
-void MainMenu::Form_Unload() {}
+void MainMenu::Menu12_Click() {
+    OfferToSave();
+    showModal(w_.windows().loadFile());
+}
+
+namespace {
+bool refuseWithoutShips(Vantrel& w) {
+    if (w.shipCount() > 0)
+        return false;
+    w.services.dialogs.msgBox("You must have at least one ship in the scenario !", ui::MsgExclamation,
+                              "Forbidden action");
+    return true;
+}
+} // namespace
+
+void MainMenu::Menu13_Click() {
+    if (refuseWithoutShips(w_))
+        return;
+    // Save is only offered once a file is loaded; without a name there is nowhere to write.
+    if (w_.state.scnfile.caption().empty())
+        return;
+    ui::BusyPointer busy(w_.services.screen);
+    w_.writer().ScenarioFileSaving(w_.state.ScnDir.caption() + w_.state.scnfile.caption());
+}
+
+void MainMenu::Menu14_Click() {
+    if (refuseWithoutShips(w_))
+        return;
+    showModal(w_.windows().saveAs());
+}
+
+void MainMenu::Menu11_Click() { showModal(w_.windows().deleteFile()); }
+
+void MainMenu::Menu17_Click() { showModal(w_.windows().folderManagement()); }
+
+bool MainMenu::QueryUnload() {
+    if (w_.services.dialogs.msgBox("Are you sure you want to leave Vantrel?", ui::MsgYesNoQuestion,
+                                   "Exit confirmation") != ui::AnswerYes)
+        return false;
+    OfferToSave();
+    return true;
+}
+
+void MainMenu::Menu16_Click() {
+    if (!QueryUnload())
+        return;
+    if (w_.windows().loadFile().loaded())
+        w_.services.screen.unload(w_.windows().loadFile());
+    w_.services.screen.unload(w_);
+}
+
+void MainMenu::Menu35_Click() { showModal(w_.windows().errorLog()); }
+
+void MainMenu::Menu32_Click() {
+    showModal(w_.windows().orbiterFolderSearch());
+    auto& cat = w_.cat;
+    // The new location is taken at once only when the settings file lies in the working folder,
+    // that is when the program was started from the simulator folder; otherwise at the next start.
+    if (!platform::fileExists(platform::withTrailingSeparator(cat.currentFolder) + "vantrel.cfg"))
+        return;
+    const auto lines = platform::readLines(cat.StartFolder + "vantrel.cfg");
+    if (!lines || lines->empty())
+        return;
+    cat.OrbiterFolder = platform::nativeSeparators(ClearComments((*lines)[0]));
+    cat.currentFolder = cat.OrbiterFolder;
+}
+
+void MainMenu::Menu31_Click() { w_.services.screen.showModeless(w_.windows().planetarySystemInformation()); }
+
+void MainMenu::Menu34_Click() { w_.services.screen.showModeless(w_.windows().coordinateConverter()); }
+
+std::vector<std::string> MainMenu::calculatorPrograms() {
+#ifdef _WIN32
+    return {"Calc.exe"};
+#else
+    return {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc", "qalculate-gtk"};
+#endif
+}
+
+void MainMenu::Menu33_Click() {
+    auto& launcher = w_.services.launcher;
+    for (const std::string& program : calculatorPrograms()) {
+        if (!launcher.available(program))
+            continue;
+        if (!launcher.start(program, {}, true))
+            w_.services.dialogs.msgBox("The calculator \"" + program + "\" could not be started.",
+                                       ui::MsgExclamation, "Calculator");
+        return;
+    }
+    w_.services.dialogs.msgBox("No calculator was found on this computer.", ui::MsgInformation, "Calculator");
+}
+
+void MainMenu::Menu21_Click() {
+    const std::string document =
+        helpDocument.empty() ? platform::withTrailingSeparator(w_.cat.StartFolderPath) + "vantrel-help.html"
+                             : helpDocument;
+    if (!platform::fileExists(document) || !w_.services.launcher.openDocument(document))
+        w_.services.dialogs.msgBox("The help document \"" + document + "\" could not be opened.",
+                                   ui::MsgExclamation, "Help");
+}
+
+void MainMenu::Menu22_Click() {
+    w_.services.screen.setEnabled(w_, false);
+    showModal(w_.windows().about());
+}
+
+void MainMenu::Form_Unload() {
+    w_.cat.currentFolder = w_.cat.StartFolder;
+    for (ui::Window* window : std::initializer_list<ui::Window*>{&w_.windows().planetarySystemInformation(),
+                                                                 &w_.windows().coordinateConverter(),
+                                                                 &w_.windows().loadFile()})
+        if (window->loaded())
+            w_.services.screen.unload(*window);
+}
 
 } // namespace vantrel

@@ -1,19 +1,52 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
 class Vantrel;
 
-// The main window's menu commands and its shutdown.
+namespace ui {
+class Window;
+}
+
+// The main window's menu commands, its states and its shutdown.
 class MainMenu {
 public:
     explicit MainMenu(Vantrel& main);
 
+    void Menu12_Click(); // Files / Open
+    void Menu13_Click(); // Files / Save
+    void Menu14_Click(); // Files / Save as
+    void Menu11_Click(); // Files / Delete a scenario file
+    void Menu17_Click(); // Files / Scenario folder management
+    void Menu16_Click(); // Files / Exit
+    void Menu35_Click(); // Tools / Error Log
+    void Menu32_Click(); // Tools / Orbiter Folder Search
+    void Menu31_Click(); // Tools / Planetary system information
+    void Menu34_Click(); // Tools / Spherical/cartesian converter
+    void Menu33_Click(); // Tools / Windows Calculator
+    void Menu21_Click(); // ? / Help
+    void Menu22_Click(); // ? / About
+
+    // Asks whether to leave (and whether to save first). True when the program may end; the
+    // window's close box asks this too.
+    bool QueryUnload();
     void Form_Unload();
 
+    // The calculators looked for, in order; the first one found is started.
+    static std::vector<std::string> calculatorPrograms();
+    // The program's help document. The desktop sets it to the document it ships; when empty,
+    // "vantrel-help.html" in the start folder is used.
+    std::string helpDocument;
+
 private:
+    // Shows a window modally and makes sure it is unloaded afterwards, however it was closed.
+    void showModal(ui::Window& window);
+    // Offers to save the edited file in the save-as window.
+    void OfferToSave();
+
     Vantrel& w_;
 };
 

@@ -1,0 +1,93 @@
+#include "core/files/ScenarioFolders.h"
+
+#include "core/document/TextHelpers.h"
+#include "core/files/Description.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "core/ui/FileControls.h"
+#include "core/ui/Vantrel.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace vantrel {
+
+namespace {
+const char* const DescriptionFileName = "description.txt";
+}
+
+std::string scenarioRoot(const Vantrel& main) { return main.cat.OrbiterFolder + main.cat.ScenarioDir; }
+
+bool confineFolderList(ui::FolderList& folders, const std::string& root) {
+    if (root.empty() || folders.path().empty() || platform::isInside(folders.path(), root))
+        return false;
+    const std::string before = folders.path();
+    folders.setPath(root);
+    return folders.path() != before;
+}
+
+bool folderListUsable(const ui::FolderList& folders, const std::string& root) {
+    return !root.empty() && !folders.path().empty() && platform::folderExists(folders.path()) &&
+           platform::isInside(folders.path(), root);
+}
+
+void openFolder(ui::FolderList& folders, const std::string& path, const std::string& root) {
+    std::string target = path;
+    if (target.empty() || !platform::folderExists(target))
+        target = root;
+    if (target.empty() || !platform::folderExists(target))
+        return;
+    const std::string before = folders.path();
+    if (platform::normalPath(target) == before) {
+        folders.refresh();
+        if (folders.onChange)
+            folders.onChange();
+        return;
+    }
+    folders.setPath(target);
+}
+
+std::string pathIn(const std::string& folder, const std::string& name) {
+    return platform::withTrailingSeparator(folder) + name;
+}
+
+std::string folderDescriptionPath(const std::string& folder) {
+    if (auto existing = platform::findIgnoringCase(folder, DescriptionFileName))
+        return pathIn(folder, *existing);
+    return pathIn(folder, DescriptionFileName);
+}
+
+std::string folderDescription(const std::string& folder) {
+    if (folder.empty())
+        return {};
+    return readDescription(folderDescriptionPath(folder)).value_or(std::string());
+}
+
+std::string saveFolderDescription(const std::string& folder, const std::string& text) {
+    return platform::writeFileAtomically(folderDescriptionPath(folder), descriptionBlock(text));
+}
+
+bool holdsOnlyDescription(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec)
+        return false;
+    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            return false;
+        const auto& entry = *it;
+        std::error_code typeError;
+        if (!entry.is_regular_file(typeError) ||
+            !equalsIgnoringCase(entry.path().filename().string(), DescriptionFileName))
+            return false;
+    }
+    return !ec;
+}
+
+bool isPlainName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    return name.find('/') == std::string::npos && name.find('\\') == std::string::npos;
+}
+
+} // namespace vantrel
