@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -11,9 +13,25 @@ class ScenarioReader {
 public:
     explicit ScenarioReader(Vantrel& main);
 
+    // Reads the file named by the folder caption ScnDir and the file name caption scnfile:
+    // start date, focus and planetary system (with its bodies and bases), then the stations
+    // and ships, and shows the first of each with both trees. Problems go to the scan log;
+    // when there are any, a message box says so at the end. A file that cannot be read leaves
+    // empty lists; a section that breaks off keeps what was read before the break.
     void TabSettings();
 
 private:
+    // The answer to a key as the configuration lookup gives it, taken from the key's own
+    // section when the file has that section, from the whole file otherwise.
+    std::string lookup(const std::vector<std::string>* lines, const std::string& path, const char* beginMarker,
+                       const char* endMarker, const char* key);
+    void readStartDate(const std::string& answer, const std::string& path);
+    void selectSystem(const std::string& name);
+    int countHeads(const std::vector<std::string>& lines, const char* beginMarker, const char* endMarker,
+                   bool candidates);
+    bool readStations(const std::vector<std::string>& lines, const std::string& path);
+    bool readShips(const std::vector<std::string>& lines, int& row);
+
     Vantrel& w_;
 };
 
