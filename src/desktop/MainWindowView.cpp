@@ -1,0 +1,419 @@
+#include "MainWindowView.h"
+
+#include "Binder.h"
+
+#include "core/ui/Vantrel.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vantrel::desktop {
+
+namespace {
+
+template <typename W> W* named(const char* name, QWidget* parent = nullptr) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A label that shows a value: sunken, so it reads as a field.
+QLabel* valueLabel(const char* name) {
+    auto* label = named<QLabel>(name);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumWidth(140);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel* caption(const char* name, QWidget* buddy = nullptr) {
+    auto* label = named<QLabel>(name);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+QLineEdit* numberField(const char* name) {
+    auto* edit = named<QLineEdit>(name);
+    edit->setMinimumWidth(120);
+    return edit;
+}
+
+QComboBox* dropDown(const char* name, bool editable = false) {
+    auto* combo = named<QComboBox>(name);
+    combo->setEditable(editable);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(12);
+    if (editable)
+        combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QCalendarWidget* calendar(const char* name) {
+    auto* cal = named<QCalendarWidget>(name);
+    cal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    cal->setGridVisible(true);
+    cal->setMaximumSize(320, 220);
+    return cal;
+}
+
+QSlider* slider(const char* name) {
+    auto* s = named<QSlider>(name);
+    s->setOrientation(Qt::Horizontal);
+    s->setMinimumWidth(160);
+    return s;
+}
+
+QTreeWidget* tree(const char* name) {
+    auto* t = named<QTreeWidget>(name);
+    t->setHeaderHidden(true);
+    t->setColumnCount(1);
+    t->setUniformRowHeights(true);
+    t->setMinimumSize(240, 200);
+    return t;
+}
+
+// Hidden controls that serve as named values and working lists.
+void addHidden(QWidget* holder, QWidget* w) {
+    w->setParent(holder);
+    w->hide();
+}
+
+// Three fields X, Y, Z in a frame.
+QGroupBox* xyzFrame(const char* frame, const char* lx, const char* x, const char* ly, const char* y, const char* lz,
+                    const char* z) {
+    auto* box = named<QGroupBox>(frame);
+    auto* grid = new QGridLayout(box);
+    const std::pair<const char*, const char*> rows[] = {{lx, x}, {ly, y}, {lz, z}};
+    int r = 0;
+    for (auto [label, field] : rows) {
+        auto* edit = numberField(field);
+        grid->addWidget(caption(label, edit), r, 0);
+        grid->addWidget(edit, r, 1);
+        ++r;
+    }
+    return box;
+}
+
+QWidget* environmentTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+
+    auto* frame1 = named<QGroupBox>("Frame1");
+    auto* f1 = new QVBoxLayout(frame1);
+    auto* description = named<QPlainTextEdit>("Description");
+    description->setTabChangesFocus(true);
+    f1->addWidget(description);
+    layout->addWidget(frame1, 2);
+
+    auto* row = new QHBoxLayout;
+    auto* frame2 = named<QGroupBox>("Frame2");
+    auto* f2 = new QGridLayout(frame2);
+    f2->addWidget(calendar("Calendar"), 0, 0, 1, 4);
+    auto* hour = dropDown("Hour");
+    hour->setMinimumContentsLength(3);
+    auto* minute = dropDown("Minute");
+    minute->setMinimumContentsLength(3);
+    f2->addWidget(hour, 1, 0);
+    f2->addWidget(new QLabel(QStringLiteral("h")), 1, 1);
+    f2->addWidget(minute, 1, 2);
+    f2->addWidget(new QLabel(QStringLiteral("mn")), 1, 3);
+    f2->setColumnStretch(3, 1);
+    row->addWidget(frame2);
+
+    auto* frame3 = named<QGroupBox>("Frame3");
+    auto* f3 = new QGridLayout(frame3);
+    auto* system = dropDown("PlanetarySystem");
+    f3->addWidget(caption("Label1", system), 0, 0);
+    f3->addWidget(system, 0, 1);
+    f3->addWidget(named<QCheckBox>("Check2"), 0, 2);
+    f3->addWidget(caption("Label2"), 1, 0);
+    f3->addWidget(valueLabel("ShipFocus"), 1, 1);
+    auto* possible = dropDown("PossibleShipFocus");
+    f3->addWidget(caption("Label3", possible), 2, 0);
+    f3->addWidget(possible, 2, 1);
+    f3->addWidget(named<QPushButton>("Command7"), 2, 2);
+    f3->setColumnStretch(1, 1);
+    f3->setRowStretch(3, 1);
+    row->addWidget(frame3, 1);
+    layout->addLayout(row, 3);
+    return page;
+}
+
+QWidget* stationTab() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+
+    auto* head = new QGridLayout;
+    auto* name = dropDown("StationName", true);
+    head->addWidget(caption("Label10", name), 0, 0);
+    head->addWidget(name, 0, 1);
+    head->addWidget(caption("Label11"), 1, 0);
+    head->addWidget(valueLabel("StationClassName"), 1, 1);
+    auto* cls = dropDown("StationClass");
+    head->addWidget(caption("Label12", cls), 2, 0);
+    head->addWidget(cls, 2, 1);
+    head->addWidget(named<QPushButton>("Command9"), 2, 2);
+    head->addWidget(caption("Label13"), 3, 0);
+    head->addWidget(valueLabel("StationRefPlanet"), 3, 1);
+    auto* ref = dropDown("StationRef");
+    head->addWidget(caption("Label14", ref), 4, 0);
+    head->addWidget(ref, 4, 1);
+    head->addWidget(named<QPushButton>("Command8"), 4, 2);
+    head->setColumnStretch(1, 1);
+    layout->addLayout(head, 0, 0);
+
+    auto* frame4 = named<QGroupBox>("Frame4");
+    auto* f4 = new QHBoxLayout(frame4);
+    f4->addWidget(numberField("StationRotationFrequency"));
+    f4->addWidget(named<QCheckBox>("Check1"));
+    f4->addStretch();
+
+    auto* frame5 = xyzFrame("Frame5", "Label15", "StationXAngle", "Label16", "StationYAngle", "Label17",
+                            "StationZAngle");
+    auto* left = new QVBoxLayout;
+    left->addWidget(frame4);
+    left->addWidget(frame5);
+
+    auto* frame7 = named<QGroupBox>("Frame7");
+    auto* f7 = new QVBoxLayout(frame7);
+    f7->addWidget(named<QPushButton>("Command1"));
+    f7->addWidget(named<QPushButton>("Command2"));
+    f7->addWidget(named<QPushButton>("Command3"));
+    f7->addStretch();
+    left->addWidget(frame7);
+    left->addStretch();
+    layout->addLayout(left, 1, 0);
+
+    auto* frame6 = named<QGroupBox>("Frame6");
+    auto* f6 = new QGridLayout(frame6);
+    const std::pair<const char*, const char*> elements[] = {
+        {"Label18", "StationSemiMajorAxis"},          {"Label19", "StationExcentricity"},
+        {"Label20", "StationInclination"},            {"Label21", "StationAscendingNodeLongitude"},
+        {"Label22", "StationPeriapsisLongitude"},     {"Label23", "StationMeanLongitude"}};
+    int r = 0;
+    for (auto [label, field] : elements) {
+        auto* edit = numberField(field);
+        f6->addWidget(caption(label, edit), r, 0);
+        f6->addWidget(edit, r, 1, 1, 4);
+        ++r;
+    }
+    f6->addWidget(caption("Label24"), r++, 0, 1, 5);
+    f6->addWidget(calendar("StationOrbitalRefTime"), r++, 0, 1, 5);
+    auto* hour = dropDown("StationOrbitalRefHour");
+    hour->setMinimumContentsLength(3);
+    auto* minute = dropDown("StationOrbitalRefMin");
+    minute->setMinimumContentsLength(3);
+    f6->addWidget(hour, r, 0);
+    f6->addWidget(caption("Label25", hour), r, 1);
+    f6->addWidget(minute, r, 2);
+    f6->addWidget(caption("Label26", minute), r, 3);
+    f6->setColumnStretch(4, 1);
+    layout->addWidget(frame6, 0, 1, 2, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+
+    addHidden(page, named<QLabel>("StationIndex"));
+    return page;
+}
+
+QWidget* shipTab() {
+    auto* page = new QWidget;
+    auto* layout = new QGridLayout(page);
+
+    auto* head = new QGridLayout;
+    auto* name = dropDown("ShipName", true);
+    head->addWidget(caption("Label30", name), 0, 0);
+    head->addWidget(name, 0, 1);
+    head->addWidget(caption("Label31"), 1, 0);
+    head->addWidget(valueLabel("ShipClass"), 1, 1);
+    auto* spacecraft = dropDown("Spacecraft");
+    head->addWidget(caption("Label32", spacecraft), 2, 0);
+    head->addWidget(spacecraft, 2, 1);
+    head->addWidget(named<QPushButton>("Command10"), 2, 2);
+    head->setColumnStretch(1, 1);
+    layout->addLayout(head, 0, 0);
+
+    auto* actions = new QVBoxLayout;
+    actions->addWidget(named<QPushButton>("Command4"));
+    actions->addWidget(named<QPushButton>("Command5"));
+    actions->addWidget(named<QPushButton>("Command6"));
+    actions->addStretch();
+    layout->addLayout(actions, 0, 1);
+
+    auto* frame8 = named<QGroupBox>("Frame8");
+    auto* f8 = new QVBoxLayout(frame8);
+    f8->addWidget(caption("Label33"));
+    f8->addWidget(named<QRadioButton>("LandedShipOption"));
+    f8->addWidget(named<QRadioButton>("DockedShipOption"));
+    f8->addWidget(named<QRadioButton>("OrbitingShipOption"));
+    f8->addStretch();
+
+    auto* frame9 = named<QGroupBox>("Frame9");
+    auto* f9 = new QGridLayout(frame9);
+    const std::tuple<const char*, const char*, const char*> engines[] = {
+        {"Label34", "ShipFuel", "ShipFuelSlider"},
+        {"Label35", "MainEngineStatus", "MainEngineStatusSlider"},
+        {"Label36", "HoverEngineStatus", "HoverEngineStatusSlider"}};
+    int r = 0;
+    for (auto [label, value, bar] : engines) {
+        auto* s = slider(bar);
+        f9->addWidget(caption(label, s), r, 0);
+        auto* v = valueLabel(value);
+        v->setMinimumWidth(70);
+        f9->addWidget(v, r, 1);
+        f9->addWidget(s, r, 2);
+        ++r;
+    }
+    f9->setColumnStretch(2, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(frame8);
+    left->addWidget(frame9);
+    left->addStretch();
+    layout->addLayout(left, 1, 0);
+
+    // The three status frames share one place; only the frame of the ship's status shows.
+    auto* status = new QVBoxLayout;
+
+    auto* landed = named<QGroupBox>("Landed");
+    auto* fl = new QGridLayout(landed);
+    fl->addWidget(caption("Label37"), 0, 0);
+    fl->addWidget(valueLabel("ShipLandedPlanet"), 0, 1);
+    fl->addWidget(caption("Label38"), 1, 0);
+    fl->addWidget(valueLabel("ShipLandedBase"), 1, 1);
+    fl->addWidget(caption("Label39"), 2, 0);
+    fl->addWidget(valueLabel("ShipLandedPad"), 2, 1);
+    auto* heading = numberField("ShipLandedHeading");
+    fl->addWidget(caption("Label40", heading), 3, 0);
+    fl->addWidget(heading, 3, 1);
+    fl->addWidget(tree("ShipLandingTree"), 0, 2, 5, 1);
+    fl->setColumnStretch(2, 1);
+    fl->setRowStretch(4, 1);
+    status->addWidget(landed);
+
+    auto* docked = named<QGroupBox>("Docked");
+    auto* fd = new QGridLayout(docked);
+    fd->addWidget(caption("Label41"), 0, 0);
+    fd->addWidget(valueLabel("ShipDockedStation"), 0, 1);
+    fd->addWidget(caption("Label42"), 1, 0);
+    fd->addWidget(valueLabel("ShipDockedPort"), 1, 1);
+    fd->addWidget(caption("Label43"), 2, 0);
+    fd->addWidget(valueLabel("ShipDockedPlanet"), 2, 1);
+    fd->addWidget(tree("ShipDockedTree"), 0, 2, 4, 1);
+    fd->setColumnStretch(2, 1);
+    fd->setRowStretch(3, 1);
+    status->addWidget(docked);
+
+    auto* orbiting = named<QGroupBox>("Orbiting");
+    auto* fo = new QGridLayout(orbiting);
+    fo->addWidget(caption("Label44"), 0, 0);
+    fo->addWidget(valueLabel("ShipOrbitingPlanet"), 0, 1);
+    auto* ref = dropDown("OrbitingRef");
+    fo->addWidget(caption("Label45", ref), 1, 0);
+    fo->addWidget(ref, 1, 1);
+    fo->addWidget(named<QPushButton>("Command11"), 1, 2);
+    auto* angular = numberField("ShipOrbitingAngularVelocity");
+    fo->addWidget(caption("Label46", angular), 2, 0);
+    fo->addWidget(angular, 2, 1);
+    auto* vectors = new QHBoxLayout;
+    vectors->addWidget(xyzFrame("Frame10", "Label47", "ShipOrbitingRposX", "Label48", "ShipOrbitingRposY", "Label49",
+                                "ShipOrbitingRposZ"));
+    vectors->addWidget(xyzFrame("Frame11", "Label50", "ShipOrbitingRvelX", "Label51", "ShipOrbitingRvelY", "Label52",
+                                "ShipOrbitingRvelZ"));
+    vectors->addWidget(xyzFrame("Frame12", "Label53", "ShipOrbitingArotX", "Label54", "ShipOrbitingArotY", "Label55",
+                                "ShipOrbitingArotZ"));
+    fo->addLayout(vectors, 3, 0, 1, 3);
+    fo->setColumnStretch(1, 1);
+    fo->setRowStretch(4, 1);
+    status->addWidget(orbiting);
+    status->addStretch();
+    layout->addLayout(status, 1, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+
+    addHidden(page, named<QLabel>("ShipIndex"));
+    return page;
+}
+
+} // namespace
+
+MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(parent), main_(main) {
+    setObjectName(QStringLiteral("Vantrel"));
+
+    for (const auto& m : main.menu.menus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(m.title->caption()));
+        menu->setObjectName(QString::fromStdString(m.title->name()) + QStringLiteral("Menu"));
+        menu->menuAction()->setObjectName(QString::fromStdString(m.title->name()));
+        for (ui::MenuItem* item : m.items) {
+            QAction* action = item->isSeparator() ? menu->addSeparator()
+                                                  : menu->addAction(QString::fromStdString(item->caption()));
+            action->setObjectName(QString::fromStdString(item->name()));
+        }
+    }
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+
+    auto* fileLine = new QHBoxLayout;
+    fileLine->addWidget(named<QLabel>("Label9"));
+    auto* file = named<QLabel>("scnfile");
+    QFont bold = file->font();
+    bold.setBold(true);
+    file->setFont(bold);
+    fileLine->addWidget(file, 1);
+    layout->addLayout(fileLine);
+
+    auto* picture = named<QLabel>("Image5");
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setMinimumSize(320, 240);
+    layout->addWidget(picture, 1);
+
+    auto* tabs = named<QTabWidget>("SSTab1");
+    tabs->addTab(environmentTab(), QString());
+    tabs->addTab(stationTab(), QString());
+    tabs->addTab(shipTab(), QString());
+    layout->addWidget(tabs, 1);
+
+    auto* hidden = new QWidget(central);
+    hidden->hide();
+    for (const char* name : {"CfgDir", "ScnDir"})
+        addHidden(hidden, named<QLabel>(name));
+    for (const char* name : {"BufferList", "Buffer", "NBuffer", "Transit", "PlanetarySystemFile", "SpacecraftFile"})
+        addHidden(hidden, named<QListWidget>(name));
+
+    setCentralWidget(central);
+    binder_ = new Binder(main, this, this);
+    resize(980, 720);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    if (!main_.loaded()) {
+        event->accept();
+        return;
+    }
+    // Ask through Exit once this event is over; Exit unloads the window when the person confirms.
+    event->ignore();
+    QTimer::singleShot(0, this, [this] { main_.menu.Menu16.userClick(); });
+}
+
+} // namespace vantrel::desktop

@@ -1,0 +1,26 @@
+#include "Views.h"
+
+#include "Binder.h"
+#include "MainWindowView.h"
+#include "OrbiterFolderSearchView.h"
+
+#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/ui/Vantrel.h"
+
+// The pictures live in this static library: their resource must be pulled in by name.
+static void initPictures() { Q_INIT_RESOURCE(resources); }
+
+namespace vantrel::desktop {
+
+void registerViews() {
+    initPictures();
+    auto& registry = ViewRegistry::instance();
+    registry.add("Vantrel", [](ui::Window& w, QWidget* parent) -> QWidget* {
+        return new MainWindowView(static_cast<Vantrel&>(w), parent);
+    });
+    registry.add("OrbiterFolderSearch", [](ui::Window& w, QWidget* parent) -> QWidget* {
+        return new OrbiterFolderSearchView(static_cast<OrbiterFolderSearch&>(w), parent);
+    });
+}
+
+} // namespace vantrel::desktop
