@@ -128,7 +128,7 @@ void StationEditor::Command1_Click() {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
         for (int j = 0; j < ships; ++j) {
             ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
-            if (equalsIgnoringCase(ship.ShipStatusTable, "Docked") &&
+            if (equalsIgnoringCase(trim(ship.ShipStatusTable), "Docked") &&
                 ship.ShipDockedStationTable == row.StationNameTable)
                 ship.ShipPlanetTable = planet;
         }
@@ -187,9 +187,9 @@ void StationEditor::Command2_Click() {
         }
     }
 
-    // With several stations the row shown is removed; a label naming no row removes nothing.
+    // The row shown is removed; a label naming no row of the list removes nothing.
     const int i = shownRow();
-    if (n > 1 && i < 0)
+    if (i < 0)
         return;
 
     if (w_.services.dialogs.msgBox("Are you sure you want to delete the station ?",
