@@ -1,0 +1,156 @@
+// vantrel-scn check: the batch validation of scenario files, run as a person runs it.
+
+#include "support/MiniInstallation.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+struct CheckRun {
+    int status = -1;
+    std::string out;
+};
+
+std::string quoted(const std::string& text) {
+    std::string q = "'";
+    for (char c : text)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CheckRun check(const std::vector<std::string>& args) {
+    std::string command = quoted(VANTREL_SCN) + " check";
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    command += " 2>/dev/null";
+    CheckRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        run.out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+class CheckCommandTest : public ::testing::Test {
+protected:
+    CheckCommandTest() : mini(test::writeMiniInstallation(temp)) {}
+
+    // A scenario around Earth (radius 6371010 m, atmosphere 200000 m in the test installation).
+    std::string scenario(const std::string& name, std::initializer_list<const char*> stations,
+                         std::initializer_list<const char*> ships) {
+        std::vector<const char*> lines = {"BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51982.5", "END_ENVIRONMENT",
+                                          "BEGIN_FOCUS", "  Ship GL-01", "END_FOCUS", "BEGIN_STATIONS"};
+        lines.insert(lines.end(), stations);
+        lines.push_back("END_STATIONS");
+        lines.push_back("BEGIN_SHIPS");
+        lines.insert(lines.end(), ships);
+        lines.push_back("END_SHIPS");
+        std::string text;
+        for (const char* line : lines)
+            text += std::string(line) + "\r\n";
+        return temp.write("Orbiter/Scenarios/Checks/" + name, text);
+    }
+
+    test::TempFolder temp;
+    test::MiniInstallation mini;
+};
+
+TEST_F(CheckCommandTest, CleanScenarioHasNoFinding) {
+    const std::string file = scenario("Clean.scn",
+                                      {"Alpha:ISS", "  REF Earth", "  EL_MJD 51982", "  ELEMENTS 6778000 0.0005 51.6 120 30 45",
+                                       "  AROT 0 0 0", "END"},
+                                      {"GL-01:DeltaGlider", "  STATUS Landed Earth", "  BASE Habana:2", "  HEADING 90",
+                                       "  FUEL 1", "END", "SH-01:ShuttleA", "  STATUS Docked Earth:Alpha:2", "END"});
+    const std::string before = temp.read("Orbiter/Scenarios/Checks/Clean.scn");
+    const CheckRun run = check({mini.folder, file});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(temp.read("Orbiter/Scenarios/Checks/Clean.scn"), before);
+}
+
+TEST_F(CheckCommandTest, EachRefusalIsOneLineAndNothingIsWritten) {
+    const std::string file = scenario(
+        "Broken.scn",
+        {"Low:ISS", "  REF Earth", "  EL_MJD 51982", "  ELEMENTS 6000000 0 0 0 0 0", "  AROT 0 0 0", "END",
+         "Spin:Wheel", "  REF Earth", "  EL_MJD 51982", "  ELEMENTS 7000000 0 0 0 0 0", "END"},
+        {"GL-01:DeltaGlider", "  STATUS Landed Earth", "  BASE Habana:2", "END", "Sink:ShuttlePB",
+         "  STATUS Orbiting Earth", "  RPOS 1000 0 0", "  RVEL 0 0 0", "  AROT 0 400 0", "END"});
+    const std::string before = temp.read("Orbiter/Scenarios/Checks/Broken.scn");
+    const CheckRun run = check({mini.folder, file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              file + "\tstation\t0\tLow\tThe station orbit crosses the planet atmosphere or the planet surface; check "
+                     "the excentricity or the semi-major axis. | The station orbit semi-major axis is equal to  6000000 m "
+                     "although the mean radius and atmosphere of Earth is equal to  6571010 m | \n" +
+                  file + "\tstation\t1\tSpin\tThe station frame rotation angle around X axis is not correct. | The "
+                         "station frame rotation angle around Y axis is not correct. | The station frame rotation angle "
+                         "around Z axis is not correct. | \n" +
+                  // A landed ship without a heading line carries the blank heading.
+                  file + "\tship\t0\tGL-01\tYou must must enter a correct heading.\n" +
+                  file + "\tship\t1\tSink\tThe object frame rotation angle orientation on axis Y is not correct. | The "
+                         "ship is located inside the planet; adjust the position parameters relative to reference.\n");
+    EXPECT_EQ(temp.read("Orbiter/Scenarios/Checks/Broken.scn"), before);
+}
+
+TEST_F(CheckCommandTest, UnreadableFileGivesStatusTwoAndTheOthersAreStillChecked) {
+    const std::string missing = temp / "Orbiter/Scenarios/Nothing here.scn";
+    const std::string demo = mini.scenarioFolder + "Demo.scn";
+    const CheckRun run = check({mini.folder, missing, demo});
+    EXPECT_EQ(run.status, 2);
+    // Demo's second station has no rotation angles.
+    EXPECT_NE(run.out.find(demo + "\tstation\t1\tOutpost\t"), std::string::npos) << run.out;
+}
+
+TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
+    const CheckRun tours = check({mini.folder, mini.scenarioFolder + "Tours"});
+    EXPECT_EQ(tours.status, 0) << tours.out;
+
+    // Without a file every scenario below the installation's scenario folder is checked.
+    const CheckRun all = check({mini.folder});
+    EXPECT_EQ(all.status, 1);
+    EXPECT_NE(all.out.find("Demo.scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("(Current state).scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
+}
+
+TEST_F(CheckCommandTest, UsageErrors) {
+    EXPECT_EQ(check({}).status, 2);
+    EXPECT_EQ(check({temp / "No such folder", mini.scenarioFolder + "Demo.scn"}).status, 2);
+}
+
+// The simulator's own scenarios (a newer format than the editor knows) are read and checked
+// without a crash and without being touched.
+TEST_F(CheckCommandTest, SimulatorScenariosAreCheckedWithoutHarm) {
+    const std::filesystem::path corpus = VANTREL_CORPUS_DIR;
+    if (!std::filesystem::is_directory(corpus))
+        GTEST_SKIP() << "no simulator corpus at " << corpus;
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(corpus))
+        if (entry.is_regular_file() && entry.path().extension() == ".scn")
+            files.push_back(entry.path().string());
+    if (files.empty())
+        GTEST_SKIP() << "no scenario in the corpus";
+    const auto stamp = std::filesystem::last_write_time(files.front());
+    std::vector<std::string> args{mini.folder};
+    args.insert(args.end(), files.begin(), files.end());
+    const CheckRun run = check(args);
+    EXPECT_TRUE(run.status == 0 || run.status == 1) << run.status;
+    EXPECT_EQ(std::filesystem::last_write_time(files.front()), stamp);
+}
+
+} // namespace
+} // namespace vantrel
