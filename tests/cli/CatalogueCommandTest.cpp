@@ -1,0 +1,131 @@
+// vantrel-scn catalogue, run as a program on small installations.
+
+#include "support/MiniInstallation.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace vantrel::test {
+namespace {
+
+struct ScnRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text) {
+    std::string q = "'";
+    for (char c : text)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Runs vantrel-scn with the arguments; stderr goes to a file of the temporary folder.
+ScnRun runScn(const TempFolder& temp, const std::string& arguments) {
+    const std::string errFile = temp / "stderr.txt";
+    const std::string command = quoted(VANTREL_SCN) + " " + arguments + " 2>" + quoted(errFile);
+    ScnRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> chunk{};
+    size_t n;
+    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
+        run.out.append(chunk.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = temp.read("stderr.txt");
+    return run;
+}
+
+TEST(CatalogueCommand, PrintsTheCatalogueOfAnInstallation) {
+    TempFolder temp;
+    const auto mini = writeMiniInstallation(temp);
+    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "config\t" + mini.configFolder + "\n" +
+                           "scenarios\t" + mini.scenarioFolder + "\n" +
+                           "system\tTau Ceti\tCeti.cfg\n"
+                           "system\tSol\tSol.cfg\n"
+                           "shipclass\tDeltaGlider\tDeltaGlider.cfg\n"
+                           "shipclass\tDragonfly\tDragonfly.cfg\n"
+                           "shipclass\tShuttleA\tShuttleA.cfg\n"
+                           "shipclass\tShuttlePB\tShuttlePB.cfg\n"
+                           "stationclass\tISS\t4\n"
+                           "stationclass\tMir\t12\n"
+                           "stationclass\tWheel\t1\n"
+                           "body\tTau Ceti\tTceti\n"
+                           "body\tTau Ceti\t   Pyrrha\n"
+                           "body\tSol\tMercury\n"
+                           "body\tSol\tVenus\n"
+                           "body\tSol\tEarth\n"
+                           "body\tSol\t   Moon\n"
+                           "body\tSol\tMars\n"
+                           "body\tSol\t   Phobos\n"
+                           "body\tSol\t   Deimos\n"
+                           "base\tSol\t Habana: 3:Earth\n"
+                           "base\tSol\tCape: 1:Earth\n"
+                           "base\tSol\t Brighton Beach: 12:Moon\n"
+                           "base\tSol\t Olympus: 2:Mars\n");
+    // The settings file belongs to the desktop program: the tool neither reads nor writes it.
+    EXPECT_EQ(temp.read("vantrel.cfg"), "");
+}
+
+TEST(CatalogueCommand, EndsWithTheScanLogWhenAFileCouldNotBeRead) {
+    TempFolder temp;
+    const auto mini = writeMiniInstallation(temp);
+    temp.write("Orbiter/Config/Ceti.cfg", crlf({"Name = Tau Ceti", "Star1 = TauCeti", "Planet1 = Lost"}));
+    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    EXPECT_EQ(run.status, 0);
+    // The last line is the scan log: the body file that is missing, as often as it was asked for.
+    const std::string entry = "Can not open the file " + mini.configFolder + "Lost.cfg. ";
+    const size_t start = run.out.rfind("\nscanlog\t");
+    ASSERT_NE(start, std::string::npos) << run.out;
+    const std::string log = run.out.substr(start + 9);
+    EXPECT_EQ(log.substr(0, entry.size()), entry);
+    EXPECT_EQ(log.back(), '\n');
+    EXPECT_EQ(log.find('\n'), log.size() - 1);
+    EXPECT_NE(run.out.find("body\tTau Ceti\tLost\n"), std::string::npos);
+}
+
+TEST(CatalogueCommand, AFolderThatIsNoInstallationFailsWithTheWarning) {
+    TempFolder temp;
+    temp.makeFolder("Empty");
+    const ScnRun run = runScn(temp, "catalogue " + quoted(temp / "Empty"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "The Orbiter folder was not correctly located. You must locate it using the folder "
+                       "search in the menu Tools.\n");
+}
+
+TEST(CatalogueCommand, UsageErrorsExitWithTwoAndHelpNamesTheCommand) {
+    TempFolder temp;
+    EXPECT_EQ(runScn(temp, "catalogue").status, 2);
+    EXPECT_EQ(runScn(temp, "catalogue a b").status, 2);
+    const ScnRun help = runScn(temp, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("catalogue ORBITER_FOLDER"), std::string::npos);
+}
+
+TEST(CatalogueCommand, ReadsTheSampleInstallation) {
+    const std::string sample = VANTREL_SAMPLE_DIR;
+    TempFolder temp;
+    if (!std::ifstream(sample + "/orbiter.cfg"))
+        GTEST_SKIP() << "no sample installation";
+    const ScnRun run = runScn(temp, "catalogue " + quoted(sample));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nsystem\tSol\t"), std::string::npos);
+    EXPECT_NE(run.out.find("\nstationclass\t"), std::string::npos);
+    EXPECT_EQ(run.out.find("scanlog"), std::string::npos);
+}
+
+} // namespace
+} // namespace vantrel::test
