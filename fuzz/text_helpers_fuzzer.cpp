@@ -1,0 +1,49 @@
+// The field helpers and the number forms: every value read from a file passes through them.
+
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace vantrel;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    const std::string clean = ClearComments(text);
+    if (clean.size() > text.size() || clean.find(';') != std::string::npos)
+        std::abort();
+    if (ClearComments(clean) != clean)
+        std::abort();
+
+    const std::string digits = GetNumberValue(text);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+        std::abort();
+
+    IsANumber(text);
+
+    const double value = leadingNumberValue(text);
+    const std::string shown = displayForm(value);
+    if (shown.empty())
+        std::abort();
+    // What is shown reads back as the number shown (to its 15 digits).
+    if (std::isfinite(value) && value != 0) {
+        const double back = leadingNumberValue(shown);
+        if (std::fabs(back - value) > std::fabs(value) * 1e-14)
+            std::abort();
+    }
+    roundHalfEven(value);
+
+    // Any bit pattern as a number, infinities and NaN included.
+    if (size >= sizeof(double)) {
+        double raw;
+        std::memcpy(&raw, data, sizeof raw);
+        displayForm(raw);
+        roundHalfEven(raw);
+    }
+    return 0;
+}
