@@ -175,10 +175,14 @@ void Catalogue::Form_Load() {
     OrbiterFolderLocation();
 
     // Each configuration file is read once; the scan's several passes are passes over memory.
-    caching_ = true;
-    const bool ok = runStartupScan();
-    caching_ = false;
-    cache_.clear();
+    bool ok = false;
+    {
+        ui::BusyPointer busy(w_.services.screen);
+        caching_ = true;
+        ok = runStartupScan();
+        caching_ = false;
+        cache_.clear();
+    }
 
     if (ok)
         startupSucceeded_ = true;

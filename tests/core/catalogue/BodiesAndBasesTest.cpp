@@ -1,5 +1,7 @@
 #include "CatalogueFixture.h"
 
+#include "core/document/TextHelpers.h"
+#include "core/platform/FileSystem.h"
 #include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/Windows.h"
 
@@ -123,6 +125,25 @@ TEST_F(BodiesAndBases, TheMiniInstallationGivesItsBasesInBodyOrder) {
     EXPECT_EQ(bases(), (std::vector<std::string>{" Habana: 3:Earth", "Cape: 1:Earth", " Brighton Beach: 12:Moon",
                                                  " Olympus: 2:Mars"}));
     EXPECT_FALSE(main->model.ScanErrorsFound);
+}
+
+TEST_F(BodiesAndBases, TheSimulatorsOwnSolarSystemReadsWithItsMoons) {
+    const std::string config = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016/Config/";
+    if (!platform::fileExists(config + "Sol.cfg"))
+        GTEST_SKIP() << "no simulator files in " << config;
+    main->state.CfgDir.setCaption(config);
+    catalogue().ExtractPlanet(config + "Sol.cfg");
+    const auto& bodies = main->stationTab.StationRef.items();
+    ASSERT_GE(bodies.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(bodies.begin(), bodies.begin() + 8),
+              (std::vector<std::string>{"Mercury", "Venus", "Earth", "   Moon", "Mars", "   Phobos", "   Deimos", "Vesta"}));
+    for (const std::string& body : bodies) {
+        EXPECT_EQ(body.find('='), std::string::npos) << body;
+        EXPECT_FALSE(trim(body).empty());
+    }
+    // The newer body files describe their bases elsewhere; reading them must simply go on.
+    catalogue().BaseUpDate();
+    EXPECT_EQ(main->cat.BaseTable.size(), static_cast<size_t>(main->cat.BaseCount) + 1);
 }
 
 } // namespace
