@@ -47,8 +47,10 @@ struct SectionLine {
     std::string_view keyword;
 };
 
+// A head stands unindented in the file: an indented line whose comment made ClearComments trim
+// it ("  PRPLEVEL 0:1 ; tanks") is still a line of the block, not a new ship or station.
 template <size_t N>
-SectionLine classify(const std::string& line, const std::string& upperTrimmed,
+SectionLine classify(const std::string& raw, const std::string& line, const std::string& upperTrimmed,
                      const std::array<std::string_view, N>& keywords) {
     if (upperTrimmed.empty())
         return {LineKind::Empty, {}};
@@ -56,7 +58,7 @@ SectionLine classify(const std::string& line, const std::string& upperTrimmed,
         return {LineKind::End, {}};
     if (std::string_view k = keywordOf(upperTrimmed, keywords); !k.empty())
         return {LineKind::Keyword, k};
-    if (line.front() != ' ' && line.back() != ' ')
+    if (line.front() != ' ' && line.back() != ' ' && raw.front() != ' ')
         return {LineKind::Head, {}};
     return {LineKind::Other, {}};
 }
@@ -229,7 +231,7 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
             inSection = false;
             continue;
         }
-        const SectionLine what = classify(line, t, StationKeywords);
+        const SectionLine what = classify(raw, line, t, StationKeywords);
         if (what.kind == LineKind::End) {
             ++row;
             m.StationTableBlanking(row);
@@ -300,7 +302,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             inSection = false;
             continue;
         }
-        const SectionLine what = classify(line, t, ShipKeywords);
+        const SectionLine what = classify(raw, line, t, ShipKeywords);
         if (what.kind == LineKind::Empty)
             continue;
         if (what.kind == LineKind::End) {
@@ -321,10 +323,13 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         if (what.kind != LineKind::Keyword) {
             // Lines the editor does not know are kept for the ship and written back as they
             // were; a row without a name (its head had no ":") keeps none.
+            // A line whose comment was cut off keeps its indentation, so that it is written
+            // back as a line of the block and never read again as a ship's head.
             if (!s.ShipNameTable.empty()) {
                 if (!s.ShipExtraLines.empty())
                     s.ShipExtraLines += "\r\n";
-                s.ShipExtraLines += line;
+                s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
+                s.ShipExtraLines += trimLeft(line);
             }
             continue;
         }

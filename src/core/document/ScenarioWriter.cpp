@@ -99,21 +99,30 @@ std::string ScenarioWriter::scenarioText() const {
         for (int i = 0; i < stations && w_.model.validStation(i); ++i) {
             const StationRow& s = w_.model.stations[static_cast<size_t>(i)];
             out.line(trim(s.StationNameTable) + ":" + trim(s.StationClassTable));
-            out.line("  REF " + trim(s.StationRefTable));
+            // A keyword line without any value could not be read back (and would end the
+            // reading of every station after it), so it is left out.
+            if (!trim(s.StationRefTable).empty())
+                out.line("  REF " + trim(s.StationRefTable));
             // A station never given an epoch has none to write; the simulator then takes the
             // scenario's start.
             if (s.StationOrbitalRefDate)
                 out.line("  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
                                                                  leadingNumberValue(s.StationOrbitalRefHourTable),
                                                                  leadingNumberValue(s.StationOrbitalRefMinTable))));
-            out.line("  ELEMENTS " + trim(s.StationSemiMajorAxisTable) + " " + trim(s.StationExcentricityTable) + " " +
-                     trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
-                     trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable));
-            if (s.StationUseClassFrequency)
-                out.line("  AROT " + trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " +
-                         trim(s.StationZAngleTable));
-            else
+            const std::string elements =
+                trim(s.StationSemiMajorAxisTable) + " " + trim(s.StationExcentricityTable) + " " +
+                trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
+                trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable);
+            if (!trim(elements).empty())
+                out.line("  ELEMENTS " + elements);
+            const std::string angles =
+                trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
+            if (s.StationUseClassFrequency) {
+                if (!trim(angles).empty())
+                    out.line("  AROT " + angles);
+            } else if (!trim(s.StationRotationFrequencyTable).empty()) {
                 out.line("  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
+            }
             out.line("END");
         }
         out.line("END_STATIONS");
