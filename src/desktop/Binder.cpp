@@ -216,8 +216,8 @@ struct Binder::Binding {
     // Trees: the nodes on screen and their items, so adding nodes adds items only.
     std::vector<ui::TreeView::Node> shownNodes;
     std::vector<QTreeWidgetItem*> items;
-    // Multi-line fields: the text last written, so a refresh leaves the cursor alone.
-    QString shownText;
+    // Folder lists: the path and sub-folders on screen.
+    std::vector<std::string> shownFolders;
 };
 
 Binder::Binder(ui::Window& window, QWidget* root, QObject* parent)
@@ -497,8 +497,15 @@ void Binder::refresh(Binding& b) {
         // The chain of folders down to the path, open, then the sub-folders, one step further in.
         auto* list = static_cast<QListWidget*>(widget);
         auto& folders = static_cast<ui::FolderList&>(c);
-        list->clear();
         const std::string& path = folders.path();
+        // Rebuilt only when the folder or its sub-folders differ: a click must not replace the
+        // item under the pointer, or the double-click that follows would be lost.
+        std::vector<std::string> shown{path};
+        shown.insert(shown.end(), folders.subFolders().begin(), folders.subFolders().end());
+        if (shown == b.shownFolders && list->count() > 0)
+            break;
+        b.shownFolders = std::move(shown);
+        list->clear();
         if (path.empty())
             break;
         std::vector<std::string> chain;

@@ -1,6 +1,7 @@
 #include "Views.h"
 
 #include "Binder.h"
+#include "FileAndToolViews.h"
 #include "MainWindowView.h"
 #include "OrbiterFolderSearchView.h"
 
@@ -21,6 +22,7 @@ void registerViews() {
     registry.add("OrbiterFolderSearch", [](ui::Window& w, QWidget* parent) -> QWidget* {
         return new OrbiterFolderSearchView(static_cast<OrbiterFolderSearch&>(w), parent);
     });
+    registerFileAndToolViews();
 }
 
 } // namespace vantrel::desktop

@@ -1,8 +1,10 @@
 // Vantrel: the desktop editor of Orbiter scenario files.
 
+#include "FileAndToolViews.h"
 #include "QtServices.h"
 #include "Views.h"
 
+#include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"
 
 #include <QApplication>
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     Vantrel::Options options;
     options.startFolder = QDir::currentPath().toStdString();
     auto main = std::make_unique<Vantrel>(ui::Services{dialogs, screen, launcher}, options);
+    main->mainMenu().helpDocument = desktop::helpDocumentPath();
 
     // The main window's view exists before start-up, hidden, so the folder search that start-up
     // may show is placed over it and its controls are bound from the first change.

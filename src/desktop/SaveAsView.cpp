@@ -1,0 +1,50 @@
+#include "SaveAsView.h"
+
+#include "Binder.h"
+#include "FileWindowForms.h"
+
+#include "core/files/SaveAs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace vantrel::desktop {
+
+using namespace forms;
+
+SaveAsView::SaveAsView(SaveAs& window, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("SaveAs"));
+    auto* grid = new QGridLayout(this);
+
+    grid->addWidget(list("Dir1", 260, 260), 0, 0, 2, 1);
+    auto* folderSide = new QVBoxLayout;
+    folderSide->addWidget(label("Label1"));
+    folderSide->addWidget(descriptionBox("Text1"), 1);
+    grid->addLayout(folderSide, 0, 1);
+    grid->addWidget(list("ScenarioFileList", 260, 160), 1, 1);
+
+    auto* nameRow = new QHBoxLayout;
+    auto* nameLabel = label("Label2");
+    nameLabel->setWordWrap(false);
+    nameRow->addWidget(nameLabel);
+    auto* name = named("FileToSave", new QLineEdit);
+    nameLabel->setBuddy(name);
+    nameRow->addWidget(name, 1);
+    grid->addLayout(nameRow, 2, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(button("Command1"));
+    buttons->addWidget(button("Command2"));
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    new Binder(window, this, this);
+    resize(720, 520);
+    name->setFocus();
+    name->selectAll();
+}
+
+} // namespace vantrel::desktop
