@@ -1,0 +1,58 @@
+#include "ScenarioFixture.h"
+
+#include "core/platform/TextFile.h"
+
+namespace vantrel::test {
+namespace {
+
+using ScenarioWriterTest = ScenarioFixture;
+
+TEST_F(ScenarioWriterTest, AFailedSaveLeavesTheOldFileAndSaysWhy) {
+    openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_SHIPS", "S1:DeltaGlider",
+                   "  STATUS Orbiting Earth", "  FUEL 0.5", "END", "END_SHIPS"}));
+    scripted.dialogs.clear();
+    const std::string missing = temp / "No such folder/out.scn";
+    EXPECT_FALSE(main->writer().ScenarioFileSaving(missing));
+    ASSERT_EQ(1u, scripted.dialogs.messages().size());
+    EXPECT_NE(std::string::npos, scripted.dialogs.messages()[0].text.find(missing));
+    EXPECT_FALSE(platform::fileExists(missing));
+
+    // A folder standing where the file should be cannot be replaced: it stays untouched.
+    const std::string blocked = temp.makeFolder("blocked.scn");
+    temp.write("blocked.scn/keep.txt", "kept");
+    EXPECT_FALSE(main->writer().ScenarioFileSaving(blocked));
+    EXPECT_EQ("kept", temp.read("blocked.scn/keep.txt"));
+    EXPECT_EQ("0.5", ship(0).ShipFuelTable) << "the model does not change";
+
+    const std::string good = temp / "good.scn";
+    temp.write("good.scn", "old");
+    EXPECT_TRUE(main->writer().ScenarioFileSaving(good));
+    EXPECT_EQ(saved(), temp.read("good.scn"));
+}
+
+TEST_F(ScenarioWriterTest, TheDescriptionDoesNotGrowFromSaveToSave) {
+    for (const char* text : {"", "One line\r\n", "One line", "Two\r\nlines\r\n\r\n"}) {
+        main->env.Description.setText(text);
+        const std::string path = temp.write("desc.scn", "");
+        ASSERT_TRUE(main->writer().ScenarioFileSaving(path));
+        const std::string first = temp.read("desc.scn");
+        EXPECT_EQ(0u, first.find(std::string("BEGIN_DESC\r\n") + (*text ? "" : "\r\n")));
+        main->env.Description.setText(GetDescription(path));
+        EXPECT_EQ(first, saved()) << text;
+    }
+}
+
+TEST_F(ScenarioWriterTest, StartTimeIsWrittenAsMjdToTheMinute) {
+    main->env.Calendar.setDate(36526);
+    main->env.Hour.setListIndex(0);
+    main->env.Minute.setListIndex(0);
+    EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544\r\n"));
+    main->env.Hour.setListIndex(12);
+    EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544.5\r\n"));
+    main->env.Hour.setListIndex(10);
+    main->env.Minute.setListIndex(31);
+    EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544.4381944444\r\n"));
+}
+
+} // namespace
+} // namespace vantrel::test
