@@ -123,7 +123,7 @@ QWidget* environmentTab() {
     auto* description = named<QPlainTextEdit>("Description");
     description->setTabChangesFocus(true);
     f1->addWidget(description);
-    layout->addWidget(frame1, 2);
+    layout->addWidget(frame1, 1);
 
     auto* row = new QHBoxLayout;
     auto* frame2 = named<QGroupBox>("Frame2");
@@ -138,6 +138,7 @@ QWidget* environmentTab() {
     f2->addWidget(minute, 1, 2);
     f2->addWidget(new QLabel(QStringLiteral("mn")), 1, 3);
     f2->setColumnStretch(3, 1);
+    f2->setRowStretch(2, 1);
     row->addWidget(frame2);
 
     auto* frame3 = named<QGroupBox>("Frame3");
@@ -155,7 +156,7 @@ QWidget* environmentTab() {
     f3->setColumnStretch(1, 1);
     f3->setRowStretch(3, 1);
     row->addWidget(frame3, 1);
-    layout->addLayout(row, 3);
+    layout->addLayout(row, 0);
     return page;
 }
 
@@ -228,6 +229,7 @@ QWidget* stationTab() {
     f6->addWidget(minute, r, 2);
     f6->addWidget(caption("Label26", minute), r, 3);
     f6->setColumnStretch(4, 1);
+    f6->setRowStretch(r + 1, 1);
     layout->addWidget(frame6, 0, 1, 2, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
