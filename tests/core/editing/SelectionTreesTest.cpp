@@ -1,0 +1,144 @@
+#include "../document/ScenarioFixture.h"
+
+#include "core/editing/SelectionTrees.h"
+
+namespace vantrel::test {
+namespace {
+
+using Node = ui::TreeView::Node;
+
+class SelectionTreesTest : public ScenarioFixture {
+protected:
+    // Sol's bodies, the given stations and ships: "Name:Class@Body" and "Name:Status:Owner:Port".
+    void scenarioWith(std::initializer_list<const char*> stations, std::initializer_list<const char*> ships) {
+        std::string text = crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_STATIONS"});
+        for (std::string s : stations) {
+            const size_t at = s.find('@');
+            text += crlf({s.substr(0, at).c_str(), ("  REF " + s.substr(at + 1)).c_str(), "END"});
+        }
+        text += crlf({"END_STATIONS", "BEGIN_SHIPS"});
+        for (std::string s : ships) {
+            std::vector<std::string> f;
+            for (size_t start = 0, end; start <= s.size(); start = end + 1) {
+                end = s.find(':', start);
+                if (end == std::string::npos)
+                    end = s.size();
+                f.push_back(s.substr(start, end - start));
+            }
+            text += f[0] + ":ShuttlePB\r\n";
+            if (f[1] == "Docked")
+                text += "  STATUS Docked Earth:" + f[2] + ":" + f[3] + "\r\n";
+            else
+                text += "  STATUS Landed Earth\r\n  BASE " + f[2] + ":" + f[3] + "\r\n";
+            text += "END\r\n";
+        }
+        text += "END_SHIPS\r\n";
+        openText(text);
+    }
+    ui::TreeView& dock() { return main->shipTab.ShipDockedTree; }
+    ui::TreeView& pads() { return main->shipTab.ShipLandingTree; }
+    int find(const ui::TreeView& tree, const std::string& text, int after = 0) {
+        for (int p = after + 1; p <= tree.count(); ++p)
+            if (tree.node(p).text == text)
+                return p;
+        return 0;
+    }
+};
+
+TEST_F(SelectionTreesTest, DockTreeHoldsBodiesStationsPortsAndDockedShips) {
+    scenarioWith({"ISS:ISS@Earth"}, {"Tug:Docked:ISS:2"});
+    const ui::TreeView& t = dock();
+    const int earth = find(t, "Earth"), moon = find(t, "   Moon"), iss = find(t, "ISS");
+    ASSERT_NE(0, iss);
+    EXPECT_EQ(SelectionTrees::PlanetImage, t.node(earth).image);
+    EXPECT_EQ(SelectionTrees::MoonImage, t.node(moon).image);
+    EXPECT_EQ(earth, t.node(moon).parent);
+    EXPECT_LT(moon, iss) << "the moon comes before the station";
+    EXPECT_EQ(earth, t.node(iss).parent);
+    EXPECT_EQ(SelectionTrees::StationImage, t.node(iss).image);
+    EXPECT_EQ(iss + 1, find(t, "Dock  1"));
+    const int port2 = find(t, "Dock  2");
+    EXPECT_EQ(SelectionTrees::DockImage, t.node(port2).image);
+    EXPECT_EQ(4, t.node(iss).children);
+    const int tug = find(t, "Tug");
+    EXPECT_EQ(port2, t.node(tug).parent);
+    EXPECT_EQ(SelectionTrees::ShipImage, t.node(tug).image);
+    EXPECT_TRUE(t.node(earth).expanded && t.node(iss).expanded && t.node(port2).expanded);
+    EXPECT_FALSE(t.node(find(t, "Dock  1")).expanded);
+
+    // Re-marking gives the same tree.
+    const std::vector<Node> before = t.nodes();
+    main->trees().StationDockTreeUpdate();
+    main->trees().StationDockTreeUpdate();
+    ASSERT_EQ(before.size(), t.nodes().size());
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(before[i].text + std::to_string(before[i].parent), t.nodes()[i].text + std::to_string(t.nodes()[i].parent));
+}
+
+TEST_F(SelectionTreesTest, DoubleClickingAFreePortFillsTheDockedFields) {
+    scenarioWith({"ISS:ISS@Earth", "Big:Mir@   Moon", "Odd:Nonexistent@Mars"}, {"Tug:Docked:ISS:2"});
+    auto& tab = main->shipTab;
+    tab.ShipDockedStation.setCaption("");
+    dock().userDoubleClick(find(dock(), "Dock  2"));
+    EXPECT_EQ("", tab.ShipDockedStation.caption()) << "an occupied port cannot be chosen";
+    dock().userDoubleClick(find(dock(), "ISS"));
+    EXPECT_EQ("", tab.ShipDockedStation.caption());
+
+    dock().userDoubleClick(find(dock(), "Dock  1"));
+    EXPECT_EQ("1", tab.ShipDockedPort.caption());
+    EXPECT_EQ("ISS", tab.ShipDockedStation.caption());
+    EXPECT_EQ("Earth", tab.ShipDockedPlanet.caption());
+
+    dock().userDoubleClick(find(dock(), "Dock  12"));
+    EXPECT_EQ("12", tab.ShipDockedPort.caption());
+    EXPECT_EQ("Big", tab.ShipDockedStation.caption());
+    EXPECT_EQ("   Moon", tab.ShipDockedPlanet.caption()) << "a moon keeps its leading blanks";
+
+    const int odd = find(dock(), "Odd");
+    ASSERT_NE(0, odd);
+    EXPECT_EQ(0, dock().node(odd).children) << "an unknown class has no ports";
+}
+
+TEST_F(SelectionTreesTest, MatchingFollowsTheNodesAddedSoFar) {
+    // A station named after a body is itself a node that later stations of that body match;
+    // a ship docked at a station outside the tree adds nothing.
+    scenarioWith({"Earth:Wheel@Earth", "Second:Wheel@Earth", "Lost:ISS@Vulcan"},
+                 {"A:Docked:Lost:1", "C:Docked:earth:1"});
+    const ui::TreeView& t = dock();
+    const int planet = find(t, "Earth");
+    const int station = find(t, "Earth", planet);
+    ASSERT_NE(0, station);
+    const int first = find(t, "Second"), second = find(t, "Second", first);
+    ASSERT_NE(0, second);
+    EXPECT_EQ(planet, t.node(first).parent);
+    EXPECT_EQ(station, t.node(second).parent);
+    EXPECT_EQ(0, find(t, "Lost"));
+    EXPECT_EQ(0, find(t, "A"));
+    EXPECT_EQ(find(t, "Dock  1", station), t.node(find(t, "C")).parent) << "station names ignore letter case";
+}
+
+TEST_F(SelectionTreesTest, PadTreeHoldsBasesAndLandedShips) {
+    scenarioWith({}, {"GL:Landed:Habana:2", "Far:Landed:Nowhere:1"});
+    const ui::TreeView& t = pads();
+    const int habana = find(t, " Habana"); // the base file's name, as the base table holds it
+    ASSERT_NE(0, habana);
+    EXPECT_EQ(find(t, "Earth"), t.node(habana).parent);
+    EXPECT_EQ(SelectionTrees::BaseImage, t.node(habana).image);
+    EXPECT_EQ(3, t.node(habana).children);
+    EXPECT_EQ(SelectionTrees::LandingPadImage, t.node(habana + 1).image);
+    EXPECT_EQ("Landing pad  1", t.node(habana + 1).text);
+    EXPECT_EQ(habana + 2, t.node(find(t, "GL")).parent);
+    EXPECT_EQ(0, find(t, "Far"));
+    EXPECT_NE(0, find(t, " Brighton Beach")) << "a base shows its display name";
+
+    auto& tab = main->shipTab;
+    pads().userDoubleClick(habana + 3);
+    EXPECT_EQ("3", tab.ShipLandedPad.caption());
+    EXPECT_EQ(" Habana", tab.ShipLandedBase.caption());
+    EXPECT_EQ("Earth", tab.ShipLandedPlanet.caption());
+    pads().userDoubleClick(habana + 2);
+    EXPECT_EQ("3", tab.ShipLandedPad.caption()) << "a taken pad cannot be chosen";
+}
+
+} // namespace
+} // namespace vantrel::test
