@@ -1,0 +1,85 @@
+// vantrel-scn resave, run as a person runs it.
+
+#include "support/MiniInstallation.h"
+#include "support/TempFolder.h"
+
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+#include <string>
+
+namespace vantrel::test {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string err;
+};
+
+ToolRun resave(const TempFolder& temp, const std::string& orbiter, const std::string& in, const std::string& out) {
+    const std::string errFile = temp / "stderr.txt";
+    const std::string command = std::string("'") + VANTREL_SCN + "' resave '" + orbiter + "' '" + in + "' '" + out +
+                                "' >/dev/null 2>'" + errFile + "'";
+    ToolRun result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = temp.read("stderr.txt");
+    return result;
+}
+
+TEST(ResaveCommand, EverySampleScenarioResavesAndReadsBackTheSame) {
+    const std::string sample = VANTREL_SAMPLE_DIR;
+    if (!platform::folderExists(sample + "/Scenarios"))
+        GTEST_SKIP() << "no sample installation";
+    TempFolder temp;
+    std::vector<std::string> folders{sample + "/Scenarios"};
+    int files = 0;
+    while (!folders.empty()) {
+        const std::string folder = folders.back();
+        folders.pop_back();
+        for (const std::string& sub : platform::listFolders(folder))
+            folders.push_back(folder + "/" + sub);
+        for (const std::string& name : platform::listFiles(folder, "*.scn")) {
+            ++files;
+            const ToolRun first = resave(temp, sample, folder + "/" + name, temp / "first.scn");
+            ASSERT_EQ(0, first.status) << name << ": " << first.err;
+            const ToolRun second = resave(temp, sample, temp / "first.scn", temp / "second.scn");
+            ASSERT_EQ(0, second.status) << name << ": " << second.err;
+            EXPECT_EQ(temp.read("first.scn"), temp.read("second.scn")) << name;
+        }
+    }
+    EXPECT_GT(files, 0);
+}
+
+TEST(ResaveCommand, RefusalsAndFailuresExitWithOne) {
+    TempFolder temp;
+    const MiniInstallation install = writeMiniInstallation(temp);
+    const std::string noShips = temp.write("noships.scn", crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT",
+                                                               "BEGIN_STATIONS", "Alpha:ISS", "  REF", "END",
+                                                               "END_STATIONS"}));
+    ToolRun run = resave(temp, install.folder, noShips, temp / "out.scn");
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.err.find("You must have at least one ship in the scenario !\n"));
+    EXPECT_NE(std::string::npos, run.err.find("scanlog\tCan not open the file " + noShips + "\n"));
+    EXPECT_FALSE(platform::fileExists(temp / "out.scn"));
+
+    const std::string good = temp.write("good.scn", crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT",
+                                                         "BEGIN_SHIPS", "S:DeltaGlider", "  STATUS Orbiting Earth",
+                                                         "  RPOS 1 2 3", "  RVEL 1 2 3", "  AROT 1 2 3", "END",
+                                                         "END_SHIPS"}));
+    run = resave(temp, install.folder, good, temp / "missing folder/out.scn");
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos, run.err.find("missing folder/out.scn"));
+
+    run = resave(temp, install.folder, good, temp / "out.scn");
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(2, resave(temp, install.folder, good, "").status);
+}
+
+} // namespace
+} // namespace vantrel::test
