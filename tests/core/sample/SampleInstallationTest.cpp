@@ -321,7 +321,7 @@ void checkStation(const std::string& file, const std::string& head, const std::v
     ASSERT_EQ(parts.size(), 2u) << file << ": " << head;
     ASSERT_TRUE(catalogue().stationDocks.count(parts[1])) << file << ": unknown station class " << head;
     Station station{"", catalogue().stationDocks.at(parts[1])};
-    bool epoch = false, spin = false;
+    bool epoch = false, angles = false;
     double a = 0, e = 0;
     for (const std::string& line : block) {
         const std::string t = upper(line);
@@ -342,13 +342,16 @@ void checkStation(const std::string& file, const std::string& head, const std::v
             a = leadingNumberValue(values[0]);
             e = leadingNumberValue(values[1]);
             cov.add("ELEMENTS");
-        } else if (startsWith(t, "ZROT_FREQ") || startsWith(t, "AROT")) {
-            EXPECT_FALSE(spin) << file << ": " << head << " has both a frequency and angles";
-            spin = true;
-            cov.add(startsWith(t, "AROT") ? "station AROT" : "ZROT_FREQ");
+        } else if (startsWith(t, "AROT")) {
+            angles = true;
+            cov.add("station AROT");
+        } else if (startsWith(t, "ZROT_FREQ")) {
+            cov.add("ZROT_FREQ");
         }
     }
-    EXPECT_TRUE(epoch && spin) << file << ": " << head;
+    // The station editor checks the frame angles whatever the frequency, so every station
+    // carries them, including those that spin at their own frequency.
+    EXPECT_TRUE(epoch && angles) << file << ": " << head;
     bool known = false;
     for (const std::string& body : bodies)
         known = known || trim(body) == station.ref;
