@@ -36,7 +36,9 @@ PlanetarySystemInformationView::PlanetarySystemInformationView(PlanetarySystemIn
         value->setWordWrap(false);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(160);
-        values->addRow(label(row[0]), value);
+        auto* title = label(row[0]);
+        title->setWordWrap(false);
+        values->addRow(title, value);
     }
     layout->addLayout(values);
 
