@@ -90,6 +90,12 @@ std::string displayForm(double value) {
 long long roundHalfEven(double value) {
     if (!std::isfinite(value))
         return 0;
+    // Beyond the whole-number range the nearest representable whole number is the limit.
+    constexpr double limit = 9.2e18;
+    if (value >= limit)
+        return static_cast<long long>(limit);
+    if (value <= -limit)
+        return -static_cast<long long>(limit);
     return static_cast<long long>(std::nearbyint(value)); // the default rounding mode is to even
 }
 

@@ -70,6 +70,8 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNumber) {
     EXPECT_EQ(roundHalfEven(3.5), 4);
     EXPECT_EQ(roundHalfEven(-2.5), -2);
     EXPECT_EQ(roundHalfEven(33.3), 33);
+    EXPECT_GT(roundHalfEven(2.69e237), 0); // saturates instead of overflowing
+    EXPECT_LT(roundHalfEven(-1e300), 0);
 }
 
 } // namespace
