@@ -5,7 +5,7 @@
 // station and ship classes, and a scenario tree.
 //
 // What it holds (every file with CR LF line ends):
-//   orbiter.cfg            ConfigDir = .\Config\, ScenarioDir = .\Scenarios\
+//   orbiter.cfg            ConfigDir = .\Config\, ScenarioDir = .\Scenarios\ (as written on Windows)
 //   Config/Sol.cfg         Name = Sol: Mercury, Venus, Earth (Moon), Mars (Phobos, Deimos)
 //   Config/Ceti.cfg        Name = Tau Ceti: Tceti (Tceti1 = Pyrrha)
 //   body files             Mass, Size, SidRotPeriod, AtmAltLimit; bases on Earth, Moon, Mars
