@@ -1,5 +1,6 @@
 #include "core/ui/MainMenu.h"
 
+#include "core/catalogue/Catalogue.h"
 #include "core/catalogue/OrbiterFolderSearch.h"
 #include "core/document/ScenarioWriter.h"
 #include "core/document/TextHelpers.h"
@@ -116,7 +117,12 @@ void MainMenu::Menu32_Click() {
     if (!lines || lines->empty())
         return;
     cat.OrbiterFolder = platform::nativeSeparators(ClearComments((*lines)[0]));
-    cat.currentFolder = cat.OrbiterFolder;
+    // The working folder is always a real, absolute folder: a folder written relative to the
+    // start folder is taken there, and one that does not exist leaves the working folder as it
+    // was (the start-up reports it at the next start).
+    const std::string folder = w_.catalogue().absoluteFolder(cat.OrbiterFolder);
+    if (!folder.empty() && platform::folderExists(folder))
+        cat.currentFolder = platform::normalPath(folder);
 }
 
 void MainMenu::Menu31_Click() { w_.services.screen.showModeless(w_.windows().planetarySystemInformation()); }

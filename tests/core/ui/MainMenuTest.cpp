@@ -179,10 +179,18 @@ TEST_F(MainMenuTest, FolderSearchTakesTheNewFolderOnlyFromTheWorkingFolder) {
     w.menu.Menu32.userClick();
     EXPECT_EQ(w.cat.OrbiterFolder, before);
 
+    // A folder that does not exist is remembered but never becomes the working folder.
     w.cat.currentFolder = temp / "Start";
     w.menu.Menu32.userClick();
     EXPECT_EQ(w.cat.OrbiterFolder, "/new/orbiter");
-    EXPECT_EQ(w.cat.currentFolder, "/new/orbiter");
+    EXPECT_EQ(w.cat.currentFolder, temp / "Start");
+
+    // A folder written relative to the start folder becomes an absolute working folder.
+    temp.makeFolder("Start/Orbiter2016");
+    temp.write("Start/vantrel.cfg", "Orbiter2016\r\n");
+    w.menu.Menu32.userClick();
+    EXPECT_EQ(w.cat.OrbiterFolder, "Orbiter2016");
+    EXPECT_EQ(w.cat.currentFolder, temp / "Start/Orbiter2016");
 }
 
 } // namespace
