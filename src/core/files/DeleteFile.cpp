@@ -35,6 +35,7 @@ void DeleteFile::Form_Load() {
     FileListtoDelete.setPattern("*.scn");
     FileListtoDelete.setPath(main_.state.ScnDir.caption());
     openFolder(Dir1, main_.state.ScnDir.caption(), scenarioRoot(main_));
+    scenarioRootFound(main_);
 }
 
 void DeleteFile::Form_Unload() { main_.services.screen.setEnabled(main_, true); }

@@ -32,11 +32,7 @@ void FolderManagement::Form_Load() {
     Text1.setText({});
     const std::string root = scenarioRoot(main_);
     openFolder(Dir1, root, root);
-    if (!folderListUsable(Dir1, root))
-        main_.services.dialogs.msgBox("The scenario folder \"" + root +
-                                          "\" cannot be found. Locate the Orbiter folder with the folder "
-                                          "search in the menu Tools.",
-                                      ui::MsgExclamation, "Folder not found");
+    scenarioRootFound(main_);
 }
 
 void FolderManagement::Dir1_Change() {

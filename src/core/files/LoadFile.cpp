@@ -32,6 +32,7 @@ void LoadFile::Form_Load() {
     FilelisttoLoad.setPattern("*.scn");
     FilelisttoLoad.setPath(root);
     openFolder(Dir1, main_.state.ScnDir.caption(), root);
+    scenarioRootFound(main_);
 }
 
 void LoadFile::Form_Unload() { main_.services.screen.setEnabled(main_, true); }

@@ -37,6 +37,7 @@ void SaveAs::Form_Load() {
     ScenarioFileList.setPattern("*.scn");
     ScenarioFileList.setPath(main_.state.ScnDir.caption());
     openFolder(Dir1, main_.state.ScnDir.caption(), root);
+    scenarioRootFound(main_);
 }
 
 void SaveAs::Form_Unload() { main_.services.screen.setEnabled(main_, true); }

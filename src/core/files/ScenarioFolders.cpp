@@ -26,6 +26,17 @@ bool confineFolderList(ui::FolderList& folders, const std::string& root) {
     return folders.path() != before;
 }
 
+bool scenarioRootFound(Vantrel& main) {
+    const std::string root = scenarioRoot(main);
+    if (!root.empty() && platform::folderExists(root))
+        return true;
+    main.services.dialogs.msgBox("The scenario folder \"" + root +
+                                     "\" cannot be found. Locate the Orbiter folder with the folder search in "
+                                     "the menu Tools.",
+                                 ui::MsgExclamation, "Folder not found");
+    return false;
+}
+
 bool folderListUsable(const ui::FolderList& folders, const std::string& root) {
     return !root.empty() && !folders.path().empty() && platform::folderExists(folders.path()) &&
            platform::isInside(folders.path(), root);

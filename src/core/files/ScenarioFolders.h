@@ -22,6 +22,10 @@ std::string scenarioRoot(const Vantrel& main);
 // again. Returns true when the path was moved. An empty root confines nothing.
 bool confineFolderList(ui::FolderList& folders, const std::string& root);
 
+// Tells the person when the scenario tree is missing (the simulator folder moved, or its
+// scenario folder was removed). True when the tree is there.
+bool scenarioRootFound(Vantrel& main);
+
 // Is the list showing a real folder of the scenario tree, one the commands may act on?
 bool folderListUsable(const ui::FolderList& folders, const std::string& root);
 

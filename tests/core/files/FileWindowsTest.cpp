@@ -362,6 +362,20 @@ TEST_F(FileWindowsTest, MissingScenarioFolderIsReportedAndNothingIsCreated) {
     fm.Command1.userClick();
     EXPECT_EQ(messages().size(), 2u);
     EXPECT_FALSE(platform::folderExists(temp / "Nowhere"));
+
+    // The other windows say so too, rather than opening on an empty list.
+    withShip();
+    for (ui::Window* window : std::initializer_list<ui::Window*>{&w.windows().loadFile(), &w.windows().saveAs(),
+                                                                 &w.windows().deleteFile()}) {
+        const size_t before = messages().size();
+        window->load();
+        ASSERT_EQ(messages().size(), before + 1) << window->name();
+        EXPECT_EQ(messages().back().title, "Folder not found");
+        scripted.screen.unload(*window);
+    }
+    w.windows().saveAs().load();
+    w.windows().saveAs().Command1.userClick();
+    EXPECT_FALSE(platform::folderExists(temp / "Nowhere"));
 }
 
 } // namespace
