@@ -104,8 +104,15 @@ std::optional<std::vector<std::string>> readFields(const std::string& path) {
 
 std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;
-    const fs::path target(path);
     std::error_code ec;
+    // A link is written through: the file it points at gets the new content and the link stays.
+    fs::path target(path);
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::weakly_canonical(target, ec);
+        if (ec)
+            return ec.message();
+        target = resolved;
+    }
     if (fs::is_directory(target, ec))
         return "it is a folder";
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -122,7 +129,8 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
         return std::strerror(errno);
     const size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), f);
     const int writeError = written == bytes.size() ? 0 : errno;
-    const bool flushed = std::fflush(f) == 0;
+    // On the disk before the rename, so that a crash leaves the old file or the whole new one.
+    const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
     const int flushError = flushed ? 0 : errno;
     const bool closed = std::fclose(f) == 0;
     if (written != bytes.size() || !flushed || !closed) {
@@ -130,6 +138,11 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
         fs::remove(temp, ec);
         return err ? std::strerror(err) : "the file could not be written completely";
     }
+    // The replaced file keeps who may read and write it.
+    const fs::file_status before = fs::status(target, ec);
+    if (!ec && fs::exists(before))
+        fs::permissions(temp, before.permissions(), ec);
+    ec.clear();
     fs::rename(temp, target, ec);
     if (ec) {
         std::error_code ignored;

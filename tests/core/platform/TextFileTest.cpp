@@ -46,6 +46,19 @@ TEST(TextFile, AtomicWriteReplacesTheFileOrLeavesItAsItWas) {
     EXPECT_EQ(listFiles(temp.path(), "*").size(), 1u);
 }
 
+TEST(TextFile, AtomicWriteKeepsPermissionsAndWritesThroughALink) {
+    namespace fs = std::filesystem;
+    test::TempFolder temp;
+    const std::string target = temp.write("Real/a.scn", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, temp / "link.scn");
+
+    EXPECT_EQ(writeFileAtomically(temp / "link.scn", "new"), "");
+    EXPECT_TRUE(fs::is_symlink(temp / "link.scn"));
+    EXPECT_EQ(temp.read("Real/a.scn"), "new");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(FileSystem, PatternsAndNamesIgnoreLetterCase) {
     EXPECT_TRUE(matchesPattern("Sol.CFG", "*.cfg"));
     EXPECT_TRUE(matchesPattern("(Current state).scn", "*.scn"));
