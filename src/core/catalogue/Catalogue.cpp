@@ -290,7 +290,11 @@ void Catalogue::OrbiterFolderLocation() {
     if (readSettingsFile() && makeOrbiterFolderCurrent() && platform::readFile(resolveFile(OrbiterConfigName)))
         return;
 
-    w_.services.screen.showModal(w_.windows().orbiterFolderSearch());
+    auto& search = w_.windows().orbiterFolderSearch();
+    w_.services.screen.showModal(search);
+    // Closed without Validate: the window goes as a closed window does, and opens afresh later.
+    if (search.loaded())
+        w_.services.screen.unload(search);
     cat.currentFolder = platform::normalPath(cat.StartFolderPath);
     orbiterFolderCurrent_ = false;
     // A folder named by the new settings file that cannot be used leaves the working folder

@@ -125,6 +125,8 @@ TEST_F(Startup, ClosingTheSearchWithoutValidateEndsInTheWarning) {
     expectFailure();
     EXPECT_EQ(w.cat.OrbiterFolder, "");
     EXPECT_FALSE(platform::fileExists(temp / "Start/vantrel.cfg"));
+    // Closed, the window is gone: the Tools menu opens it afresh, on the folder shown.
+    EXPECT_FALSE(w.windows().orbiterFolderSearch().loaded());
 }
 
 TEST_F(Startup, AValidatedFolderThatVanishedEndsInTheWarning) {
