@@ -1,8 +1,12 @@
 #include "core/document/NumberText.h"
 
 #include <cfloat>
+#include <charconv>
+#include <climits>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 
@@ -45,10 +49,47 @@ double leadingNumberValue(std::string_view text) {
     for (char& c : number)
         if (c == 'D' || c == 'd')
             c = 'E';
-    double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value))
-        value = value > 0 ? DBL_MAX : -DBL_MAX;
-    return value;
+    return plainNumberValue(number).value_or(0.0);
+}
+
+std::optional<double> plainNumberValue(std::string_view number) {
+    // from_chars reads a point whatever the process's locale (the desktop takes the person's
+    // locale, where strtod would stop at the point of "0.5" under a comma locale).
+    bool negative = false;
+    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
+        negative = number.front() == '-';
+        number.remove_prefix(1);
+    }
+    if (number.empty() || !(std::isdigit(static_cast<unsigned char>(number.front())) || number.front() == '.'))
+        return std::nullopt; // no second sign, no "inf" or "nan"
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (stop != number.data() + number.size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // Too large saturates, too small is zero: the place of the first significant digit
+        // against the point, moved by the exponent, tells which.
+        const size_t e = std::min(number.find_first_of("eE"), number.size());
+        const std::string_view mantissa = number.substr(0, e);
+        const size_t point = std::min(mantissa.find('.'), mantissa.size());
+        const size_t first = mantissa.find_first_of("123456789");
+        long long exponent = 0;
+        if (e < number.size()) {
+            std::string_view exp = number.substr(e + 1);
+            if (!exp.empty() && exp.front() == '+')
+                exp.remove_prefix(1);
+            if (std::from_chars(exp.data(), exp.data() + exp.size(), exponent).ec == std::errc::result_out_of_range)
+                exponent = !exp.empty() && exp.front() == '-' ? -LLONG_MAX / 2 : LLONG_MAX / 2;
+        }
+        long long magnitude = 0;
+        if (first != std::string_view::npos)
+            magnitude = first < point ? static_cast<long long>(point - first) - 1
+                                      : -static_cast<long long>(first - point);
+        value = first != std::string_view::npos && magnitude + exponent > 0 ? DBL_MAX : 0.0;
+    } else if (error != std::errc()) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 std::string displayForm(double value) {

@@ -2,6 +2,7 @@
 
 // The one place where numbers become text and text becomes numbers.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ namespace vantrel {
 // sign, a decimal point and a decimal exponent ("1E3") belong to the number; the rest of the
 // text is ignored ("12.5 %" gives 12.5). Values beyond the double range saturate.
 double leadingNumberValue(std::string_view text);
+
+// The value of a text that is a decimal number and nothing else ("-1.5", "+2", "2E3", ".5";
+// a point whatever the locale), nothing when it is not one; beyond the double range it
+// saturates.
+std::optional<double> plainNumberValue(std::string_view number);
 
 // The display form of a number: a full stop as decimal point, at most 15 significant digits,
 // no zero before the point of a number between -1 and 1, an exponent ("2E+15", "1E-05") for

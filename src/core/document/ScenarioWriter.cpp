@@ -8,7 +8,6 @@
 #include "core/ui/Vantrel.h"
 
 #include <chrono>
-#include <cstdlib>
 
 namespace vantrel {
 
@@ -28,14 +27,7 @@ private:
 };
 
 // A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
-bool wholeNumber(const std::string& text) {
-    const std::string t = trim(text);
-    if (t.empty())
-        return false;
-    char* end = nullptr;
-    std::strtod(t.c_str(), &end);
-    return end == t.c_str() + t.size();
-}
+bool wholeNumber(const std::string& text) { return plainNumberValue(trim(text)).has_value(); }
 
 std::string number(const std::string& text) { return numberText(leadingNumberValue(trim(text))); }
 

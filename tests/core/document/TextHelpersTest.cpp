@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace vantrel {
 namespace {
 
@@ -48,6 +51,34 @@ TEST(LeadingNumberValue, ReadsTheNumberATextBeginsWith) {
     EXPECT_DOUBLE_EQ(leadingNumberValue("."), 0.0);
     EXPECT_DOUBLE_EQ(leadingNumberValue("-"), 0.0);
     EXPECT_GT(leadingNumberValue("1E999"), 1e300);
+    EXPECT_LT(leadingNumberValue("-1234567890123456789012345678901234567890E300"), -1e300);
+    EXPECT_EQ(leadingNumberValue("0.0001E-999"), 0.0);
+}
+
+// The desktop runs under the person's locale; a comma locale must not change how a point is
+// read or written (under one, "0.5" read as 0 and every fuel level was saved as 0).
+TEST(LeadingNumberValue, ReadsAPointUnderACommaLocale) {
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const char* comma = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE", "fr_FR"})
+        if (std::setlocale(LC_NUMERIC, name)) {
+            comma = name;
+            break;
+        }
+    if (!comma)
+        GTEST_SKIP() << "no comma locale installed";
+    EXPECT_DOUBLE_EQ(leadingNumberValue("0.5"), 0.5);
+    EXPECT_TRUE(plainNumberValue("45.5").has_value());
+    EXPECT_EQ(displayForm(0.25), " .25");
+    std::setlocale(LC_NUMERIC, previous.c_str());
+}
+
+TEST(PlainNumberValue, TakesOnlyATextThatIsANumberAsAWhole) {
+    EXPECT_EQ(plainNumberValue("-1.5e2"), -150.0);
+    EXPECT_EQ(plainNumberValue("+45"), 45.0);
+    EXPECT_EQ(plainNumberValue(".5"), 0.5);
+    for (const char* no : {"", "Toto", "45 deg", "inf", "nan", "--1", "0x10", "1,5"})
+        EXPECT_FALSE(plainNumberValue(no).has_value()) << no;
 }
 
 TEST(DisplayForm, ShowsABlankOrMinusAndNoLeadingZero) {
