@@ -31,8 +31,7 @@ const char* usage =
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+static int run(std::vector<std::string> args) {
     if (args.empty()) {
         std::cerr << usage;
         return 2;
@@ -51,4 +50,15 @@ int main(int argc, char** argv) {
         return vantrel::cli::runCheck(args, std::cout, std::cerr);
     std::cerr << "vantrel-scn: unknown command '" << command << "'\n\n" << usage;
     return 2;
+}
+
+int main(int argc, char** argv) {
+    const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that could not be written (a full disk) is no success.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vantrel-scn: the output could not be written\n";
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }

@@ -113,6 +113,14 @@ TEST(CatalogueCommand, UsageErrorsExitWithTwoAndHelpNamesTheCommand) {
     const ScnRun help = runScn(temp, "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("catalogue ORBITER_FOLDER"), std::string::npos);
+
+    // A catalogue that could not be written out is not reported as done.
+    if (std::ifstream("/dev/full")) {
+        const auto mini = writeMiniInstallation(temp);
+        const ScnRun full = runScn(temp, "catalogue " + quoted(mini.folder) + " >/dev/full");
+        EXPECT_EQ(full.status, 1);
+        EXPECT_NE(full.err.find("could not be written"), std::string::npos);
+    }
 }
 
 TEST(CatalogueCommand, ReadsTheSampleInstallation) {
