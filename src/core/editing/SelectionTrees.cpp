@@ -175,7 +175,8 @@ void SelectionTrees::ShipDockedTree_DblClick() {
     if (s < 1 || s > tree.count())
         return;
     const ui::TreeView::Node& node = tree.node(s);
-    if (!startsWith(node.text, "Dock") || node.children != 0 || node.parent == 0)
+    // Only a free port: a station or a ship whose name begins with "Dock" is not one.
+    if (node.image != DockImage || !startsWith(node.text, "Dock") || node.children != 0 || node.parent == 0)
         return;
     const ui::TreeView::Node& station = tree.node(node.parent);
     w_.shipTab.ShipDockedPort.setCaption(trim(dropLeft(node.text, 4)));
@@ -189,7 +190,9 @@ void SelectionTrees::ShipLandingTree_DblClick() {
     if (s < 1 || s > tree.count())
         return;
     const ui::TreeView::Node& node = tree.node(s);
-    if (!startsWith(node.text, "Landing") || node.children != 0 || node.parent == 0)
+    // Only a free pad: a base or a ship whose name begins with "Landing" is not one.
+    if (node.image != LandingPadImage || !startsWith(node.text, "Landing") || node.children != 0 ||
+        node.parent == 0)
         return;
     const ui::TreeView::Node& base = tree.node(node.parent);
     w_.shipTab.ShipLandedPad.setCaption(trim(dropLeft(node.text, 11)));

@@ -18,8 +18,11 @@ ShipList::ShipList(Vantrel& main) : w_(main) {
 void ShipList::Command5_Click() {
     auto& names = w_.shipTab.ShipName;
     const int n = w_.shipCount();
-    // Row n is the new ship, row n + 1 the spare row.
+    // Row n is the new ship, row n + 1 the spare row. After a deletion row n still holds the
+    // ship that was last, its extra lines included; the new ship starts from an empty row so
+    // that nothing of that ship is shown or saved again under the new one.
     w_.model.ShipTableRedimPreserve(n + 1);
+    w_.model.ships[static_cast<size_t>(n)] = ShipRow{};
     names.addItem("New Ship");
     names.setListIndex(n);
     w_.shipDisplay().ShipParameterDisplay();

@@ -174,23 +174,26 @@ void StationEditor::Command2_Click() {
     if (n <= 0)
         return;
 
-    // A ship that names this station as its dock blocks the deletion. Ships that are not
-    // docked anywhere hold an empty station name and never count.
-    const std::string& name = tab.StationName.text();
+    // The row shown is removed; a label naming no row of the list removes nothing.
+    const int i = shownRow();
+    if (i < 0)
+        return;
+
+    // A ship that names this station as its dock blocks the deletion: the name in the box, or
+    // the name the list shows for the station when the person has typed another one without
+    // validating it. Ships that are not docked anywhere hold an empty station name and never
+    // count.
+    const std::string& typed = tab.StationName.text();
+    const std::string& listed = tab.StationName.list(i);
     const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
     for (int j = 0; j < ships; ++j) {
         const std::string& dock = w_.model.ships[static_cast<size_t>(j)].ShipDockedStationTable;
-        if (!dock.empty() && dock == name) {
+        if (!dock.empty() && (dock == typed || dock == listed)) {
             w_.services.dialogs.msgBox("You may not withdraw a station with a docked ship !",
                                        ui::MsgExclamation, "Forbidden action");
             return;
         }
     }
-
-    // The row shown is removed; a label naming no row of the list removes nothing.
-    const int i = shownRow();
-    if (i < 0)
-        return;
 
     if (w_.services.dialogs.msgBox("Are you sure you want to delete the station ?",
                                    ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)

@@ -140,5 +140,27 @@ TEST_F(SelectionTreesTest, PadTreeHoldsBasesAndLandedShips) {
     EXPECT_EQ("3", tab.ShipLandedPad.caption()) << "a taken pad cannot be chosen";
 }
 
+TEST_F(SelectionTreesTest, OnlyPortAndPadNodesCanBeChosen) {
+    // Nodes whose text merely begins like a port or a pad: a station without ports and ships.
+    scenarioWith({"Dock Hub:Nonexistent@Earth", "ISS:ISS@Earth"},
+                 {"Docker:Docked:ISS:1", "Landing craft:Landed:Habana:1"});
+    auto& tab = main->shipTab;
+    for (ui::Label* label : {&tab.ShipDockedStation, &tab.ShipDockedPort, &tab.ShipLandedBase, &tab.ShipLandedPad})
+        label->setCaption("");
+    for (const char* name : {"Dock Hub", "Docker"}) {
+        const int node = find(dock(), name);
+        ASSERT_NE(0, node) << name;
+        ASSERT_EQ(0, dock().node(node).children) << name;
+        dock().userDoubleClick(node);
+        EXPECT_EQ("", tab.ShipDockedStation.caption()) << name;
+        EXPECT_EQ("", tab.ShipDockedPort.caption()) << name;
+    }
+    const int craft = find(pads(), "Landing craft");
+    ASSERT_NE(0, craft);
+    pads().userDoubleClick(craft);
+    EXPECT_EQ("", tab.ShipLandedBase.caption());
+    EXPECT_EQ("", tab.ShipLandedPad.caption());
+}
+
 } // namespace
 } // namespace vantrel::test

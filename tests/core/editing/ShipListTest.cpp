@@ -112,6 +112,15 @@ TEST_F(ShipListTest, DeletingTheLastOfThreeShowsThePreviousShip) {
     EXPECT_EQ(w.shipTab.ShipName.listIndex(), 1);
     EXPECT_EQ(w.shipTab.ShipClass.caption(), "ClassB");
     EXPECT_EQ(w.model.ships[2].ShipNameTable, "C"); // the spare row keeps what it held
+
+    // A ship added now starts empty: nothing of C, its extra lines included, comes back.
+    w.shipTab.Command5.userClick();
+    EXPECT_EQ(w.shipTab.ShipName.text(), "New Ship");
+    EXPECT_EQ(w.shipTab.ShipClass.caption(), "");
+    EXPECT_FALSE(w.shipTab.OrbitingShipOption.value());
+    EXPECT_EQ(w.model.ships[2].ShipNameTable, "");
+    EXPECT_EQ(w.model.ships[2].ShipExtraLines, "");
+    EXPECT_EQ(w.model.ships[2].ShipStatusTable, "");
 }
 
 TEST_F(ShipListTest, DeletingTheUserControlledShipMovesTheFocusToTheFirstShip) {

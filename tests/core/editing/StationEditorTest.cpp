@@ -346,6 +346,14 @@ TEST_F(StationEditorTest, DeletionIsRefusedWhileAShipIsDockedAtTheStation) {
     EXPECT_EQ(messages()[0].style, 48);
     EXPECT_EQ(w.stationCount(), 2);
 
+    // Typing another name without validating does not free the station.
+    scripted.dialogs.clear();
+    w.stationTab.StationName.userSetText("Renamed");
+    w.stationTab.Command2.userClick();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "You may not withdraw a station with a docked ship !");
+    EXPECT_EQ(w.stationCount(), 2);
+
     // Ships docked nowhere never block a station, even one whose name is empty.
     scripted.dialogs.clear();
     w.stationTab.StationName.userSelect(1);
@@ -378,6 +386,15 @@ TEST_F(StationEditorTest, DeletingShiftsTheLaterRowsAndShowsANeighbour) {
     EXPECT_EQ(t.StationName.text(), "New Station");
     EXPECT_EQ(t.StationOrbitalRefHour.text(), "9");
     EXPECT_EQ(w.model.stations[2].StationNameTable, "C");
+
+    // That row is not C: a ship docked at C does not keep the new station from being deleted.
+    w.model.ships = {ship("Tug", "Docked", "C"), ShipRow{}};
+    w.shipTab.ShipName.setItems({"Tug"});
+    scripted.dialogs.clear();
+    t.Command2.userClick();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Are you sure you want to delete the station ?");
+    EXPECT_EQ(t.StationName.items(), (std::vector<std::string>{"B", "C"}));
 }
 
 TEST_F(StationEditorTest, DeletingTheLastStationShowsThePreviousOne) {
