@@ -659,7 +659,9 @@ void Binder::connectUser(Binding& b) {
         });
         break;
     case Kind::Tree:
-        connect(static_cast<QTreeWidget*>(object), &QTreeWidget::itemDoubleClicked, this,
+        // Activation is a double-click, or Enter on the current node, so a port can be chosen
+        // from the keyboard as well.
+        connect(static_cast<QTreeWidget*>(object), &QTreeWidget::itemActivated, this,
                 [this, bp, c](QTreeWidgetItem* item) {
                     const int position = item->data(0, PositionRole).toInt();
                     userAction(*bp, [c, position] { static_cast<ui::TreeView*>(c)->userDoubleClick(position); });
@@ -676,6 +678,8 @@ void Binder::connectUser(Binding& b) {
         break;
     case Kind::FolderList: {
         auto* list = static_cast<QListWidget*>(object);
+        // Open and closed folder pictures come in different sizes; one size keeps the rows even.
+        list->setIconSize(QSize(16, 16));
         connect(list, &QListWidget::itemClicked, this,
                 [this, bp, c] { userAction(*bp, [c] { static_cast<ui::FolderList*>(c)->userClick(); }); });
         connect(list, &QListWidget::itemDoubleClicked, this, [this, bp, c](QListWidgetItem* item) {

@@ -224,10 +224,14 @@ QWidget* stationTab() {
     hour->setMinimumContentsLength(3);
     auto* minute = dropDown("StationOrbitalRefMin");
     minute->setMinimumContentsLength(3);
-    f6->addWidget(hour, r, 0);
-    f6->addWidget(caption("Label25", hour), r, 1);
-    f6->addWidget(minute, r, 2);
-    f6->addWidget(caption("Label26", minute), r, 3);
+    // Hour and minute sit together under the calendar, not stretched to the field column.
+    auto* time = new QHBoxLayout;
+    time->addWidget(hour);
+    time->addWidget(caption("Label25", hour));
+    time->addWidget(minute);
+    time->addWidget(caption("Label26", minute));
+    time->addStretch();
+    f6->addLayout(time, r, 0, 1, 5);
     f6->setColumnStretch(4, 1);
     f6->setRowStretch(r + 1, 1);
     layout->addWidget(frame6, 0, 1, 2, 1);
@@ -268,7 +272,6 @@ QWidget* shipTab() {
     f8->addWidget(named<QRadioButton>("LandedShipOption"));
     f8->addWidget(named<QRadioButton>("DockedShipOption"));
     f8->addWidget(named<QRadioButton>("OrbitingShipOption"));
-    f8->addStretch();
 
     auto* frame9 = named<QGroupBox>("Frame9");
     auto* f9 = new QGridLayout(frame9);
@@ -294,7 +297,8 @@ QWidget* shipTab() {
     left->addStretch();
     layout->addLayout(left, 1, 0);
 
-    // The three status frames share one place; only the frame of the ship's status shows.
+    // The three status frames share one place; only the frame of the ship's status shows, and it
+    // takes the height of the tab so the trees show as many nodes as they can.
     auto* status = new QVBoxLayout;
 
     auto* landed = named<QGroupBox>("Landed");
@@ -311,7 +315,7 @@ QWidget* shipTab() {
     fl->addWidget(tree("ShipLandingTree"), 0, 2, 5, 1);
     fl->setColumnStretch(2, 1);
     fl->setRowStretch(4, 1);
-    status->addWidget(landed);
+    status->addWidget(landed, 1);
 
     auto* docked = named<QGroupBox>("Docked");
     auto* fd = new QGridLayout(docked);
@@ -324,7 +328,7 @@ QWidget* shipTab() {
     fd->addWidget(tree("ShipDockedTree"), 0, 2, 4, 1);
     fd->setColumnStretch(2, 1);
     fd->setRowStretch(3, 1);
-    status->addWidget(docked);
+    status->addWidget(docked, 1);
 
     auto* orbiting = named<QGroupBox>("Orbiting");
     auto* fo = new QGridLayout(orbiting);
@@ -347,8 +351,7 @@ QWidget* shipTab() {
     fo->addLayout(vectors, 3, 0, 1, 3);
     fo->setColumnStretch(1, 1);
     fo->setRowStretch(4, 1);
-    status->addWidget(orbiting);
-    status->addStretch();
+    status->addWidget(orbiting, 1);
     layout->addLayout(status, 1, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);

@@ -282,6 +282,9 @@ private slots:
         QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
         QCOMPARE(dbl.count, 1);
         QCOMPARE(w->Bodies.selected(), 2);
+        // Enter on the current node chooses it as a double-click does.
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(dbl.count, 2);
 
         // Removing nodes renumbers them; the widget follows.
         w->Bodies.remove(2);
