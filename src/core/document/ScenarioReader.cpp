@@ -14,6 +14,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 namespace vantrel {
 
@@ -290,12 +291,15 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
 bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) {
     ScenarioModel& m = w_.model;
     bool inSection = false;
+    // The line that directly follows the section's start or an "END" is the one the counting
+    // took for a ship.
+    bool blockStart = false;
     for (const std::string& raw : lines) {
         const std::string line = ClearComments(raw);
         const std::string l = trim(line);
         const std::string t = upper(l);
         if (!inSection) {
-            inSection = t == "BEGIN_SHIPS";
+            inSection = blockStart = t == "BEGIN_SHIPS";
             continue;
         }
         if (t == "END_SHIPS") {
@@ -305,6 +309,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         const SectionLine what = classify(raw, line, t, ShipKeywords);
         if (what.kind == LineKind::Empty)
             continue;
+        const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
             ++row;
             m.ShipTableBlanking(row);
@@ -313,16 +318,21 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         if (!m.validShip(row))
             continue;
         ShipRow& s = m.ships[static_cast<size_t>(row)];
-        if (what.kind == LineKind::Head && l.find(':') != std::string::npos) {
+        // A ship's head names its class after ":". The simulator's own scenarios also head a
+        // ship with its name alone ("Mir"), the class being the name; such a head, where a
+        // block starts, is a ship too, so that every counted row keeps its list entry (a
+        // nameless row shifted every later ship against its entry and lost the last on saving).
+        // Elsewhere a head-shaped line without ":" is a line of the block.
+        if (what.kind == LineKind::Head && (l.find(':') != std::string::npos || startsBlock)) {
             const size_t colon = l.find(':');
             s.ShipNameTable = l.substr(0, colon);
-            s.ShipClassTable = l.substr(colon + 1);
+            s.ShipClassTable = colon == std::string::npos ? l : l.substr(colon + 1);
             w_.shipTab.ShipName.addItem(s.ShipNameTable);
             continue;
         }
         if (what.kind != LineKind::Keyword) {
             // Lines the editor does not know are kept for the ship and written back as they
-            // were; a row without a name (its head had no ":") keeps none.
+            // were; a row without a name (no head where its block starts) keeps none.
             // A line whose comment was cut off keeps its indentation, so that it is written
             // back as a line of the block and never read again as a ship's head.
             if (!s.ShipNameTable.empty()) {

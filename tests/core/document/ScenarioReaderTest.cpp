@@ -81,7 +81,7 @@ TEST_F(ScenarioReaderTest, AnUnknownSystemIsAddedAndItsMissingFileLogged) {
 TEST_F(ScenarioReaderTest, HeadsAndTheirCounting) {
     openText(scenario({"BEGIN_STATIONS", "Alpha", "  REF Earth", "END", "Beta :ISS ", "  REF Moon", "END",
                        "Gamma:Mir", "END", "END_STATIONS", "BEGIN_SHIPS", "Nameless", "  STATUS Landed Earth",
-                       "  HEADING 45", "END", "Second:ShuttlePB", "  FUEL 0.5", "END", "END_SHIPS"}));
+                       "  HEADING 45", "GEAR 1", "END", "Second:ShuttlePB", "  FUEL 0.5", "END", "END_SHIPS"}));
     // "Alpha" names both the station and its class; "Beta :ISS " (a trailing blank) counts but
     // is no head, so its row has no list entry of its own.
     ASSERT_EQ(3u, main->model.stations.size() - 1);
@@ -92,14 +92,18 @@ TEST_F(ScenarioReaderTest, HeadsAndTheirCounting) {
     EXPECT_EQ("Gamma", station(2).StationNameTable);
     EXPECT_EQ((std::vector<std::string>{"Alpha", "Gamma"}), main->stationTab.StationName.items());
 
-    // A ship head without ":" adds no entry; its lines fill row 0 and the next ship lands in
-    // row 1, one further than its entry.
-    EXPECT_EQ((std::vector<std::string>{"Second"}), main->shipTab.ShipName.items());
+    // A ship headed by its name alone (as the simulator's "Mir") is a ship of that class, so
+    // every ship keeps its own row and the last is not lost on saving. Head-shaped lines
+    // without ":" inside a block stay lines of the block.
+    EXPECT_EQ((std::vector<std::string>{"Nameless", "Second"}), main->shipTab.ShipName.items());
+    EXPECT_EQ("Nameless", ship(0).ShipClassTable);
     EXPECT_EQ("45", ship(0).ShipLandedHeadingTable);
-    EXPECT_EQ("", ship(0).ShipNameTable);
-    EXPECT_EQ("", ship(0).ShipExtraLines);
+    EXPECT_EQ("GEAR 1", ship(0).ShipExtraLines);
     EXPECT_EQ("Second", ship(1).ShipNameTable);
     EXPECT_EQ((std::vector<std::string>{"Nameless", "Second:ShuttlePB"}), main->env.PossibleShipFocus.items());
+    const std::string written = saved();
+    EXPECT_NE(std::string::npos, written.find("\r\nNameless:Nameless\r\n  STATUS Landed Earth\r\n"));
+    EXPECT_NE(std::string::npos, written.find("\r\nSecond:ShuttlePB\r\nEND\r\nEND_SHIPS\r\n"));
 }
 
 TEST_F(ScenarioReaderTest, CommentAndEmptyLinesInSectionsAreNeitherHeadsNorExtraLines) {
