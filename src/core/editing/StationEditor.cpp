@@ -122,9 +122,12 @@ void StationEditor::Command1_Click() {
 
     StationRow& row = w_.model.stations[static_cast<size_t>(i)];
 
-    // Ships docked at the station move with it to its new planet.
+    // Ships docked at the station move with it to its new planet. A station added but never
+    // validated has no name of its own yet: its row may still hold another station's name
+    // (the row a deletion freed), whose ships must stay where they are.
     const std::string& planet = tab.StationRefPlanet.caption();
-    if (planet != row.StationRefTable) {
+    const bool named = i < tab.StationName.listCount() && tab.StationName.list(i) == row.StationNameTable;
+    if (planet != row.StationRefTable && named) {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
         for (int j = 0; j < ships; ++j) {
             ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];

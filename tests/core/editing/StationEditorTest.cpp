@@ -273,6 +273,23 @@ TEST_F(StationEditorTest, DockedShipsFollowAChangeOfPlanet) {
     EXPECT_EQ(w.model.ships[3].ShipPlanetTable, "Earth");
 }
 
+TEST_F(StationEditorTest, NewStationOnAFreedRowMovesNoShips) {
+    // Deleting A frees row 1 still holding B; the station added there is not B.
+    load({station("A"), station("B")}, {ship("Tug", "Docked", "B")});
+    auto& t = w.stationTab;
+    t.Command2.userClick();
+    t.Command3.userClick();
+    ASSERT_EQ(t.StationIndex.caption(), "1");
+    t.StationRef.setItems({"Earth", "Mars"});
+    t.StationRef.userSelect(1);
+    t.Command8.userClick();
+    t.StationRotationFrequency.userSetText("Station class");
+    validate();
+    ASSERT_EQ(messages().size(), 1u) << "only the deletion's confirmation";
+    EXPECT_EQ(w.model.stations[1].StationRefTable, "Mars");
+    EXPECT_EQ(w.model.ships[0].ShipPlanetTable, "Earth");
+}
+
 TEST_F(StationEditorTest, ChangeClassOnlyChangesTheLabel) {
     load({station("Alpha")});
     w.stationTab.StationClass.setItems({"ISS", "Mir"});
