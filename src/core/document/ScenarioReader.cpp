@@ -383,12 +383,12 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             }
             s.ShipStatusTable = word;
         } else if (k == "BASE") {
+            // The simulator's own scenarios also land a ship on a base without naming a pad
+            // ("BASE Habana"): the pad is then empty, and the ships after it are still read.
             const std::string b = trim(*value);
             const size_t colon = b.find(':');
-            if (colon == std::string::npos)
-                return false;
             s.ShipLandedBaseTable = b.substr(0, colon);
-            s.ShipLandedPadTable = b.substr(colon + 1);
+            s.ShipLandedPadTable = colon == std::string::npos ? std::string() : b.substr(colon + 1);
         } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
             const std::optional<std::array<std::string, 3>> xyz = splitVector(*value);
             if (!xyz)

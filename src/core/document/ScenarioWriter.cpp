@@ -131,7 +131,10 @@ std::string ScenarioWriter::scenarioText() const {
             const std::string planet = trim(s.ShipPlanetTable);
             if (equalsIgnoringCase(status, "Landed")) {
                 out.line("  STATUS " + status + " " + planet);
-                out.line("  BASE " + trim(s.ShipLandedBaseTable) + ":" + trim(s.ShipLandedPadTable));
+                // A base without a pad is written as the simulator writes it ("BASE Habana").
+                const std::string base = trim(s.ShipLandedBaseTable);
+                const std::string pad = trim(s.ShipLandedPadTable);
+                out.line("  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
                     out.line("  HEADING " + trim(s.ShipLandedHeadingTable));

@@ -147,7 +147,8 @@ TEST_F(ScenarioReaderTest, KeywordValuesAreSplitAsWritten) {
                        "  VROT 0.1 0.2 0.3", "  FUEL 0.5", "  ENGINE_MAIN -0.25", "  ENGINE_HOVR 1", "END",
                        "S2:DeltaGlider", "  STATUS landed Moon", "  BASE  Habana :2", "  HEADING  45 deg",
                        "  FUEL full", "END", "S3:DeltaGlider", "  STATUS Lost In space", "  FUEL 0.75", "END",
-                       "END_SHIPS"}));
+                       "S4:DeltaGlider", "  STATUS Landed Earth", "  BASE Habana", "END", "S5:DeltaGlider",
+                       "  STATUS Landed Earth", "  POS -80.6 28.5", "END", "END_SHIPS"}));
     const std::vector<std::string> alpha = {station(0).StationSemiMajorAxisTable, station(0).StationExcentricityTable,
                                             station(0).StationInclinationTable,
                                             station(0).StationAscendingNodeLongitudeTable,
@@ -186,6 +187,15 @@ TEST_F(ScenarioReaderTest, KeywordValuesAreSplitAsWritten) {
     EXPECT_EQ("Lost", ship(2).ShipStatusTable);
     EXPECT_EQ("", ship(2).ShipPlanetTable);
     EXPECT_EQ("0.75", ship(2).ShipFuelTable);
+
+    // A base without a pad, as the simulator writes it, does not end the reading of the ships.
+    EXPECT_EQ("Habana", ship(3).ShipLandedBaseTable);
+    EXPECT_EQ("", ship(3).ShipLandedPadTable);
+    EXPECT_EQ(5, main->shipCount());
+    EXPECT_TRUE(main->model.ScanLog.empty()) << main->model.ScanLog;
+    EXPECT_NE(std::string::npos, saved().find("\r\n  BASE Habana\r\n  FUEL"));
+    // Landed by position, without any base: the written line must still read back.
+    EXPECT_NE(std::string::npos, saved().find("S5:DeltaGlider\r\n  STATUS Landed Earth\r\n  BASE :\r\n"));
 }
 
 TEST_F(ScenarioReaderTest, ALineThatCannotBeSplitEndsItsPassAndKeepsWhatWasRead) {
