@@ -12,7 +12,9 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 
+#include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,12 +39,24 @@ std::string oneLine(const std::string& text) {
 }
 
 // The scenario files of a folder and its sub-folders, in the order the load window lists them.
-void collectScenarios(const std::string& folder, std::vector<std::string>& files) {
+// A folder reached again through a link is listed once, so a link back up the tree cannot send
+// the walk round for ever.
+void collectScenarios(const std::string& folder, std::vector<std::string>& files,
+                      std::set<std::string>& visited) {
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(folder, ec);
+    if (!visited.insert(ec ? folder : real.string()).second)
+        return;
     const std::string base = platform::withTrailingSeparator(folder);
     for (const std::string& name : platform::listFiles(folder, "*.scn"))
         files.push_back(base + name);
     for (const std::string& sub : platform::listFolders(folder))
-        collectScenarios(base + sub, files);
+        collectScenarios(base + sub, files, visited);
+}
+
+void collectScenarios(const std::string& folder, std::vector<std::string>& files) {
+    std::set<std::string> visited;
+    collectScenarios(folder, files, visited);
 }
 
 } // namespace

@@ -125,6 +125,18 @@ TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
     EXPECT_EQ(all.status, 1);
     EXPECT_NE(all.out.find("Demo.scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
     EXPECT_NE(all.out.find("(Current state).scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
+
+    // A link back up the tree: every scenario is still checked once, and the walk ends.
+    std::error_code ec;
+    std::filesystem::create_directory_symlink(mini.scenarioFolder, mini.scenarioFolder + "Tours/Up", ec);
+    if (ec)
+        GTEST_SKIP() << "no folder links here: " << ec.message();
+    const CheckRun linked = check({mini.folder, mini.scenarioFolder + "Tours"});
+    EXPECT_EQ(linked.status, 1);
+    const std::string finding = "Demo.scn\tstation\t1\tOutpost\t";
+    const size_t first = linked.out.find(finding);
+    EXPECT_NE(first, std::string::npos) << linked.out;
+    EXPECT_EQ(linked.out.find(finding, first + 1), std::string::npos) << linked.out;
 }
 
 TEST_F(CheckCommandTest, UsageErrors) {
