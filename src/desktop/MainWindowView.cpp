@@ -63,8 +63,15 @@ QComboBox* dropDown(const char* name, bool editable = false) {
     combo->setEditable(editable);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(12);
-    if (editable)
+    if (editable) {
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // The edit text is the name being typed for the row shown. Completing it into another
+        // entry's name, or picking the entry of that name on Enter or when the field loses the
+        // focus, would show that other row and drop every unvalidated edit of this one.
+        combo->setCompleter(nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::returnPressed, combo, nullptr);
+        QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+    }
     return combo;
 }
 
@@ -200,7 +207,6 @@ QWidget* stationTab() {
     f7->addWidget(named<QPushButton>("Command1"));
     f7->addWidget(named<QPushButton>("Command2"));
     f7->addWidget(named<QPushButton>("Command3"));
-    f7->addStretch();
     left->addWidget(frame7);
     left->addStretch();
     layout->addLayout(left, 1, 0);

@@ -5,12 +5,17 @@
 #include "MainWindowView.h"
 #include "Views.h"
 
+#include "core/files/LoadFile.h"
+#include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/Vantrel.h"
+#include "core/ui/Windows.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -37,6 +42,19 @@ private slots:
     void cleanup() {
         view.reset();
         main.reset();
+    }
+
+    // Opens a sample scenario as a person does in the load window.
+    void open(const std::string& folder, const std::string& file) {
+        main->load();
+        LoadFile& load = main->windows().loadFile();
+        load.load();
+        load.Dir1.userOpen(platform::withTrailingSeparator(main->state.ScnDir.caption()) + folder);
+        for (int i = 0; i < load.FilelisttoLoad.listCount(); ++i)
+            if (load.FilelisttoLoad.list(i) == file)
+                load.FilelisttoLoad.userSelect(i);
+        load.Command1.userClick();
+        QCoreApplication::processEvents();
     }
 
     void everyControlHasItsWidget() {
@@ -94,6 +112,26 @@ private slots:
         main->menu.Menu13.setEnabled(true);
         QCoreApplication::processEvents();
         QVERIFY(enabled("Menu13"));
+    }
+
+    void shipNameKeepsWhatIsTyped() {
+        open("Earth orbit", "Meridian yard.scn");
+        QCOMPARE(main->shipTab.ShipName.text(), std::string("Halcyon"));
+        const std::string shown = main->shipTab.ShipIndex.caption();
+        auto* edit = view->findChild<QComboBox*>("ShipName")->lineEdit();
+        QVERIFY(edit);
+        // A name that begins like another ship's is not completed into it, and neither Enter nor
+        // leaving the field switches to the ship of that name: the edits of the shown ship stay.
+        for (const char* typed : {"Te", "Tern"}) {
+            edit->selectAll();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            emit edit->editingFinished();
+            QCoreApplication::processEvents();
+            QCOMPARE(main->shipTab.ShipName.text(), std::string(typed));
+            QCOMPARE(main->shipTab.ShipIndex.caption(), shown);
+            QCOMPARE(edit->text(), QString(typed));
+        }
     }
 
     void closeBoxAsksThroughExit() {
