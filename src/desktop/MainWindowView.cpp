@@ -99,6 +99,19 @@ QTreeWidget* tree(const char* name) {
     return t;
 }
 
+// Tab walks the named widgets of a page in the given order, the way a person fills the tab in.
+void chainTabOrder(QWidget* page, std::initializer_list<const char*> names) {
+    QWidget* previous = nullptr;
+    for (const char* name : names) {
+        auto* w = page->findChild<QWidget*>(QString::fromLatin1(name));
+        if (!w)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 // Hidden controls that serve as named values and working lists.
 void addHidden(QWidget* holder, QWidget* w) {
     w->setParent(holder);
@@ -245,6 +258,13 @@ QWidget* stationTab() {
     layout->setRowStretch(1, 1);
 
     addHidden(page, named<QLabel>("StationIndex"));
+    // The fields first, from the name to the reference time; the action buttons last.
+    chainTabOrder(page, {"StationName", "StationClass", "Command9", "StationRef", "Command8",
+                         "StationRotationFrequency", "Check1", "StationXAngle", "StationYAngle", "StationZAngle",
+                         "StationSemiMajorAxis", "StationExcentricity", "StationInclination",
+                         "StationAscendingNodeLongitude", "StationPeriapsisLongitude", "StationMeanLongitude",
+                         "StationOrbitalRefTime", "StationOrbitalRefHour", "StationOrbitalRefMin", "Command1",
+                         "Command2", "Command3"});
     return page;
 }
 
@@ -363,6 +383,12 @@ QWidget* shipTab() {
     layout->setRowStretch(1, 1);
 
     addHidden(page, named<QLabel>("ShipIndex"));
+    chainTabOrder(page, {"ShipName", "Spacecraft", "Command10", "LandedShipOption", "DockedShipOption",
+                         "OrbitingShipOption", "ShipFuelSlider", "MainEngineStatusSlider", "HoverEngineStatusSlider",
+                         "ShipLandedHeading", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
+                         "ShipOrbitingAngularVelocity", "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
+                         "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipOrbitingArotX",
+                         "ShipOrbitingArotY", "ShipOrbitingArotZ", "Command4", "Command5", "Command6"});
     return page;
 }
 

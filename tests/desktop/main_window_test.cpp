@@ -134,6 +134,23 @@ private slots:
         }
     }
 
+    void tabWalksTheFieldsBeforeTheActionButtons() {
+        auto chain = [&](QWidget* page) {
+            QStringList names;
+            for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+                if (!w->objectName().isEmpty())
+                    names << w->objectName();
+            return names;
+        };
+        auto* tabs = view->findChild<QTabWidget*>("SSTab1");
+        const QStringList station = chain(tabs->widget(1));
+        QVERIFY(station.indexOf("StationZAngle") < station.indexOf("StationSemiMajorAxis"));
+        QVERIFY(station.indexOf("StationOrbitalRefMin") < station.indexOf("Command1"));
+        const QStringList ship = chain(tabs->widget(2));
+        QVERIFY(ship.indexOf("Command10") < ship.indexOf("LandedShipOption"));
+        QVERIFY(ship.indexOf("ShipOrbitingArotZ") < ship.indexOf("Command4"));
+    }
+
     void closeBoxAsksThroughExit() {
         main->load();
         QVERIFY(main->loaded());
