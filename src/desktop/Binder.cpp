@@ -548,6 +548,20 @@ void Binder::refresh(Binding& b) {
     }
 }
 
+// A folder the window refuses to open (one outside the scenario folders) leaves the list as it
+// was; the highlight goes back to the folder still shown instead of staying on the refused one.
+static void highlightShownFolder(QListWidget& list, const ui::FolderList& folders) {
+    const QString shown = QString::fromStdString(folders.path());
+    for (int row = 0; row < list.count(); ++row)
+        if (list.item(row)->data(PathRole).toString() == shown) {
+            if (list.currentRow() != row) {
+                const QSignalBlocker blocker(&list);
+                list.setCurrentRow(row);
+            }
+            return;
+        }
+}
+
 void Binder::connectUser(Binding& b) {
     QObject* object = b.widget;
     ui::Control* c = b.control;
@@ -682,9 +696,10 @@ void Binder::connectUser(Binding& b) {
         list->setIconSize(QSize(16, 16));
         connect(list, &QListWidget::itemClicked, this,
                 [this, bp, c] { userAction(*bp, [c] { static_cast<ui::FolderList*>(c)->userClick(); }); });
-        connect(list, &QListWidget::itemDoubleClicked, this, [this, bp, c](QListWidgetItem* item) {
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, bp, c, list](QListWidgetItem* item) {
             const std::string path = item->data(PathRole).toString().toStdString();
             userAction(*bp, [c, path] { static_cast<ui::FolderList*>(c)->userOpen(path); });
+            highlightShownFolder(*list, *static_cast<ui::FolderList*>(c));
         });
         list->installEventFilter(this);
         break;
@@ -743,6 +758,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
             if (auto* item = static_cast<QListWidget*>(watched)->currentItem()) {
                 const std::string path = item->data(PathRole).toString().toStdString();
                 userAction(b, [folders, path] { folders->userOpen(path); });
+                highlightShownFolder(*static_cast<QListWidget*>(watched), *folders);
             }
         userAction(b, [folders, code] { folders->userKeyPress(code); });
         break;

@@ -325,6 +325,19 @@ private slots:
         QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(sub).center());
         QCOMPARE(changes.count, 2);
         QVERIFY(QString::fromStdString(w->Folders.path()).endsWith("/Delta Glider"));
+
+        // A window that refuses the folder opened puts its path back: the highlight follows.
+        const std::string inside = w->Folders.path();
+        w->Folders.onChange = [&] {
+            if (w->Folders.path() != inside)
+                w->Folders.setPath(inside);
+        };
+        QListWidgetItem* up = folders->item(folders->count() - 2);
+        QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(up).center());
+        QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(up).center());
+        QCoreApplication::processEvents();
+        QCOMPARE(w->Folders.path(), inside);
+        QVERIFY(folders->currentItem()->text().endsWith("Delta Glider"));
     }
 
     void displayTextRoundTrip_data() {
