@@ -17,6 +17,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <clocale>
 #include <cstdio>
 #include <memory>
 
@@ -49,6 +50,9 @@ void openForPicture(vantrel::Vantrel& main, const std::string& relative) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Qt takes the person's locale for the C library too; scenario numbers are always written
+    // and read with a point, whatever the locale shows.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tree1.png")));
