@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace vantrel;
 
@@ -112,6 +113,21 @@ private slots:
         main->menu.Menu13.setEnabled(true);
         QCoreApplication::processEvents();
         QVERIFY(enabled("Menu13"));
+    }
+
+    void openedScenarioShowsItsFirstStationShipAndTrees() {
+        open("Earth orbit", "Meridian yard.scn");
+        QVERIFY(view->findChild<QTabWidget*>("SSTab1")->isVisibleTo(view.get()));
+        QCOMPARE(view->findChild<QComboBox*>("StationName")->currentText(), QString("Meridian"));
+        QCOMPARE(view->findChild<QComboBox*>("ShipName")->currentText(), QString("Halcyon"));
+        QCOMPARE(view->findChild<QLabel*>("ShipDockedStation")->text(), QString("Meridian"));
+        // Both trees hold what the core built, and the taken port carries its ship.
+        auto* docks = view->findChild<QTreeWidget*>("ShipDockedTree");
+        auto* pads = view->findChild<QTreeWidget*>("ShipLandingTree");
+        QVERIFY(docks && pads);
+        QVERIFY(!docks->findItems(QStringLiteral("Halcyon"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+        QVERIFY(!pads->findItems(QStringLiteral("Earth"), Qt::MatchExactly).isEmpty());
+        QCOMPARE(docks->topLevelItemCount(), pads->topLevelItemCount());
     }
 
     void shipNameKeepsWhatIsTyped() {
