@@ -4,6 +4,7 @@
 // widgets named after the core controls they show, and buttons that never act as a dialog's
 // default (Enter belongs to the list or field that has the focus).
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -43,6 +44,23 @@ inline QListWidget* list(const char* objectName, int minWidth, int minHeight) {
     auto* l = named(objectName, new QListWidget);
     l->setMinimumSize(minWidth, minHeight);
     return l;
+}
+
+// A label above the widget it names, the widget taking the spare height.
+inline QVBoxLayout* captioned(const char* labelName, QWidget* widget) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(label(labelName));
+    column->addWidget(widget, 1);
+    return column;
+}
+
+// The row of a window's two buttons, kept to the right.
+inline QHBoxLayout* buttonRow(const char* first, const char* second) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button(first));
+    row->addWidget(button(second));
+    return row;
 }
 
 } // namespace vantrel::desktop::forms

@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace vantrel::desktop {
 
@@ -19,10 +18,7 @@ SaveAsView::SaveAsView(SaveAs& window, QWidget* parent) : QDialog(parent) {
     auto* grid = new QGridLayout(this);
 
     grid->addWidget(list("Dir1", 260, 260), 0, 0, 2, 1);
-    auto* folderSide = new QVBoxLayout;
-    folderSide->addWidget(label("Label1"));
-    folderSide->addWidget(descriptionBox("Text1"), 1);
-    grid->addLayout(folderSide, 0, 1);
+    grid->addLayout(captioned("Label1", descriptionBox("Text1")), 0, 1);
     grid->addWidget(list("ScenarioFileList", 260, 160), 1, 1);
 
     auto* nameRow = new QHBoxLayout;
@@ -34,11 +30,7 @@ SaveAsView::SaveAsView(SaveAs& window, QWidget* parent) : QDialog(parent) {
     nameRow->addWidget(name, 1);
     grid->addLayout(nameRow, 2, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(button("Command1"));
-    buttons->addWidget(button("Command2"));
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttonRow("Command1", "Command2"), 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
     new Binder(window, this, this);
