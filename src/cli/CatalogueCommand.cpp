@@ -4,8 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/document/NumberText.h"
+#include "core/ui/CatalogueLoader.h"
+#include "core/ui/Vantrel.h"
+
+#include <algorithm>
 
 namespace vantrel::cli {
 
@@ -24,29 +26,33 @@ int runCatalogue(const std::vector<std::string>& args, std::ostream& out, std::o
 
     Vantrel& w = headless.main();
     auto& s = w.state;
+    CatalogueLoader& loader = w.catalogueLoader();
+    const Catalogue& catalogue = loader.data();
+    // Files are named relative to the configuration folder, with "/" whatever the system.
+    auto slashed = [](std::string file) {
+        std::replace(file.begin(), file.end(), '\\', '/');
+        return file;
+    };
     out << "config\t" << s.CfgDir.caption() << "\n";
     out << "scenarios\t" << s.ScnDir.caption() << "\n";
-    const auto& systems = w.env.PlanetarySystem;
-    for (int i = 0; i < systems.listCount(); ++i)
-        out << "system\t" << systems.list(i) << "\t" << s.PlanetarySystemFile.list(i) << "\n";
-    const auto& ships = w.shipTab.Spacecraft;
-    for (int i = 0; i < ships.listCount(); ++i)
-        out << "shipclass\t" << ships.list(i) << "\t" << s.SpacecraftFile.list(i) << "\n";
-    for (size_t i = 0; i < static_cast<size_t>(w.cat.StationClassCount); ++i)
-        out << "stationclass\t" << w.cat.StationClassNames[i] << "\t"
-            << roundHalfEven(leadingNumberValue(w.cat.StationClassDockCounts[i])) << "\n";
+    for (const NamedFile& system : catalogue.systems)
+        out << "system\t" << system.name << "\t" << slashed(system.file) << "\n";
+    for (const NamedFile& ship : catalogue.shipClasses)
+        out << "shipclass\t" << ship.name << "\t" << slashed(ship.file) << "\n";
+    for (const StationClassEntry& station : catalogue.stationClasses)
+        out << "stationclass\t" << station.name << "\t" << station.docks << "\n";
 
     // Each system as a scenario read selects it: its bodies, then the bases of its bodies.
-    for (int i = 0; i < systems.listCount(); ++i) {
-        const std::string name = systems.list(i);
-        w.env.PlanetarySystem.setListIndex(i);
-        s.PlanetarySystemFile.setListIndex(i);
-        w.catalogue().ExtractPlanet(s.CfgDir.caption() + s.PlanetarySystemFile.list(i));
-        w.catalogue().BaseUpDate();
+    for (size_t i = 0; i < catalogue.systems.size(); ++i) {
+        const NamedFile& system = catalogue.systems[i];
+        w.env.PlanetarySystem.setListIndex(static_cast<int>(i));
+        s.PlanetarySystemFile.setListIndex(static_cast<int>(i));
+        loader.ExtractPlanet(s.CfgDir.caption() + system.file);
+        loader.BaseUpDate();
         for (const std::string& body : w.stationTab.StationRef.items())
-            out << "body\t" << name << "\t" << body << "\n";
+            out << "body\t" << system.name << "\t" << body << "\n";
         for (int b = 0; b < w.cat.BaseCount; ++b)
-            out << "base\t" << name << "\t" << w.cat.BaseTable[static_cast<size_t>(b)] << "\n";
+            out << "base\t" << system.name << "\t" << w.cat.BaseTable[static_cast<size_t>(b)] << "\n";
     }
 
     if (!w.model.ScanLog.empty())

@@ -1,6 +1,6 @@
 #include "cli/Headless.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 
 namespace vantrel::cli {
 
@@ -11,8 +11,8 @@ Headless::Headless(const std::string& orbiterFolder) {
     main_->load();
 }
 
-bool Headless::startupFailed() const { return !main_->catalogue().startupSucceeded(); }
+bool Headless::startupFailed() const { return !main_->catalogueLoader().startupSucceeded(); }
 
-std::string Headless::failureMessage() const { return startupFailed() ? Catalogue::FolderNotLocatedMessage : std::string(); }
+std::string Headless::failureMessage() const { return startupFailed() ? CatalogueLoader::FolderNotLocatedMessage : std::string(); }
 
 } // namespace vantrel::cli

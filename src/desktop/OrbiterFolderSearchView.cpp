@@ -2,7 +2,7 @@
 
 #include "Binder.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

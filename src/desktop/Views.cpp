@@ -5,7 +5,7 @@
 #include "MainWindowView.h"
 #include "OrbiterFolderSearchView.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 #include "core/ui/Vantrel.h"
 
 // The pictures live in this static library: their resource must be pulled in by name.

@@ -1,15 +1,11 @@
 #include "core/catalogue/Catalogue.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
-#include "core/document/NumberText.h"
+#include "core/catalogue/ConfigFiles.h"
 #include "core/document/TextHelpers.h"
-#include "core/editing/SelectionTrees.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
-#include "core/tools/PlanetarySystemInformation.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -17,13 +13,11 @@ namespace vantrel {
 
 namespace {
 
-const char* const NoData = "No Data";
 const char* const OrbiterConfigName = "orbiter.cfg";
+const char* const VesselsFolder = "Vessels";
 // A planet name no body has: no line counts as a moon before the first planet line.
 const char* const NoPlanetYet = "Nitchevo";
 const char* const MoonIndent = "   ";
-
-bool isAbsolute(const std::string& path) { return std::filesystem::path(path).is_absolute(); }
 
 // The text after the first "=", trimmed; the whole text trimmed when it holds no "=".
 std::string valueAfterEquals(const std::string& line) {
@@ -31,418 +25,393 @@ std::string valueAfterEquals(const std::string& line) {
     return trim(eq == std::string::npos ? std::string_view(line) : std::string_view(line).substr(eq + 1));
 }
 
-// A number as the tables store it: one leading blank unless it is negative.
-std::string numberText(long long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+// Blanks and tabs off both ends: today's files indent with tabs.
+std::string trimWhite(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::string firstWord(const std::string& line) {
+    const std::string t = trimWhite(line);
+    return t.substr(0, t.find_first_of(" \t"));
+}
+
+std::string withoutCfg(const std::string& name) { return left(name, name.size() >= 4 ? name.size() - 4 : 0); }
+
+// The sub-folder of a folder named ignoring letter case (copies from Windows), or none.
+std::optional<std::string> subFolder(const std::string& folder, const std::string& name) {
+    const std::string exact = platform::withTrailingSeparator(folder) + name;
+    if (platform::folderExists(exact))
+        return exact;
+    for (const std::string& sub : platform::listFolders(folder))
+        if (equalsIgnoringCase(sub, name))
+            return platform::withTrailingSeparator(folder) + sub;
+    return std::nullopt;
+}
+
+// A folder given relative to another, "\" or "/" between its parts, each part found ignoring case.
+std::optional<std::string> relativeFolder(const std::string& folder, const std::string& relative) {
+    std::string path = folder;
+    std::string part;
+    const std::string parts = platform::nativeSeparators(relative) + platform::separatorText();
+    for (char c : parts) {
+        if (c != platform::separator()) {
+            part += c;
+            continue;
+        }
+        if (part.empty() || part == ".") {
+            part.clear();
+            continue;
+        }
+        auto next = subFolder(path, part);
+        if (!next)
+            return std::nullopt;
+        path = *next;
+        part.clear();
+    }
+    return path;
+}
+
+// Every ".cfg" file under a folder, sub-folders included, as paths relative to it with the native
+// separator, each folder's files in name order (ignoring case) before its sub-folders.
+void collectClassFiles(const std::string& folder, const std::string& prefix, std::vector<std::string>& out) {
+    for (const std::string& file : platform::listFiles(folder, "*.cfg"))
+        out.push_back(prefix + file);
+    for (const std::string& sub : platform::listFolders(folder))
+        collectClassFiles(platform::withTrailingSeparator(folder) + sub, prefix + sub + platform::separatorText(),
+                          out);
+}
+
+// A class's name below the Vessels folder: its path without ".cfg", "\" between folders, as the
+// simulator's scenarios name it.
+std::string className(const std::string& relative) {
+    std::string name = withoutCfg(relative);
+    std::replace(name.begin(), name.end(), platform::separator(), '\\');
+    return name;
+}
+
+// Sorts a class list by the name its file gives, keeping the first of names equal ignoring case.
+template <typename Entry, typename Key>
+void sortByFileName(std::vector<Entry>& list, Key key) {
+    std::stable_sort(list.begin(), list.end(),
+                     [&key](const Entry& a, const Entry& b) { return platform::nameLess(key(a), key(b)); });
+}
+
+bool sameName(const std::string& a, const std::string& b) { return equalsIgnoringCase(trim(a), trim(b)); }
+
+struct VesselFile {
+    std::string relative; // below Config/Vessels
+    const std::vector<std::string>* lines;
+};
+
+// The Vessels files of a configuration folder, each read once.
+std::vector<VesselFile> vesselFiles(const std::string& configFolder, LineCache& cache, UnreadableFiles& unreadable) {
+    std::vector<VesselFile> result;
+    auto vessels = subFolder(configFolder, VesselsFolder);
+    if (!vessels)
+        return result;
+    std::vector<std::string> files;
+    collectClassFiles(*vessels, {}, files);
+    for (const std::string& file : files) {
+        const std::string path = platform::withTrailingSeparator(*vessels) + file;
+        const auto* lines = cache.lines(path);
+        if (!lines) {
+            unreadable.push_back(path);
+            continue;
+        }
+        result.push_back({file, lines});
+    }
+    return result;
+}
 
 } // namespace
 
-Catalogue::Catalogue(Vantrel& main) : w_(main) {}
-
 // ---------------------------------------------------------------------------------------------
-// Files and paths
+// Configuration values
 
-std::string Catalogue::absoluteFolder(const std::string& folder) const {
-    if (folder.empty() || isAbsolute(folder))
-        return folder;
-    return w_.cat.StartFolder + folder;
+std::string configValue(const std::string& field) {
+    const size_t eq = field.find('=');
+    return eq == std::string::npos ? std::string() : field.substr(eq + 1);
 }
 
-std::string Catalogue::resolveFile(const std::string& FileName) const {
-    if (FileName.empty())
-        return FileName;
-    std::string path = FileName;
-    if (!isAbsolute(path) && !w_.cat.currentFolder.empty())
-        path = platform::withTrailingSeparator(w_.cat.currentFolder) + path;
-    return platform::resolveIgnoringCase(path);
-}
-
-std::shared_ptr<const std::vector<std::string>> Catalogue::linesOf(const std::string& path) {
-    auto read = [this, &path]() -> std::shared_ptr<const std::vector<std::string>> {
-        auto lines = platform::readLines(resolveFile(path));
-        if (!lines)
-            return nullptr;
-        return std::make_shared<const std::vector<std::string>>(std::move(*lines));
-    };
-    if (!caching_)
-        return read();
-    auto it = cache_.find(path);
-    if (it == cache_.end())
-        it = cache_.emplace(path, read()).first;
-    return it->second;
-}
-
-void Catalogue::logUnreadable(const std::string& path) { w_.model.logScanError("Can not open the file " + path + ". "); }
-
-// ---------------------------------------------------------------------------------------------
-// Configuration lookup
-
-std::string Catalogue::GetData(const std::string& FileName, const std::string& Flag) {
-    std::string result = NoData;
-    auto fields = platform::readFields(resolveFile(FileName));
+std::optional<std::string> configField(const std::string& path, const std::string& key, UnreadableFiles& unreadable) {
+    auto fields = platform::readFields(platform::resolveIgnoringCase(path));
     if (!fields) {
-        logUnreadable(FileName);
-        return result;
+        unreadable.push_back(path);
+        return std::nullopt;
     }
+    std::optional<std::string> result;
     for (const std::string& raw : *fields) {
         std::string field = ClearComments(trim(raw));
-        if (startsWithIgnoringCase(field, Flag))
+        if (startsWithIgnoringCase(field, key))
             result = std::move(field);
     }
     return result;
 }
 
-void Catalogue::FindData(const std::string& Flag1, const std::string& Flag2) {
-    auto& s = w_.state;
-    s.Buffer.clear();
-    s.NBuffer.clear();
-    firstValues_.clear();
-    const std::string folder = s.CfgDir.caption();
-    const std::string key1 = trim(Flag1);
-    const std::string key2 = trim(Flag2);
-
-    for (const std::string& name : s.BufferList.names()) {
-        auto lines = linesOf(folder + name);
-        if (!lines) {
-            logUnreadable(folder + name);
-            continue;
-        }
-        for (const std::string& line : *lines)
-            if (startsWith(trim(line), key1))
-                s.Buffer.addItem(name);
-    }
-
-    // Buffer is not changed below, so its entries can be walked directly.
-    const std::vector<std::string> files = s.Buffer.items();
-    for (const std::string& name : files) {
-        std::optional<std::string> first;
-        if (auto lines = linesOf(folder + name)) {
-            for (const std::string& line : *lines) {
-                const std::string trimmed = trim(line);
-                if (!startsWith(trimmed, key2))
-                    continue;
-                if (trimmed.size() < Flag2.size() + 3) {
-                    logUnreadable(folder + name);
-                    break;
-                }
-                std::string value = dropLeft(trimmed, Flag2.size() + 3);
-                if (!first)
-                    first = value;
-                s.NBuffer.addItem(std::move(value));
-            }
-        } else {
-            logUnreadable(folder + name);
-        }
-        firstValues_.push_back(std::move(first));
-    }
-}
-
-std::vector<Catalogue::FileValue> Catalogue::distinctFileValues() const {
-    std::vector<FileValue> result;
-    std::set<std::string> seen;
-    const auto& files = w_.state.Buffer.items();
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (!seen.insert(files[i]).second)
-            continue;
-        result.push_back(FileValue{files[i], i < firstValues_.size() ? firstValues_[i] : std::nullopt});
-    }
-    return result;
-}
-
 // ---------------------------------------------------------------------------------------------
-// Start-up
+// The simulator folder
 
-void Catalogue::Form_Load() {
-    auto& cat = w_.cat;
-    startupSucceeded_ = false;
-    orbiterFolderCurrent_ = false;
-    cache_.clear();
-
-    const std::string start = w_.options.startFolder.empty() ? platform::currentFolder() : w_.options.startFolder;
-    cat.StartFolder = platform::withTrailingSeparator(start);
-    cat.currentFolder = start;
-
-    auto fillNumbers = [](ui::ListControl& list, int last) {
-        list.clear();
-        for (int i = 0; i <= last; ++i)
-            list.addItem(std::to_string(i));
-    };
-    fillNumbers(w_.env.Hour, 23);
-    fillNumbers(w_.stationTab.StationOrbitalRefHour, 23);
-    fillNumbers(w_.env.Minute, 59);
-    fillNumbers(w_.stationTab.StationOrbitalRefMin, 59);
-
-    cat.StartFolderPath = cat.StartFolder;
-    OrbiterFolderLocation();
-
-    // Each configuration file is read once; the scan's several passes are passes over memory.
-    bool ok = false;
-    {
-        ui::BusyPointer busy(w_.services.screen);
-        caching_ = true;
-        ok = runStartupScan();
-        caching_ = false;
-        cache_.clear();
-    }
-
-    if (ok)
-        startupSucceeded_ = true;
-    else
-        startupFailed();
+std::optional<std::string> simulatorConfigurationFile(const std::string& folder) {
+    const auto found = platform::findIgnoringCase(folder, OrbiterConfigName);
+    if (!found)
+        return std::nullopt;
+    const std::string path = platform::withTrailingSeparator(folder) + *found;
+    return platform::fileExists(path) ? std::optional<std::string>(path) : std::nullopt;
 }
 
-void Catalogue::startupFailed() {
-    w_.services.dialogs.msgBox(FolderNotLocatedMessage, ui::MsgInformation, "Warning");
-    w_.menu.Menu12.setEnabled(false);
-    w_.menu.Menu11.setEnabled(false);
-}
-
-bool Catalogue::runStartupScan() {
-    auto& cat = w_.cat;
-    auto& s = w_.state;
-
-    if (!readOrbiterConfiguration())
-        return false;
-    const std::string folder = absoluteFolder(cat.OrbiterFolder);
-    s.CfgDir.setCaption(folder + cat.ConfigDir);
-    s.ScnDir.setCaption(folder + cat.ScenarioDir);
-    s.BufferList.setPattern("*.cfg");
-
-    // The folder in use is remembered for the next start. A settings file that cannot be
-    // written loses nothing (the folder it would hold is the one just read or validated), so
-    // the start-up goes on.
-    if (!w_.options.orbiterFolder)
-        platform::writeFileAtomically(cat.StartFolder + SettingsFileName, cat.OrbiterFolder + "\r\n");
-
-    s.BufferList.setPath(s.CfgDir.caption());
-
-    // A system or class file with two name lines, or none, must not shift the names of the
-    // files after it: each file is listed once, with the first name it holds.
-    FindData("Star1", "Name");
-    s.PlanetarySystemFile.clear();
-    w_.env.PlanetarySystem.clear();
-    for (const auto& [file, value] : distinctFileValues()) {
-        if (!value)
-            continue;
-        w_.env.PlanetarySystem.addItem(*value);
-        s.PlanetarySystemFile.addItem(file);
-    }
-
-    s.BufferList.setPattern("*.cfg");
-    s.BufferList.setPath(s.CfgDir.caption());
-    FindData("ClassName", "ClassName");
-    s.SpacecraftFile.clear();
-    w_.shipTab.Spacecraft.clear();
-    for (const auto& [file, value] : distinctFileValues()) {
-        if (!value)
-            continue;
-        w_.shipTab.Spacecraft.addItem(*value);
-        s.SpacecraftFile.addItem(file);
-    }
-
-    s.BufferList.setPattern("*.cfg");
-    s.BufferList.setPath(s.CfgDir.caption());
-    FindData("BEGIN_DOCKLIST", "Meshname");
-    w_.stationTab.StationClass.clear();
-    for (const auto& fv : distinctFileValues())
-        w_.stationTab.StationClass.addItem(left(fv.file, fv.file.size() - 4));
-
-    StationDockScan();
-
-    if (w_.stationTab.StationClass.listCount() == 0)
-        return false;
-    w_.stationTab.StationClass.setListIndex(0);
-
-    w_.env.PlanetarySystem.setEnabled(false);
-    w_.menu.Menu12.setEnabled(true);
-    w_.menu.Menu11.setEnabled(true);
-    return true;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Installation location
-
-bool Catalogue::readSettingsFile() {
-    auto lines = platform::readLines(w_.cat.StartFolder + SettingsFileName);
-    if (!lines || lines->empty())
-        return false;
-    w_.cat.OrbiterFolder = platform::nativeSeparators(ClearComments(lines->front()));
-    return true;
-}
-
-bool Catalogue::makeOrbiterFolderCurrent() {
-    const std::string folder = absoluteFolder(w_.cat.OrbiterFolder);
+bool isSimulatorFolder(const std::string& folder) {
     if (folder.empty() || !platform::folderExists(folder))
         return false;
-    w_.cat.currentFolder = platform::normalPath(folder);
-    orbiterFolderCurrent_ = true;
-    return true;
+    if (simulatorConfigurationFile(folder))
+        return true;
+    const std::string base = platform::withTrailingSeparator(folder);
+    return platform::folderExists(base + "Config") && platform::folderExists(base + "Scenarios");
 }
 
-void Catalogue::OrbiterFolderLocation() {
-    auto& cat = w_.cat;
-    orbiterFolderCurrent_ = false;
-    if (w_.options.orbiterFolder) {
-        cat.OrbiterFolder = platform::nativeSeparators(*w_.options.orbiterFolder);
-        makeOrbiterFolderCurrent();
-        return;
-    }
-
-    if (readSettingsFile() && makeOrbiterFolderCurrent() && platform::readFile(resolveFile(OrbiterConfigName)))
-        return;
-
-    auto& search = w_.windows().orbiterFolderSearch();
-    w_.services.screen.showModal(search);
-    // Closed without Validate: the window goes as a closed window does, and opens afresh later.
-    if (search.loaded())
-        w_.services.screen.unload(search);
-    cat.currentFolder = platform::normalPath(cat.StartFolderPath);
-    orbiterFolderCurrent_ = false;
-    // A folder named by the new settings file that cannot be used leaves the working folder
-    // where it is; the start-up then reports the folder as not located.
-    if (platform::fileExists(cat.StartFolderPath + SettingsFileName) && readSettingsFile())
-        makeOrbiterFolderCurrent();
-}
-
-bool Catalogue::readOrbiterConfiguration() {
-    // Without a simulator folder, an "orbiter.cfg" that happens to lie in the start folder
-    // must not pass for the simulator's.
-    if (!orbiterFolderCurrent_)
-        return false;
-    auto fields = platform::readFields(resolveFile(OrbiterConfigName));
+std::optional<InstallationFolders> readInstallationFolders(const std::string& folder) {
+    if (!isSimulatorFolder(folder))
+        return std::nullopt;
+    InstallationFolders result{platform::nativeSeparators("\\Config\\"), platform::nativeSeparators("\\Scenarios\\")};
+    const auto file = simulatorConfigurationFile(folder);
+    if (!file)
+        return result;
+    auto fields = platform::readFields(*file);
     if (!fields)
-        return false;
-    auto& cat = w_.cat;
+        return std::nullopt;
+    // The widths are those of "ConfigDir = ." and "ScenarioDir = .": the simulator writes these
+    // entries as ".\Config\", and the tail after the "." is appended to the simulator folder.
     for (const std::string& raw : *fields) {
         const std::string field = ClearComments(raw);
         if (startsWith(field, "ConfigDir")) {
             if (field.size() < 13)
-                return false;
-            cat.ConfigDir = platform::nativeSeparators(dropLeft(field, 13));
+                return std::nullopt;
+            result.configDir = platform::nativeSeparators(dropLeft(field, 13));
         }
         if (startsWith(field, "ScenarioDir")) {
             if (field.size() < 15)
-                return false;
-            cat.ScenarioDir = platform::nativeSeparators(dropLeft(field, 15));
+                return std::nullopt;
+            result.scenarioDir = platform::nativeSeparators(dropLeft(field, 15));
         }
     }
-    return true;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Station classes
-
-void Catalogue::StationDockScan() {
-    auto& cat = w_.cat;
-    std::vector<std::string> files;
-    std::set<std::string> seen;
-    for (const std::string& entry : w_.state.Buffer.items())
-        if (seen.insert(entry).second)
-            files.push_back(entry);
-
-    cat.StationClassCount = static_cast<int>(files.size());
-    if (cat.StationClassCount == 0)
-        return;
-    cat.StationClassNames.assign(files.size() + 1, std::string());
-    cat.StationClassDockCounts.assign(files.size() + 1, std::string());
-    const std::string folder = w_.state.CfgDir.caption();
-    for (size_t i = 0; i < files.size(); ++i) {
-        cat.StationClassNames[i] = left(files[i], files[i].size() >= 4 ? files[i].size() - 4 : 0);
-        long long counter = 0;
-        if (auto lines = linesOf(folder + files[i])) {
-            int inside = 0;
-            for (const std::string& line : *lines) {
-                counter += inside;
-                const std::string key = upper(trim(line));
-                if (key == "BEGIN_DOCKLIST")
-                    inside = 1;
-                if (key == "END_DOCKLIST")
-                    inside = 0;
-            }
-        } else {
-            logUnreadable(folder + files[i]);
-        }
-        cat.StationClassDockCounts[i] = numberText(counter - 1);
-    }
-}
-
-int Catalogue::StationDockNumberDisplay(const std::string& sn) const {
-    const auto& cat = w_.cat;
-    int result = 0;
-    const std::string wanted = trim(sn);
-    for (int i = 0; i < cat.StationClassCount && i < static_cast<int>(cat.StationClassNames.size()); ++i)
-        if (equalsIgnoringCase(trim(cat.StationClassNames[i]), wanted))
-            result = static_cast<int>(roundHalfEven(leadingNumberValue(cat.StationClassDockCounts[i])));
     return result;
 }
 
 // ---------------------------------------------------------------------------------------------
-// Planetary systems and bases
+// Classes
 
-void Catalogue::ExtractPlanet(const std::string& FileName) {
-    auto& s = w_.state;
-    s.Buffer.clear();
-    s.NBuffer.clear();
-
-    std::string planet = NoPlanetYet;
-    if (auto lines = linesOf(FileName)) {
-        for (const std::string& raw : *lines) {
-            const std::string line = ClearComments(raw);
-            if (startsWith(line, "Planet")) {
-                planet = valueAfterEquals(line);
-                s.Buffer.addItem(planet);
-            }
-            if (startsWith(line, planet))
-                s.Buffer.addItem(MoonIndent + valueAfterEquals(line));
-        }
-    } else {
-        logUnreadable(FileName);
+long long countDocks(const std::vector<std::string>& lines) {
+    long long counter = 0;
+    int inside = 0;
+    for (const std::string& line : lines) {
+        counter += inside;
+        const std::string key = upper(trim(line));
+        if (key == "BEGIN_DOCKLIST")
+            inside = 1;
+        if (key == "END_DOCKLIST")
+            inside = 0;
     }
-
-    auto& planetList = w_.windows().planetarySystemInformation().Planet;
-    for (ui::ListControl* list : {static_cast<ui::ListControl*>(&w_.stationTab.StationRef),
-                                  static_cast<ui::ListControl*>(&w_.shipTab.OrbitingRef),
-                                  static_cast<ui::ListControl*>(&planetList)}) {
-        list->clear();
-        for (const std::string& body : s.Buffer.items())
-            list->addItem(body);
-    }
-    // The information window starts on the third body (the Earth of the solar system); a
-    // smaller system starts on its first body.
-    if (planetList.listCount() >= 3)
-        planetList.setListIndex(2);
-    else if (planetList.listCount() > 0)
-        planetList.setListIndex(0);
+    return counter - 1;
 }
 
-void Catalogue::BaseUpDate() {
-    auto& s = w_.state;
-    auto& cat = w_.cat;
-    const std::string folder = s.CfgDir.caption();
-    s.Transit.clear();
+Catalogue Catalogue::scan(const std::string& configFolder, UnreadableFiles& unreadable) {
+    Catalogue c;
+    LineCache cache;
+    const std::vector<std::string> files = platform::listFiles(configFolder, "*.cfg");
 
-    for (const std::string& entry : w_.stationTab.StationRef.items()) {
-        const std::string bodyName = trim(entry);
-        const std::string bodyFile = folder + bodyName + ".cfg";
-        auto bodyLines = linesOf(bodyFile);
-        if (!bodyLines) {
-            logUnreadable(bodyFile);
+    // A system or class file with two name lines, or none, must not shift the names of the
+    // files after it: each file is listed once, with the first name it holds.
+    for (const auto& [file, value] : findData(configFolder, files, "Star1", "Name", cache, unreadable).distinct())
+        if (value)
+            c.systems.push_back({*value, file});
+
+    for (const auto& [file, value] :
+         findData(configFolder, files, "ClassName", "ClassName", cache, unreadable).distinct())
+        if (value)
+            c.shipClasses.push_back({*value, file});
+
+    for (const auto& fv : findData(configFolder, files, "BEGIN_DOCKLIST", "Meshname", cache, unreadable).distinct()) {
+        long long docks = -1;
+        if (const auto* lines = cache.lines(configFolder + fv.file))
+            docks = countDocks(*lines);
+        else
+            unreadable.push_back(configFolder + fv.file);
+        c.stationClasses.push_back({withoutCfg(fv.file), docks});
+    }
+
+    // Today's classes: every file under Config/Vessels is a ship class; those with a dock list
+    // are station classes too. The simulator looks a class up there first, so a name found in
+    // both places is this one.
+    std::vector<NamedFile> vesselClasses;
+    std::vector<StationClassEntry> vesselStations;
+    for (const VesselFile& v : vesselFiles(configFolder, cache, unreadable)) {
+        std::string name = className(v.relative);
+        bool dockList = false;
+        std::optional<std::string> spelling;
+        for (const std::string& raw : *v.lines) {
+            const std::string line = trim(raw);
+            if (!spelling && startsWith(line, "ClassName"))
+                spelling = trimWhite(configValue(ClearComments(line)));
+            if (startsWith(line, "BEGIN_DOCKLIST"))
+                dockList = true;
+        }
+        if (spelling && equalsIgnoringCase(*spelling, name))
+            name = *spelling;
+        vesselClasses.push_back({name, std::string(VesselsFolder) + platform::separatorText() + v.relative});
+        if (dockList)
+            vesselStations.push_back({className(v.relative), countDocks(*v.lines)});
+    }
+
+    if (!vesselClasses.empty()) {
+        std::erase_if(c.shipClasses, [&](const NamedFile& top) {
+            return std::any_of(vesselClasses.begin(), vesselClasses.end(),
+                               [&](const NamedFile& v) { return sameName(v.name, top.name); });
+        });
+        c.shipClasses.insert(c.shipClasses.end(), vesselClasses.begin(), vesselClasses.end());
+        const std::string vesselsPrefix = std::string(VesselsFolder) + platform::separatorText();
+        sortByFileName(c.shipClasses, [&vesselsPrefix](const NamedFile& n) {
+            return startsWith(n.file, vesselsPrefix) ? n.file.substr(vesselsPrefix.size()) : n.file;
+        });
+    }
+    if (!vesselStations.empty()) {
+        std::erase_if(c.stationClasses, [&](const StationClassEntry& top) {
+            return std::any_of(vesselStations.begin(), vesselStations.end(),
+                               [&](const StationClassEntry& v) { return sameName(v.name, top.name); });
+        });
+        c.stationClasses.insert(c.stationClasses.end(), vesselStations.begin(), vesselStations.end());
+        sortByFileName(c.stationClasses, [](const StationClassEntry& s) { return s.name; });
+    }
+    return c;
+}
+
+long long Catalogue::docksOf(const std::string& stationClass) const {
+    long long result = 0;
+    for (const StationClassEntry& s : stationClasses)
+        if (sameName(s.name, stationClass))
+            result = s.docks;
+    return result;
+}
+
+const NamedFile* Catalogue::shipClass(const std::string& name) const {
+    for (const NamedFile& s : shipClasses)
+        if (sameName(s.name, name))
+            return &s;
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bodies and bases
+
+std::vector<std::string> readBodies(const std::string& systemFile, UnreadableFiles& unreadable) {
+    std::vector<std::string> bodies;
+    auto lines = platform::readLines(platform::resolveIgnoringCase(systemFile));
+    if (!lines) {
+        unreadable.push_back(systemFile);
+        return bodies;
+    }
+    // "Earth1 = Moon" and "Earth:Moon1 = Moon" both start with the planet's name.
+    std::string planet = NoPlanetYet;
+    for (const std::string& raw : *lines) {
+        const std::string line = ClearComments(raw);
+        if (startsWith(line, "Planet")) {
+            planet = valueAfterEquals(line);
+            bodies.push_back(planet);
+        }
+        if (startsWith(line, planet))
+            bodies.push_back(MoonIndent + valueAfterEquals(line));
+    }
+    return bodies;
+}
+
+namespace {
+
+// A base file of today's layout ("BASE-V2.0"): its "Name" value and its pads, the LPAD objects of
+// its object list, numbered in file order.
+BaseEntry readFolderBase(const std::string& file, const std::vector<std::string>& lines, const std::string& body) {
+    BaseEntry base{withoutCfg(file), 0, body};
+    bool named = false;
+    bool inBlock = false;
+    bool inObjects = false;
+    for (const std::string& raw : lines) {
+        const std::string line = trimWhite(ClearComments(raw));
+        const std::string key = upper(line);
+        if (startsWith(key, "BEGIN_")) {
+            inBlock = true;
+            inObjects = key == "BEGIN_OBJECTLIST";
             continue;
         }
+        if (startsWith(key, "END_")) {
+            inBlock = inObjects = false;
+            continue;
+        }
+        if (inObjects && startsWith(upper(firstWord(line)), "LPAD"))
+            ++base.pads;
+        if (!inBlock && !named && startsWith(key, "NAME") && line.find('=') != std::string::npos) {
+            const std::string name = trimWhite(configValue(line));
+            if (!name.empty()) {
+                base.name = name;
+                named = true;
+            }
+        }
+    }
+    return base;
+}
+
+} // namespace
+
+std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
+                                 UnreadableFiles& unreadable) {
+    std::vector<BaseEntry> result;
+    LineCache cache;
+    for (const std::string& entry : bodies) {
+        const std::string bodyName = trim(entry);
+        const std::string bodyFile = configFolder + bodyName + ".cfg";
+        const auto* bodyLines = cache.lines(bodyFile);
+        if (!bodyLines) {
+            unreadable.push_back(bodyFile);
+            continue;
+        }
+        const size_t firstOfBody = result.size();
+        bool listed = false;
+        std::vector<std::string> folders;
+        bool inSurfBase = false;
         for (const std::string& raw : *bodyLines) {
             const std::string line = ClearComments(raw);
+            const std::string key = upper(trimWhite(line));
+            if (key == "BEGIN_SURFBASE") {
+                inSurfBase = true;
+                continue;
+            }
+            if (key == "END_SURFBASE") {
+                inSurfBase = false;
+                continue;
+            }
+            if (inSurfBase) {
+                if (upper(firstWord(line)) == "DIR") {
+                    const std::string rest = trimWhite(trimWhite(line).substr(3));
+                    const std::string folder = firstWord(rest);
+                    if (!folder.empty())
+                        folders.push_back(folder);
+                }
+                continue;
+            }
             if (upper(trim(left(line, 4))) != "BASE")
                 continue;
+            listed = true;
             const std::string value = valueAfterEquals(line);
             const size_t blank = value.find(' ');
             if (blank == std::string::npos) {
-                logUnreadable(bodyFile);
+                unreadable.push_back(bodyFile);
                 break;
             }
             const std::string word = value.substr(0, blank);
-            auto baseLines = linesOf(folder + word + ".cfg");
+            const auto* baseLines = cache.lines(configFolder + word + ".cfg");
             if (!baseLines) {
                 // The log names the body's file: that is where the base is listed.
-                logUnreadable(bodyFile);
+                unreadable.push_back(bodyFile);
                 break;
             }
             std::string displayName = word;
@@ -450,21 +419,41 @@ void Catalogue::BaseUpDate() {
             for (const std::string& baseRaw : *baseLines) {
                 const std::string stripped = ClearComments(baseRaw);
                 const std::string trimmed = trim(stripped);
-                const std::string key = upper(trimmed);
-                if (startsWith(key, "LPAD"))
+                const std::string baseKey = upper(trimmed);
+                if (startsWith(baseKey, "LPAD"))
                     ++padCount;
                 // A "Name" line too short to hold a name leaves the name as it was.
-                if (startsWith(key, "NAME") && stripped.size() >= 6)
+                if (startsWith(baseKey, "NAME") && stripped.size() >= 6)
                     displayName = right(trimmed, stripped.size() - 6);
             }
-            s.Transit.addItem(displayName + ":" + numberText(padCount) + ":" + bodyName);
+            result.push_back({displayName, padCount, bodyName});
+        }
+
+        // Today's bases live in folders: those the body names, or else its own Base folder.
+        std::vector<std::string> paths;
+        for (const std::string& folder : folders)
+            if (auto path = relativeFolder(configFolder, folder))
+                paths.push_back(*path);
+        if (!listed && folders.empty())
+            if (auto path = relativeFolder(configFolder, bodyName + platform::separatorText() + "Base"))
+                paths.push_back(*path);
+        for (const std::string& folder : paths) {
+            for (const std::string& file : platform::listFiles(folder, "*.cfg")) {
+                const std::string path = platform::withTrailingSeparator(folder) + file;
+                const auto* lines = cache.lines(path);
+                if (!lines) {
+                    unreadable.push_back(path);
+                    continue;
+                }
+                BaseEntry base = readFolderBase(file, *lines, bodyName);
+                const bool known = std::any_of(result.begin() + static_cast<std::ptrdiff_t>(firstOfBody), result.end(),
+                                               [&base](const BaseEntry& b) { return sameName(b.name, base.name); });
+                if (!known)
+                    result.push_back(std::move(base));
+            }
         }
     }
-
-    cat.BaseCount = s.Transit.listCount();
-    cat.BaseTable = s.Transit.items();
-    cat.BaseTable.emplace_back();
-    w_.trees().BaseTreeUpdate();
+    return result;
 }
 
 } // namespace vantrel

@@ -1,96 +1,104 @@
 #pragma once
 
-// The simulator catalogue: where the simulator is installed, the lookups in its configuration
-// files, the start-up scan of planetary systems, ship classes and station classes, the bodies
-// of a planetary system and the surface bases of its bodies.
+// The simulator's installation as plain data: its planetary systems, ship classes, station
+// classes with their docking ports, the bodies of a system and the surface bases of its bodies.
+// Both layouts are read: the early one (every class file at the top of the configuration folder,
+// bases listed as "Base1 = ..." in the body file) and today's (classes under Config/Vessels,
+// bases in folders of "BASE-V2.0" files). Nothing here touches a control or a window: the main
+// window puts this data into its lists.
 
-#include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantrel {
 
-class Vantrel;
+// Files that could not be read, in the order met. Each becomes one scan-log entry.
+using UnreadableFiles = std::vector<std::string>;
+
+// A name with the file it comes from, relative to the configuration folder ("Sol.cfg",
+// "Vessels/DeltaGlider.cfg", with the native separator).
+struct NamedFile {
+    std::string name;
+    std::string file;
+    bool operator==(const NamedFile&) const = default;
+};
+
+struct StationClassEntry {
+    std::string name;
+    // The docking ports as counted by the dock-list rule; -1 when the file could not be read.
+    long long docks = 0;
+    bool operator==(const StationClassEntry&) const = default;
+};
+
+struct BaseEntry {
+    // The base's display name; a base of the early layout named by "Name = X" keeps the blank
+    // before X, as the tables have always stored it.
+    std::string name;
+    long long pads = 0;
+    // The body's name, trimmed.
+    std::string body;
+    bool operator==(const BaseEntry&) const = default;
+};
+
+// The folders of an installation, relative to the simulator folder: "ConfigDir" and
+// "ScenarioDir" of "orbiter.cfg" as tails to append ("\Config\" written natively).
+struct InstallationFolders {
+    std::string configDir;
+    std::string scenarioDir;
+};
 
 class Catalogue {
 public:
-    explicit Catalogue(Vantrel& main);
+    std::vector<NamedFile> systems;
+    std::vector<NamedFile> shipClasses;
+    std::vector<StationClassEntry> stationClasses;
 
-    // The start-up's warning when the simulator folder cannot be used.
-    static constexpr const char* FolderNotLocatedMessage =
-        "The Orbiter folder was not correctly located. You must locate it using the folder search in the menu Tools.";
-    static constexpr const char* SettingsFileName = "vantrel.cfg";
+    // Scans a configuration folder (its path followed by the separator).
+    static Catalogue scan(const std::string& configFolder, UnreadableFiles& unreadable);
 
-    // The field of FileName (a full path, or relative to the program's working folder) whose
-    // beginning equals Flag ignoring letter case, trimmed and freed of its comment: the key, the
-    // "=" and the value ("Mass = 5.976e24"). The last such field wins; "No Data" when none
-    // matches. A file that cannot be read is logged in the scan log and gives "No Data".
-    std::string GetData(const std::string& FileName, const std::string& Flag);
-
-    // Scans the files listed by BufferList (in the configuration folder): Buffer gets the name
-    // of each file once per line beginning with Flag1 (case counts), NBuffer the value of every
-    // line beginning with Flag2 in those files (key, " = " dropped). Files that cannot be read
-    // are logged and skipped.
-    void FindData(const std::string& Flag1, const std::string& Flag2);
-
-    // The main window's start-up: time lists, simulator folder, "orbiter.cfg", settings file,
-    // planetary systems, ship classes, station classes and their docking ports.
-    void Form_Load();
-
-    // Finds the simulator folder from the settings file, with the folder search as fallback,
-    // and makes it the program's working folder.
-    void OrbiterFolderLocation();
-
-    // Fills the station class dock table from the station class files found by the last scan.
-    void StationDockScan();
-    // The number of docking ports of a station class (ignoring letter case), 0 when unknown.
-    int StationDockNumberDisplay(const std::string& sn) const;
-
-    // Reads the bodies of a planetary system file into StationRef, OrbitingRef and the
-    // information window's Planet (moons as three blanks + name).
-    void ExtractPlanet(const std::string& FileName);
-
-    // Reads the bases of every body of StationRef into BaseTable, then rebuilds the pad tree.
-    void BaseUpDate();
-
-    // False when the last start-up took its failure path (or none has run yet).
-    bool startupSucceeded() const { return startupSucceeded_; }
-
-    // The folder the program's working folder stands for: the simulator folder as read, made
-    // absolute against the start folder when it was written relative to it.
-    std::string absoluteFolder(const std::string& folder) const;
-    // A file name resolved against the program's working folder when relative, then found
-    // again ignoring letter case when it does not exist with its exact name.
-    std::string resolveFile(const std::string& FileName) const;
-
-private:
-    // The lines of a file (null when it cannot be read). While the start-up scan runs each
-    // file is read once and kept; otherwise it is read again, since it may have changed.
-    std::shared_ptr<const std::vector<std::string>> linesOf(const std::string& path);
-    // Cut values collected by the last FindData, one per distinct file of Buffer: the first
-    // value of that file, or none.
-    struct FileValue {
-        std::string file;
-        std::optional<std::string> value;
-    };
-    std::vector<FileValue> distinctFileValues() const;
-
-    bool readSettingsFile();
-    bool makeOrbiterFolderCurrent();
-    bool readOrbiterConfiguration();
-    bool runStartupScan();
-    void startupFailed();
-    void logUnreadable(const std::string& path);
-
-    Vantrel& w_;
-    bool startupSucceeded_ = false;
-    bool orbiterFolderCurrent_ = false;
-    bool caching_ = false;
-    std::map<std::string, std::shared_ptr<const std::vector<std::string>>> cache_;
-    // For each entry of Buffer after FindData: the first Flag2 value its file gave, if any.
-    std::vector<std::optional<std::string>> firstValues_;
+    // The docking ports of a station class (its name trimmed, ignoring letter case; the last
+    // match wins), 0 when unknown.
+    long long docksOf(const std::string& stationClass) const;
+    // The ship class of that name ignoring letter case, if listed.
+    const NamedFile* shipClass(const std::string& name) const;
 };
+
+// Is this a simulator folder? It holds "orbiter.cfg" in any letter case, or a "Config" and a
+// "Scenarios" folder (a fresh installation of today's simulator has no "orbiter.cfg").
+bool isSimulatorFolder(const std::string& folder);
+
+// The "orbiter.cfg" of a simulator folder, found in any letter case; none when missing.
+std::optional<std::string> simulatorConfigurationFile(const std::string& folder);
+
+// The two folder entries of the simulator's configuration. Missing entries, or a missing file,
+// give the usual ones ("\Config\" and "\Scenarios\"). An entry too short to cut is an error
+// (no answer), as is a folder that is no simulator folder.
+std::optional<InstallationFolders> readInstallationFolders(const std::string& folder);
+
+// The value of a configuration field "Key = value" or "Key=value": the text after its first "=",
+// as written (so "Size = 6.4e6" gives " 6.4e6"); empty when the field holds no "=".
+std::string configValue(const std::string& field);
+
+// The field of a configuration file whose beginning equals key ignoring letter case, trimmed and
+// freed of its comment ("Mass = 5.976e24"); the last such field wins. None when no field matches;
+// a file that cannot be read is added to unreadable and gives none.
+std::optional<std::string> configField(const std::string& path, const std::string& key,
+                                       UnreadableFiles& unreadable);
+
+// The bodies of a planetary system file in order: planets as named, moons as three blanks and
+// the name. A moon is written "Earth1 = Moon" (early) or "Earth:Moon1 = Moon" (today).
+std::vector<std::string> readBodies(const std::string& systemFile, UnreadableFiles& unreadable);
+
+// The surface bases of the given bodies (entries as listed, moons indented), body by body. A body
+// lists its bases by "BaseN = file lon lat" lines, by "DIR folder" lines inside BEGIN_SURFBASE, or,
+// naming neither, keeps them in the folder <configuration folder>/<body>/Base/. A base found twice
+// on a body is listed once, from the first source.
+std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
+                                 UnreadableFiles& unreadable);
+
+// The docking ports of a station class file's lines: every line after a BEGIN_DOCKLIST up to and
+// including its END_DOCKLIST, minus one.
+long long countDocks(const std::vector<std::string>& lines);
 
 } // namespace vantrel

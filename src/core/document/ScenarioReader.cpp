@@ -1,6 +1,6 @@
 #include "core/document/ScenarioReader.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/document/Dates.h"
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
@@ -141,7 +141,7 @@ std::string ScenarioReader::lookup(const std::vector<std::string>* lines, const 
         if (sectionFound)
             return answer;
     }
-    return w_.catalogue().GetData(path, key);
+    return w_.catalogueLoader().GetData(path, key);
 }
 
 void ScenarioReader::readStartDate(const std::string& answer, const std::string& path) {
@@ -183,9 +183,9 @@ void ScenarioReader::selectSystem(const std::string& name) {
     {
         ui::BusyPointer busy(w_.services.screen);
         w_.state.PlanetarySystemFile.setListIndex(index);
-        w_.catalogue().ExtractPlanet(w_.state.CfgDir.caption() + w_.state.PlanetarySystemFile.text());
+        w_.catalogueLoader().ExtractPlanet(w_.state.CfgDir.caption() + w_.state.PlanetarySystemFile.text());
     }
-    w_.catalogue().BaseUpDate();
+    w_.catalogueLoader().BaseUpDate();
 }
 
 int ScenarioReader::countHeads(const std::vector<std::string>& lines, const char* beginMarker,

@@ -1,6 +1,6 @@
 #include "core/editing/SelectionTrees.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
 #include "core/ui/Vantrel.h"
@@ -76,7 +76,7 @@ void SelectionTrees::StationTreeUpdate() {
             continue;
         // Only the nodes that existed when this station's turn began.
         const std::vector<int> places = found->second;
-        const int docks = places.empty() ? 0 : w_.catalogue().StationDockNumberDisplay(row.StationClassTable);
+        const int docks = places.empty() ? 0 : w_.catalogueLoader().StationDockNumberDisplay(row.StationClassTable);
         for (int j : places) {
             const int k = add(j, row.StationNameTable, StationImage);
             for (int d = 1; d <= docks; ++d)

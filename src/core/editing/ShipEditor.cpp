@@ -1,6 +1,6 @@
 #include "core/editing/ShipEditor.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
@@ -39,8 +39,7 @@ ShipEditor::ShipEditor(Vantrel& main) : w_(main) {
 double ShipEditor::planetRadius(const std::string& planet) {
     const std::string file =
         platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
-    // The cut assumes "Size = value"; an entry shorter than the key reads as 0.
-    return leadingNumberValue(dropLeft(w_.catalogue().GetData(file, "Size"), 6));
+    return w_.catalogueLoader().numberOf(file, "Size");
 }
 
 std::string ShipEditor::validationErrors() {

@@ -1,6 +1,6 @@
 #include "core/editing/StationEditor.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
@@ -53,13 +53,9 @@ int StationEditor::shownRow() const {
 double StationEditor::planetLimit(const std::string& planet) {
     const std::string file =
         platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
-    Catalogue& cat = w_.catalogue();
-    // Both cuts assume "Key = value"; an entry shorter than its key reads as 0.
-    const double radius = leadingNumberValue(dropLeft(cat.GetData(file, "Size"), 6));
-    double atmosphere = 0;
-    const std::string atm = cat.GetData(file, "AtmAltLimit");
-    if (atm != "No Data")
-        atmosphere = leadingNumberValue(dropLeft(atm, 13));
+    CatalogueLoader& cat = w_.catalogueLoader();
+    const double radius = cat.numberOf(file, "Size");
+    const double atmosphere = cat.numberOf(file, "AtmAltLimit");
     return radius + atmosphere;
 }
 

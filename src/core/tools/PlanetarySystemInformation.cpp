@@ -1,6 +1,6 @@
 #include "core/tools/PlanetarySystemInformation.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
 #include "core/ui/Vantrel.h"
@@ -49,23 +49,23 @@ void PlanetarySystemInformation::Form_Load() {
 void PlanetarySystemInformation::Planet_Click() {
     if (Planet.listIndex() < 0)
         return;
-    Catalogue& catalogue = main_.catalogue();
+    CatalogueLoader& catalogue = main_.catalogueLoader();
     const std::string file = main_.state.CfgDir.caption() + trim(Planet.text()) + ".cfg";
 
     const std::string mass = catalogue.GetData(file, "Mass");
-    PlanetMass.setCaption(mass == NoData ? std::string(NoData) : dropLeft(mass, 6) + " kg");
+    PlanetMass.setCaption(mass == NoData ? std::string(NoData) : configValue(mass) + " kg");
 
     const std::string atmosphere = catalogue.GetData(file, "AtmAltLimit");
     PlanetAtmosphereLimit.setCaption(
         atmosphere == NoData ? std::string("0 m")
-                             : groupedWhole(leadingNumberValue(dropLeft(atmosphere, 13)), thousandsSeparator) + " m");
+                             : groupedWhole(leadingNumberValue(configValue(atmosphere)), thousandsSeparator) + " m");
 
     const std::string period = catalogue.GetData(file, "SidRotPeriod");
     PlanetSideralRotationPeriod.setCaption(
-        period == NoData ? std::string(NoData) : rotationPeriodText(leadingNumberValue(dropLeft(period, 14))));
+        period == NoData ? std::string(NoData) : rotationPeriodText(leadingNumberValue(configValue(period))));
 
     const std::string size = catalogue.GetData(file, "Size");
-    PlanetMeanRadius.setCaption(groupedWhole(leadingNumberValue(dropLeft(size, 6)), thousandsSeparator) + " m");
+    PlanetMeanRadius.setCaption(groupedWhole(leadingNumberValue(configValue(size)), thousandsSeparator) + " m");
 }
 
 void PlanetarySystemInformation::Command1_Click() { main_.services.screen.hide(*this); }

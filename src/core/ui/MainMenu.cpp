@@ -1,7 +1,7 @@
 #include "core/ui/MainMenu.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/ui/CatalogueLoader.h"
+#include "core/tools/OrbiterFolderSearch.h"
 #include "core/document/ScenarioWriter.h"
 #include "core/document/TextHelpers.h"
 #include "core/files/DeleteFile.h"
@@ -120,7 +120,7 @@ void MainMenu::Menu32_Click() {
     // The working folder is always a real, absolute folder: a folder written relative to the
     // start folder is taken there, and one that does not exist leaves the working folder as it
     // was (the start-up reports it at the next start).
-    const std::string folder = w_.catalogue().absoluteFolder(cat.OrbiterFolder);
+    const std::string folder = w_.catalogueLoader().absoluteFolder(cat.OrbiterFolder);
     if (!folder.empty() && platform::folderExists(folder))
         cat.currentFolder = platform::normalPath(folder);
 }

@@ -1,7 +1,7 @@
 #include "core/ui/Vantrel.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/SystemChoice.h"
+#include "core/ui/CatalogueLoader.h"
+#include "core/ui/SystemChoice.h"
 #include "core/document/ScenarioReader.h"
 #include "core/document/ScenarioWriter.h"
 #include "core/editing/SelectionTrees.h"
@@ -32,7 +32,7 @@ Vantrel::Vantrel(ui::Services services, Options options)
     // The parts wire their own handlers to the controls; the windows come first because the
     // catalogue fills one of them.
     windows_ = std::make_unique<Windows>(*this);
-    catalogue_ = std::make_unique<Catalogue>(*this);
+    catalogue_ = std::make_unique<CatalogueLoader>(*this);
     systemChoice_ = std::make_unique<SystemChoice>(*this);
     reader_ = std::make_unique<ScenarioReader>(*this);
     writer_ = std::make_unique<ScenarioWriter>(*this);
@@ -47,7 +47,7 @@ Vantrel::Vantrel(ui::Services services, Options options)
 
 Vantrel::~Vantrel() = default;
 
-void Vantrel::Form_Load() { catalogue().Form_Load(); }
+void Vantrel::Form_Load() { catalogueLoader().Form_Load(); }
 
 void Vantrel::Form_Unload() { mainMenu().Form_Unload(); }
 

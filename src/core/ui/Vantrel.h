@@ -3,7 +3,7 @@
 // The main window: it owns the scenario model, the catalogue and every control of its three
 // tabs, and the parts that hold the behaviour behind them.
 
-#include "core/catalogue/CatalogueState.h"
+#include "core/ui/CatalogueState.h"
 #include "core/document/ScenarioModel.h"
 #include "core/ui/MainWindowControls.h"
 #include "core/ui/Services.h"
@@ -15,7 +15,7 @@
 
 namespace vantrel {
 
-class Catalogue;
+class CatalogueLoader;
 class SystemChoice;
 class ScenarioReader;
 class ScenarioWriter;
@@ -54,7 +54,7 @@ public:
     ScenarioModel model;
     CatalogueState cat;
 
-    Catalogue& catalogue() { return *catalogue_; }
+    CatalogueLoader& catalogueLoader() { return *catalogue_; }
     SystemChoice& systemChoice() { return *systemChoice_; }
     ScenarioReader& reader() { return *reader_; }
     ScenarioWriter& writer() { return *writer_; }
@@ -78,7 +78,7 @@ protected:
 
 private:
     std::unique_ptr<Windows> windows_;
-    std::unique_ptr<Catalogue> catalogue_;
+    std::unique_ptr<CatalogueLoader> catalogue_;
     std::unique_ptr<SystemChoice> systemChoice_;
     std::unique_ptr<ScenarioReader> reader_;
     std::unique_ptr<ScenarioWriter> writer_;

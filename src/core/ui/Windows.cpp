@@ -1,6 +1,6 @@
 #include "core/ui/Windows.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 #include "core/files/DeleteFile.h"
 #include "core/files/FolderManagement.h"
 #include "core/files/LoadFile.h"

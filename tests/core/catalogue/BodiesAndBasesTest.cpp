@@ -32,7 +32,7 @@ TEST_F(BodiesAndBases, TheSolarSystemListsPlanetsEachFollowedByItsMoons) {
     temp.write("Config/Sol.cfg", crlf({"Name = Sol", "Star1 = Sun", "Planet1 = Mercury", "Planet2 = Venus",
                                        "Planet3 = Earth", "Earth1 = Moon", "Planet4 = Mars", "Mars1 = Phobos",
                                        "Mars2 = Deimos"}));
-    catalogue().ExtractPlanet(config("Sol.cfg"));
+    catalogueLoader().ExtractPlanet(config("Sol.cfg"));
     const auto& expected = MiniInstallation::solBodies();
     EXPECT_EQ(main->stationTab.StationRef.items(), expected);
     EXPECT_EQ(main->shipTab.OrbitingRef.items(), expected);
@@ -46,19 +46,19 @@ TEST_F(BodiesAndBases, MoonLinesCountCaseAndComeOnlyAfterTheirPlanet) {
     temp.write("Config/Odd.cfg", crlf({"Nitchevo1 = Ghost", "Earth1 = Early", "Planet1 = Earth ; home",
                                        "earth1 = Lower", "  Earth2 = Indented", "  Earth3 = Commented ; note",
                                        "Earth4=Tight", "Planet2 = Mars"}));
-    catalogue().ExtractPlanet(config("Odd.cfg"));
+    catalogueLoader().ExtractPlanet(config("Odd.cfg"));
     EXPECT_EQ(main->stationTab.StationRef.items(),
               (std::vector<std::string>{"   Ghost", "Earth", "   Commented", "   Tight", "Mars"}));
 }
 
 TEST_F(BodiesAndBases, ASmallSystemStartsTheInformationWindowOnItsFirstBody) {
     temp.write("Config/Tiny.cfg", crlf({"Planet1 = Solo"}));
-    catalogue().ExtractPlanet(config("Tiny.cfg"));
+    catalogueLoader().ExtractPlanet(config("Tiny.cfg"));
     EXPECT_EQ(planet().listIndex(), 0);
     EXPECT_EQ(planet().text(), "Solo");
 
     temp.write("Config/Void.cfg", crlf({"Name = Void", "Star1 = Nothing"}));
-    catalogue().ExtractPlanet(config("Void.cfg"));
+    catalogueLoader().ExtractPlanet(config("Void.cfg"));
     EXPECT_EQ(planet().listCount(), 0);
     EXPECT_EQ(planet().listIndex(), -1);
     EXPECT_EQ(main->stationTab.StationRef.listCount(), 0);
@@ -66,7 +66,7 @@ TEST_F(BodiesAndBases, ASmallSystemStartsTheInformationWindowOnItsFirstBody) {
 
 TEST_F(BodiesAndBases, AMissingSystemFileIsLoggedAndEmptiesTheLists) {
     bodies({"Earth"});
-    catalogue().ExtractPlanet(config("Gone.cfg"));
+    catalogueLoader().ExtractPlanet(config("Gone.cfg"));
     EXPECT_EQ(main->model.ScanLog, "Can not open the file " + config("Gone.cfg") + ". ");
     EXPECT_EQ(main->stationTab.StationRef.listCount(), 0);
     EXPECT_EQ(main->shipTab.OrbitingRef.listCount(), 0);
@@ -79,7 +79,7 @@ TEST_F(BodiesAndBases, BasesCarryTheirDisplayNamePadCountAndBody) {
     temp.write("Config/Moon.cfg", crlf({"basement = Brighton 1 2 ; any line beginning with base"}));
     temp.write("Config/Brighton.cfg", crlf({"  Name = Brighton Beach ; moon", "Name = Brighton", "LPAD1 = 1"}));
     bodies({"Earth", "   Moon"});
-    catalogue().BaseUpDate();
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(bases(), (std::vector<std::string>{" Habana: 3:Earth", "Cape: 0:Earth", " Brighton: 1:Moon"}));
     EXPECT_EQ(main->cat.BaseCount, 3);
     EXPECT_EQ(main->cat.BaseTable.size(), 4u);
@@ -92,7 +92,7 @@ TEST_F(BodiesAndBases, AnIndentedBaseLineWithoutCommentIsNotABase) {
     temp.write("Config/Earth.cfg", crlf({"  Base1 = Habana -82.3 23.0", "  Base2 = Cape 1 2 ; indented with comment"}));
     temp.write("Config/Cape.cfg", crlf({"LPAD1 = 1"}));
     bodies({"Earth"});
-    catalogue().BaseUpDate();
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(bases(), (std::vector<std::string>{"Cape: 1:Earth"}));
 }
 
@@ -102,7 +102,7 @@ TEST_F(BodiesAndBases, AnUnreadableBaseSkipsTheRestOfItsBodyAndNamesTheBodyFile)
     temp.write("Config/Mars.cfg", crlf({"Base1 = Olympus", "Base2 = Cape 1 2"}));
     temp.write("Config/Moon.cfg", crlf({"Base1 = Cape 0 0"}));
     bodies({"Earth", "Mars", "Venus", "   Moon"});
-    catalogue().BaseUpDate();
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(bases(), (std::vector<std::string>{"Cape: 1:Earth", "Cape: 1:Moon"}));
     EXPECT_EQ(main->model.ScanLog, "Can not open the file " + config("Earth.cfg") + ". " +
                                        "Can not open the file " + config("Mars.cfg") + ". " +
@@ -113,15 +113,15 @@ TEST_F(BodiesAndBases, FilesNamedInAnotherLetterCaseAreFound) {
     temp.write("Config/EARTH.cfg", crlf({"Base1 = habana 1 2"}));
     temp.write("Config/Habana.CFG", crlf({"LPAD1 = 1", "LPAD2 = 2"}));
     bodies({"Earth"});
-    catalogue().BaseUpDate();
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(bases(), (std::vector<std::string>{"habana: 2:Earth"}));
 }
 
 TEST_F(BodiesAndBases, TheMiniInstallationGivesItsBasesInBodyOrder) {
     const auto mini = writeMiniInstallation(temp);
     main->state.CfgDir.setCaption(mini.configFolder);
-    catalogue().ExtractPlanet(mini.configFolder + "Sol.cfg");
-    catalogue().BaseUpDate();
+    catalogueLoader().ExtractPlanet(mini.configFolder + "Sol.cfg");
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(bases(), (std::vector<std::string>{" Habana: 3:Earth", "Cape: 1:Earth", " Brighton Beach: 12:Moon",
                                                  " Olympus: 2:Mars"}));
     EXPECT_FALSE(main->model.ScanErrorsFound);
@@ -132,7 +132,7 @@ TEST_F(BodiesAndBases, TheSimulatorsOwnSolarSystemReadsWithItsMoons) {
     if (!platform::fileExists(config + "Sol.cfg"))
         GTEST_SKIP() << "no simulator files in " << config;
     main->state.CfgDir.setCaption(config);
-    catalogue().ExtractPlanet(config + "Sol.cfg");
+    catalogueLoader().ExtractPlanet(config + "Sol.cfg");
     const auto& bodies = main->stationTab.StationRef.items();
     ASSERT_GE(bodies.size(), 8u);
     EXPECT_EQ(std::vector<std::string>(bodies.begin(), bodies.begin() + 8),
@@ -142,7 +142,7 @@ TEST_F(BodiesAndBases, TheSimulatorsOwnSolarSystemReadsWithItsMoons) {
         EXPECT_FALSE(trim(body).empty());
     }
     // The newer body files describe their bases elsewhere; reading them must simply go on.
-    catalogue().BaseUpDate();
+    catalogueLoader().BaseUpDate();
     EXPECT_EQ(main->cat.BaseTable.size(), static_cast<size_t>(main->cat.BaseCount) + 1);
 }
 

@@ -5,7 +5,7 @@
 #include "support/MiniInstallation.h"
 #include "support/TempFolder.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/Vantrel.h"
 
@@ -33,7 +33,7 @@ protected:
         make(std::move(orbiterFolder)).load();
         return *main;
     }
-    Catalogue& catalogue() { return main->catalogue(); }
+    CatalogueLoader& catalogueLoader() { return main->catalogueLoader(); }
     std::string startFolder() const { return temp / "Start"; }
 
     TempFolder temp;

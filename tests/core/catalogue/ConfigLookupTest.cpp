@@ -23,29 +23,29 @@ TEST_F(ConfigLookup, GetDataMatchesAPrefixIgnoringCaseAndTheLastFieldWins) {
     const std::string file = temp.write("Earth.cfg", crlf({"; Earth", "MASS = 1", "  Mass = 5.976e24 ; kg",
                                                            "SizeX = 3", "Size = 6.37e6", "Mass = 2, Size = 7"}));
     // "Mass = 2" is a field of its own; "Size = 7" after the comma is another.
-    EXPECT_EQ(catalogue().GetData(file, "mass"), "Mass = 2");
-    EXPECT_EQ(catalogue().GetData(file, "Size"), "Size = 7");
-    EXPECT_EQ(catalogue().GetData(file, "SizeX"), "SizeX = 3");
-    EXPECT_EQ(catalogue().GetData(file, "AtmAltLimit"), "No Data");
+    EXPECT_EQ(catalogueLoader().GetData(file, "mass"), "Mass = 2");
+    EXPECT_EQ(catalogueLoader().GetData(file, "Size"), "Size = 7");
+    EXPECT_EQ(catalogueLoader().GetData(file, "SizeX"), "SizeX = 3");
+    EXPECT_EQ(catalogueLoader().GetData(file, "AtmAltLimit"), "No Data");
     EXPECT_FALSE(main->model.ScanErrorsFound);
 }
 
 TEST_F(ConfigLookup, GetDataTrimsAndStripsTheCommentOfTheMatchingField) {
     const std::string file = temp.write("Moon.cfg", crlf({"   Mass = 7.35e22   ; the moon", "Size = 1.738e6\t"}));
-    EXPECT_EQ(catalogue().GetData(file, "Mass"), "Mass = 7.35e22");
-    EXPECT_EQ(catalogue().GetData(file, "Size"), "Size = 1.738e6");
+    EXPECT_EQ(catalogueLoader().GetData(file, "Mass"), "Mass = 7.35e22");
+    EXPECT_EQ(catalogueLoader().GetData(file, "Size"), "Size = 1.738e6");
 }
 
 TEST_F(ConfigLookup, GetDataOnAMissingFileLogsItAndAnswersNoData) {
     const std::string file = temp / "Nowhere.cfg";
-    EXPECT_EQ(catalogue().GetData(file, "Mass"), "No Data");
+    EXPECT_EQ(catalogueLoader().GetData(file, "Mass"), "No Data");
     EXPECT_TRUE(main->model.ScanErrorsFound);
     EXPECT_EQ(main->model.ScanLog, "Can not open the file " + file + ". ");
 }
 
 TEST_F(ConfigLookup, GetDataFindsAFileNamedInAnotherLetterCase) {
     temp.write("Config/MARS.CFG", crlf({"Mass = 6.4e23"}));
-    EXPECT_EQ(catalogue().GetData(temp / "Config/Mars.cfg", "Mass"), "Mass = 6.4e23");
+    EXPECT_EQ(catalogueLoader().GetData(temp / "Config/Mars.cfg", "Mass"), "Mass = 6.4e23");
     EXPECT_FALSE(main->model.ScanErrorsFound);
 }
 
@@ -54,7 +54,7 @@ TEST_F(ConfigLookup, FindDataCountsCaseAndKeepsComments) {
     temp.write("Config/Lower.cfg", crlf({"star1 = Sun", "Name = Lower"}));
     temp.write("Config/Other.cfg", crlf({"name = Other", "Star1 = X"}));
     useConfigFolder();
-    catalogue().FindData("Star1", "Name");
+    catalogueLoader().FindData("Star1", "Name");
     EXPECT_EQ(buffer(), (std::vector<std::string>{"Other.cfg", "Sol.cfg"}));
     // "name" is not "Name", and the comment stays in the value.
     EXPECT_EQ(nbuffer(), (std::vector<std::string>{"Sol ; the sun"}));
@@ -65,10 +65,10 @@ TEST_F(ConfigLookup, FindDataListsAFileOncePerKeyLineAndEveryValue) {
     temp.write("Config/Twice.cfg", crlf({"Star1 = A", "Name = First", "Name = Second"}));
     temp.write("Config/Wheel.cfg", crlf({"BEGIN_DOCKLIST", "1", "END_DOCKLIST", "BEGIN_DOCKLIST", "END_DOCKLIST"}));
     useConfigFolder();
-    catalogue().FindData("Star1", "Name");
+    catalogueLoader().FindData("Star1", "Name");
     EXPECT_EQ(buffer(), (std::vector<std::string>{"Twice.cfg"}));
     EXPECT_EQ(nbuffer(), (std::vector<std::string>{"First", "Second"}));
-    catalogue().FindData("BEGIN_DOCKLIST", "Meshname");
+    catalogueLoader().FindData("BEGIN_DOCKLIST", "Meshname");
     EXPECT_EQ(buffer(), (std::vector<std::string>{"Wheel.cfg", "Wheel.cfg"}));
     EXPECT_TRUE(nbuffer().empty());
 }
@@ -77,7 +77,7 @@ TEST_F(ConfigLookup, FindDataLogsAValueLineTooShortToCutAndGoesOn) {
     temp.write("Config/A.cfg", crlf({"Star1 = A", "Name = Alpha", "Name", "Name = Lost"}));
     temp.write("Config/B.cfg", crlf({"Star1 = B", "Name = Beta"}));
     useConfigFolder();
-    catalogue().FindData("Star1", "Name");
+    catalogueLoader().FindData("Star1", "Name");
     EXPECT_EQ(nbuffer(), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_EQ(main->model.ScanLog, "Can not open the file " + main->state.CfgDir.caption() + "A.cfg. ");
 }
@@ -85,7 +85,7 @@ TEST_F(ConfigLookup, FindDataLogsAValueLineTooShortToCutAndGoesOn) {
 TEST_F(ConfigLookup, FindDataOnAnEmptyFolderFindsAndLogsNothing) {
     useConfigFolder();
     main->state.Buffer.addItem("stale");
-    catalogue().FindData("Star1", "Name");
+    catalogueLoader().FindData("Star1", "Name");
     EXPECT_TRUE(buffer().empty());
     EXPECT_TRUE(nbuffer().empty());
     EXPECT_FALSE(main->model.ScanErrorsFound);

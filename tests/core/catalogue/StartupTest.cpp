@@ -1,6 +1,6 @@
 #include "CatalogueFixture.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/Windows.h"
 
@@ -22,7 +22,7 @@ protected:
         EXPECT_EQ(m.style, 64);
         EXPECT_FALSE(main->menu.Menu12.enabled());
         EXPECT_FALSE(main->menu.Menu11.enabled());
-        EXPECT_FALSE(catalogue().startupSucceeded());
+        EXPECT_FALSE(catalogueLoader().startupSucceeded());
         // The time lists are filled before anything can fail.
         EXPECT_EQ(main->env.Hour.listCount(), 24);
         EXPECT_EQ(main->stationTab.StationOrbitalRefMin.listCount(), 60);
@@ -43,7 +43,7 @@ TEST_F(Startup, ReadsTheWholeCatalogueOfAnInstallation) {
     Vantrel& w = start();
 
     EXPECT_TRUE(scripted.dialogs.messages().empty());
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.cat.StartFolder, startFolder() + "/");
     EXPECT_EQ(w.cat.StartFolderPath, startFolder() + "/");
     EXPECT_EQ(w.cat.OrbiterFolder, mini.folder);
@@ -84,7 +84,7 @@ TEST_F(Startup, ASettingsFileWithWindowsSeparatorsAndARelativeFolderIsUnderstood
     temp.makeFolder("Start");
     temp.write("Start/vantrel.cfg", "..\\Sim\\Orbiter\r\nignored second line\r\n");
     Vantrel& w = start();
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.cat.OrbiterFolder, "../Sim/Orbiter");
     EXPECT_EQ(w.shipTab.Spacecraft.listCount(), 4);
     EXPECT_EQ(temp.read("Start/vantrel.cfg"), "../Sim/Orbiter\r\n");
@@ -101,7 +101,7 @@ TEST_F(Startup, AFirstStartAsksForTheFolderAndGoesOnWithIt) {
               "This location will be taken into account when you start again Vantrel.");
     EXPECT_EQ(scripted.dialogs.messages()[0].title, "Information");
     EXPECT_EQ(scripted.dialogs.messages()[0].style, 64);
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.cat.OrbiterFolder, mini.folder);
     EXPECT_EQ(w.env.PlanetarySystem.listCount(), 2);
     EXPECT_EQ(temp.read("Start/vantrel.cfg"), mini.folder + "\r\n");
@@ -113,7 +113,7 @@ TEST_F(Startup, AStoredFolderWithoutOrbiterCfgOpensTheSearch) {
     const auto mini = writeMiniInstallation(temp, "Other");
     validateOnSearch(mini.folder);
     Vantrel& w = start();
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.cat.OrbiterFolder, mini.folder);
 }
 
@@ -160,7 +160,7 @@ TEST_F(Startup, AFolderGivenFromOutsideLeavesTheSettingsFileAlone) {
     const auto mini = writeMiniInstallation(temp);
     writeSettingsFile(temp, "Start", "/somewhere/else");
     Vantrel& w = start(mini.folder);
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.state.CfgDir.caption(), mini.configFolder);
     EXPECT_EQ(temp.read("Start/vantrel.cfg"), "/somewhere/else\r\n");
 }
@@ -171,7 +171,7 @@ TEST_F(Startup, OrbiterCfgEntriesAreCutByWidthAndTheLastOneWins) {
     temp.write("Orbiter/ORBITER.CFG", crlf({"ConfigDir = .\\Wrong\\", "ScenarioDir = .\\Scenarios\\ ; saved runs",
                                             "  ConfigDirectory = .\\Ignored\\, ConfigDir = .\\Config\\ ; comment"}));
     Vantrel& w = start(mini.folder);
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.cat.ConfigDir, "/Config/");
     EXPECT_EQ(w.cat.ScenarioDir, "/Scenarios/");
 }
@@ -191,7 +191,7 @@ TEST_F(Startup, NamesStayWithTheirFilesWhenAFileHasTwoNamesOrNone) {
     temp.write("Orbiter/Config/Big.cfg", crlf({"BEGIN_DOCKLIST", "a", "b", "END_DOCKLIST", "BEGIN_DOCKLIST",
                                                  "c", "END_DOCKLIST"}));
     Vantrel& w = start(mini.folder);
-    EXPECT_TRUE(catalogue().startupSucceeded());
+    EXPECT_TRUE(catalogueLoader().startupSucceeded());
     EXPECT_EQ(w.env.PlanetarySystem.items(), (std::vector<std::string>{"Alpha", "Tau Ceti", "Sol"}));
     EXPECT_EQ(w.state.PlanetarySystemFile.items(), (std::vector<std::string>{"Alpha.cfg", "Ceti.cfg", "Sol.cfg"}));
     EXPECT_EQ(w.shipTab.Spacecraft.list(0), "Atlantis");
@@ -200,7 +200,7 @@ TEST_F(Startup, NamesStayWithTheirFilesWhenAFileHasTwoNamesOrNone) {
     // A class with two dock lists is listed once.
     EXPECT_EQ(w.stationTab.StationClass.items(), (std::vector<std::string>{"Big", "ISS", "Mir", "Wheel"}));
     EXPECT_EQ(w.cat.StationClassCount, 4);
-    EXPECT_EQ(catalogue().StationDockNumberDisplay("Big"), 4);
+    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("Big"), 4);
 }
 
 } // namespace

@@ -204,9 +204,20 @@ TEST_F(StationEditorTest, PlanetWithoutBodyFileOnlyRefusesNegativeOrbits) {
               std::string::npos);
 }
 
-TEST_F(StationEditorTest, ShortSizeEntryReadsAsZero) {
-    temp.write("Config/Stub.cfg", test::crlf({"Size", "AtmAltLimit=9"}));
+TEST_F(StationEditorTest, PlanetEntriesReadWithOrWithoutBlanksBesideTheEqualsSign) {
+    // "Size=6" once lost its first digit to a fixed cut and read as 0; a key without "=" is 0.
+    temp.write("Config/Stub.cfg", test::crlf({"Size=6", "AtmAltLimit = 9"}));
     load({station("Alpha", "Stub")});
+    w.stationTab.StationSemiMajorAxis.userSetText("14");
+    validate();
+    ASSERT_EQ(messages().size(), 1u);
+    scripted.dialogs.clear();
+    w.stationTab.StationSemiMajorAxis.userSetText("16");
+    validate();
+    EXPECT_TRUE(messages().empty());
+
+    temp.write("Config/Bare.cfg", test::crlf({"Size"}));
+    load({station("Beta", "Bare")});
     w.stationTab.StationSemiMajorAxis.userSetText("1");
     validate();
     EXPECT_TRUE(messages().empty());

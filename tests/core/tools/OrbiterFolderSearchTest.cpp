@@ -1,6 +1,6 @@
-#include "CatalogueFixture.h"
+#include "../catalogue/CatalogueFixture.h"
 
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/Windows.h"
 

@@ -1,6 +1,7 @@
-#include "core/catalogue/OrbiterFolderSearch.h"
+#include "core/tools/OrbiterFolderSearch.h"
 
 #include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/Vantrel.h"
@@ -44,14 +45,14 @@ void OrbiterFolderSearch::Dir1_Change() {
         return;
     const std::string& path = Dir1.path();
     Label1.setCaption(path);
-    const auto found = platform::findIgnoringCase(path, "orbiter.cfg");
-    const std::string candidate = platform::withTrailingSeparator(path) + (found ? *found : "orbiter.cfg");
-    Command1.setEnabled(found && platform::fileExists(candidate));
+    // A folder of today's simulator may have no "orbiter.cfg" yet: its Config and Scenarios
+    // folders tell it as well.
+    Command1.setEnabled(isSimulatorFolder(path));
 }
 
 void OrbiterFolderSearch::Command1_Click() {
     auto& dialogs = main_.services.dialogs;
-    const std::string target = main_.cat.StartFolderPath + Catalogue::SettingsFileName;
+    const std::string target = main_.cat.StartFolderPath + CatalogueLoader::SettingsFileName;
     const std::string failure = platform::writeFileAtomically(target, Label1.caption() + "\r\n");
     if (!failure.empty()) {
         // Nothing was changed; the person may choose another folder or close the window.

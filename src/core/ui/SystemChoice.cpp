@@ -1,6 +1,6 @@
-#include "core/catalogue/SystemChoice.h"
+#include "core/ui/SystemChoice.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/ui/CatalogueLoader.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
@@ -35,7 +35,7 @@ void SystemChoice::PlanetarySystem_DropDown() {
         return;
     ui::BusyPointer busy(w_.services.screen);
     w_.state.PlanetarySystemFile.setListIndex(index);
-    w_.catalogue().ExtractPlanet(w_.state.CfgDir.caption() + w_.state.PlanetarySystemFile.text());
+    w_.catalogueLoader().ExtractPlanet(w_.state.CfgDir.caption() + w_.state.PlanetarySystemFile.text());
     PlanetarySystemUpdate();
 }
 
