@@ -79,6 +79,48 @@ TEST(CatalogueCommand, PrintsTheCatalogueOfAnInstallation) {
     EXPECT_EQ(temp.read("vantrel.cfg"), "");
 }
 
+TEST(CatalogueCommand, PrintsBothLayoutsWithFilesRelativeToTheConfigurationFolder) {
+    TempFolder temp;
+    const auto mini = writeMiniInstallation(temp);
+    temp.write("Orbiter/Config/Vessels/Sub/Probe.cfg", crlf({"ClassName = sub\\probe"}));
+    temp.write("Orbiter/Config/Vessels/Mir.cfg", crlf({"BEGIN_DOCKLIST", "1", "2", "END_DOCKLIST"}));
+    temp.write("Orbiter/Config/Venus/Base/Maxwell.cfg",
+               crlf({"BASE-V2.0", "Name = Maxwell Port", "BEGIN_OBJECTLIST", "LPAD2", "\tPOS 0 0 0", "END",
+                     "END_OBJECTLIST"}));
+    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* line : {"\nshipclass\tDeltaGlider\tDeltaGlider.cfg\n", "\nshipclass\tMir\tVessels/Mir.cfg\n",
+                             "\nshipclass\tsub\\probe\tVessels/Sub/Probe.cfg\n", "\nstationclass\tMir\t2\n",
+                             "\nstationclass\tWheel\t1\n", "\nbase\tSol\tMaxwell Port: 1:Venus\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    EXPECT_EQ(run.out.find("stationclass\tMir\t12"), std::string::npos);
+}
+
+TEST(CatalogueCommand, ReadsTheSimulatorsOwnInstallation) {
+    const std::string corpus = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016";
+    TempFolder temp;
+    if (!std::ifstream(corpus + "/Config/Sol.cfg"))
+        GTEST_SKIP() << "no corpus at " << corpus;
+    const ScnRun run = runScn(temp, "catalogue " + quoted(corpus));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto count = [&run](const std::string& kind) {
+        size_t n = 0;
+        for (size_t at = run.out.find("\n" + kind + "\t"); at != std::string::npos; at = run.out.find("\n" + kind + "\t", at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("system"), 1u);
+    EXPECT_EQ(count("shipclass"), 26u);
+    EXPECT_EQ(count("stationclass"), 8u);
+    EXPECT_EQ(count("body"), 32u);
+    EXPECT_EQ(count("base"), 39u);
+    for (const char* line : {"\nshipclass\tDeltaGlider\tVessels/Deltaglider.cfg\n", "\nstationclass\tModule2\t6\n",
+                             "\nbody\tSol\t   Moon\n", "\nbase\tSol\tCape Canaveral: 10:Earth\n",
+                             "\nbase\tSol\tBrighton Beach: 6:Moon\n", "\nbase\tSol\tOlympus: 3:Mars\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(run.out.find("scanlog"), std::string::npos);
+}
+
 TEST(CatalogueCommand, EndsWithTheScanLogWhenAFileCouldNotBeRead) {
     TempFolder temp;
     const auto mini = writeMiniInstallation(temp);
