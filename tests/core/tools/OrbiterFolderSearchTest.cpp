@@ -46,6 +46,15 @@ TEST_F(FolderSearch, ValidateIsEnabledOnlyWhereOrbiterCfgIsInAnyLetterCase) {
     EXPECT_FALSE(s.Command1.enabled());
     s.Dir1.userOpen(temp / "Sim/Odd");
     EXPECT_FALSE(s.Command1.enabled());
+
+    // Today's simulator may have no "orbiter.cfg" yet: a Config and a Scenarios folder tell it.
+    temp.makeFolder("Today/Config");
+    s.Dir1.userOpen(temp / "Today");
+    EXPECT_FALSE(s.Command1.enabled());
+    temp.makeFolder("Today/Scenarios");
+    s.Dir1.userOpen(temp / "Sim");
+    s.Dir1.userOpen(temp / "Today");
+    EXPECT_TRUE(s.Command1.enabled());
 }
 
 TEST_F(FolderSearch, ValidateWritesTheSettingsFileAndCloses) {
