@@ -1,8 +1,12 @@
 // The configuration readers: a key lookup, a planetary system file with the bases of its
-// bodies, all on the sample installation with the fuzzed bytes as the file read.
+// bodies, all on the sample installation with the fuzzed bytes as the file read; then the same
+// bytes as a body file and as a base file of today's layout (the body's own Base folder).
 
 #include "FuzzSupport.h"
+#include "core/catalogue/Catalogue.h"
 #include "core/ui/CatalogueLoader.h"
+
+#include <filesystem>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantrel;
@@ -13,5 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         cat.GetData(path, key);
     cat.ExtractPlanet(path);
     cat.BaseUpDate();
+
+    const std::string folder = fuzz::scratchFolder() + "/";
+    fuzz::writeScratch("Fuzz.cfg", data, size);
+    std::filesystem::create_directories(folder + "Fuzz/Base");
+    fuzz::writeScratch("Fuzz/Base/base.cfg", data, size);
+    UnreadableFiles unreadable;
+    readBases(folder, {"Fuzz"}, unreadable);
     return 0;
 }
