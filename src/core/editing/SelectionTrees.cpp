@@ -5,6 +5,7 @@
 #include "core/document/TextHelpers.h"
 #include "core/ui/Vantrel.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -56,6 +57,8 @@ void SelectionTrees::bodies(ui::TreeView& tree) {
 void SelectionTrees::StationTreeUpdate() {
     ui::TreeView& tree = w_.shipTab.ShipDockedTree;
     bodies(tree);
+    stationRowsInTree_ = w_.stationCount();
+    stationTreeBodies_ = w_.stationTab.StationRef.itemsRevision();
 
     // Every node takes part, stations and ports included, as they are added.
     NodeIndex byText;
@@ -124,11 +127,113 @@ void SelectionTrees::BaseTreeUpdate() {
     }
 }
 
-void SelectionTrees::StationDockTreeUpdate() { markShips(w_.shipTab.ShipDockedTree, "DOCKED", true); }
+void SelectionTrees::StationDockTreeUpdate() { markShips(w_.shipTab.ShipDockedTree, "DOCKED", true, dockMarks_); }
 
-void SelectionTrees::BasePadTreeUpdate() { markShips(w_.shipTab.ShipLandingTree, "LANDED", false); }
+void SelectionTrees::BasePadTreeUpdate() { markShips(w_.shipTab.ShipLandingTree, "LANDED", false, padMarks_); }
 
-void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool docked) {
+bool SelectionTrees::stationTreeKeeps(int row, const std::string& name, const std::string& body,
+                                      const std::string& stationClass) const {
+    if (row < 0 || row >= stationRowsInTree_ || stationRowsInTree_ != w_.stationCount() ||
+        stationTreeBodies_ != w_.stationTab.StationRef.itemsRevision() ||
+        row >= static_cast<int>(w_.model.stations.size()))
+        return false;
+    const StationRow& built = w_.model.stations[static_cast<size_t>(row)];
+    return built.StationNameTable == name && built.StationRefTable == body && built.StationClassTable == stationClass;
+}
+
+void SelectionTrees::shipChanged(int row, const ShipRow& before) {
+    if (!remarkShip(w_.shipTab.ShipDockedTree, dockMarks_, "DOCKED", true, row, before))
+        StationDockTreeUpdate();
+    if (!remarkShip(w_.shipTab.ShipLandingTree, padMarks_, "LANDED", false, row, before))
+        BasePadTreeUpdate();
+}
+
+namespace {
+
+// Expands the branch that holds a ship node, as the marking does.
+void expandAbove(ui::TreeView& tree, int node) {
+    int p = tree.node(node).parent;
+    for (int level = 0; level < 3 && p != 0; ++level) {
+        tree.expand(p);
+        p = tree.node(p).parent;
+    }
+    tree.expand(tree.root(node));
+}
+
+void removePosition(std::vector<int>& positions, int position) {
+    const auto it = std::lower_bound(positions.begin(), positions.end(), position);
+    if (it != positions.end() && *it == position)
+        positions.erase(it);
+}
+
+void insertPosition(std::vector<int>& positions, int position) {
+    positions.insert(std::lower_bound(positions.begin(), positions.end(), position), position);
+}
+
+} // namespace
+
+bool SelectionTrees::remarkShip(ui::TreeView& tree, ShipMarks& marks, const char* status, bool docked, int row,
+                                const ShipRow& before) {
+    if (marks.revision != tree.revision() || marks.rows != w_.shipCount() || row < 0 ||
+        row >= static_cast<int>(marks.nodeOfRow.size()) || row >= static_cast<int>(w_.model.ships.size()))
+        return false;
+    const ShipRow& after = w_.model.ships[static_cast<size_t>(row)];
+    auto placeOf = [&](const ShipRow& ship) -> std::string {
+        if (upper(trim(ship.ShipStatusTable)) != status)
+            return {};
+        return portKey(docked ? ship.ShipDockedStationTable : ship.ShipLandedBaseTable,
+                       trim(docked ? ship.ShipDockedPortTable : ship.ShipLandedPadTable));
+    };
+    const std::string oldPlace = placeOf(before);
+    const std::string newPlace = placeOf(after);
+    const int node = marks.nodeOfRow[static_cast<size_t>(row)];
+    if (node < 0)
+        return false;
+
+    std::vector<int> places;
+    if (!newPlace.empty())
+        if (const auto found = marks.byPort.find(newPlace); found != marks.byPort.end())
+            places = found->second;
+    // A place that is itself a ship node depends on the order of the rows: left to a full marking.
+    for (int p : places)
+        if (tree.node(p).image == ShipImage)
+            return false;
+
+    auto movePlaceCount = [&] {
+        if (!oldPlace.empty())
+            --marks.rowsByPlace[oldPlace];
+        if (!newPlace.empty())
+            ++marks.rowsByPlace[newPlace];
+    };
+    if (node == 0 && places.empty()) {
+        movePlaceCount();
+        return true;
+    }
+    // A node that appears, goes or doubles changes the length of the tree: a full marking.
+    if (node == 0 || places.size() != 1 || tree.node(node).children != 0)
+        return false;
+
+    const int place = places.front();
+    const std::string oldShipKey = portKey(tree.node(tree.node(node).parent).text, trim(GetNumberValue(before.ShipNameTable)));
+    const std::string newShipKey = portKey(tree.node(place).text, trim(GetNumberValue(after.ShipNameTable)));
+    // A ship that would then hang under this one is left to a full marking as well.
+    if (newShipKey != oldShipKey)
+        if (const auto it = marks.rowsByPlace.find(newShipKey); it != marks.rowsByPlace.end() && it->second > 0)
+            return false;
+    if (!tree.moveLeaf(node, place, after.ShipNameTable))
+        return false;
+    if (newShipKey != oldShipKey) {
+        removePosition(marks.byPort[oldShipKey], node);
+        insertPosition(marks.byPort[newShipKey], node);
+    }
+    movePlaceCount();
+    expandAbove(tree, node);
+    marks.revision = tree.revision();
+    return true;
+}
+
+void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool docked, ShipMarks& marks) {
+    marks = ShipMarks{};
     tree.removeIf([](const ui::TreeView::Node& n) { return n.image == ShipImage; });
 
     // Nodes without a parent have no station or base to compare and never match.
@@ -141,16 +246,26 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
 
     std::vector<int> shipNodes;
     const int ships = w_.shipCount();
-    for (int i = 0; i < ships && w_.model.validShip(i); ++i) {
+    std::vector<int> nodeOfRow(static_cast<size_t>(std::max(ships, 0)), 0);
+    std::unordered_map<std::string, int> rowsByPlace;
+    bool allRows = true;
+    for (int i = 0; i < ships; ++i) {
+        if (!w_.model.validShip(i)) {
+            allRows = false;
+            break;
+        }
         const ShipRow& row = w_.model.ships[static_cast<size_t>(i)];
         if (upper(trim(row.ShipStatusTable)) != status)
             continue;
         const std::string& port = docked ? row.ShipDockedPortTable : row.ShipLandedPadTable;
         const std::string& owner = docked ? row.ShipDockedStationTable : row.ShipLandedBaseTable;
-        const auto found = byPort.find(portKey(owner, trim(port)));
+        const std::string place = portKey(owner, trim(port));
+        ++rowsByPlace[place];
+        const auto found = byPort.find(place);
         if (found == byPort.end())
             continue;
         const std::vector<int> places = found->second;
+        nodeOfRow[static_cast<size_t>(i)] = places.size() == 1 ? tree.count() + 1 : -1;
         for (int j : places) {
             const int k = tree.add(j, row.ShipNameTable, ShipImage);
             shipNodes.push_back(k);
@@ -159,13 +274,15 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
         }
     }
 
-    for (int k : shipNodes) {
-        int p = tree.node(k).parent;
-        for (int level = 0; level < 3 && p != 0; ++level) {
-            tree.expand(p);
-            p = tree.node(p).parent;
-        }
-        tree.expand(tree.root(k));
+    for (int k : shipNodes)
+        expandAbove(tree, k);
+
+    if (allRows) {
+        marks.revision = tree.revision();
+        marks.rows = ships;
+        marks.byPort = std::move(byPort);
+        marks.nodeOfRow = std::move(nodeOfRow);
+        marks.rowsByPlace = std::move(rowsByPlace);
     }
 }
 

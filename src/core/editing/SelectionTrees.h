@@ -1,10 +1,13 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace vantrel {
 
 class Vantrel;
+struct ShipRow;
 
 namespace ui {
 class TreeView;
@@ -37,16 +40,44 @@ public:
     void BaseTreeUpdate();
     // Re-marks the landed ships under their pads.
     void BasePadTreeUpdate();
+    // One ship row changed (`before` is what it held): both trees show it as a full re-mark
+    // would, moving only that ship's node when the ship keeps a single place before and after.
+    void shipChanged(int row, const ShipRow& before);
+    // Would a station row's new name, body and class leave the dock tree as it stands? True when
+    // the row was built into the tree and none of the three changed.
+    bool stationTreeKeeps(int row, const std::string& name, const std::string& body,
+                          const std::string& stationClass) const;
 
     void ShipDockedTree_DblClick();
     void ShipLandingTree_DblClick();
 
 private:
+    // What the last full marking of a tree found, kept so that one ship's change can be shown
+    // without walking every ship and node again. It holds while the tree's revision is the one
+    // recorded here.
+    struct ShipMarks {
+        unsigned long long revision = ~0ull;
+        int rows = -1;
+        // (parent name, number) -> the nodes under which a ship of that place hangs, in
+        // position order; ship nodes take part, as the marking lets them.
+        std::unordered_map<std::string, std::vector<int>> byPort;
+        // The ship node of each row: 0 none, -1 several.
+        std::vector<int> nodeOfRow;
+        // How many rows of the tree's status name each place.
+        std::unordered_map<std::string, int> rowsByPlace;
+    };
+    bool remarkShip(ui::TreeView& tree, ShipMarks& marks, const char* status, bool docked, int row,
+                    const ShipRow& before);
     void bodies(ui::TreeView& tree);
     // Removes the ship nodes and adds one under every free-or-taken port or pad whose number and
     // parent name match a ship of the given status.
-    void markShips(ui::TreeView& tree, const char* status, bool docked);
+    void markShips(ui::TreeView& tree, const char* status, bool docked, ShipMarks& marks);
     Vantrel& w_;
+    ShipMarks dockMarks_;
+    ShipMarks padMarks_;
+    // The station rows and body list the dock tree was last built from.
+    int stationRowsInTree_ = -1;
+    unsigned long long stationTreeBodies_ = ~0ull;
 };
 
 } // namespace vantrel

@@ -117,6 +117,7 @@ void ShipEditor::Command4_Click() {
     }
 
     ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+    const ShipRow before = row;
     row.ShipNameTable = tab.ShipName.text();
     row.ShipClassTable = tab.ShipClass.caption();
 
@@ -155,12 +156,50 @@ void ShipEditor::Command4_Click() {
     row.ShipMainEngineTable = displayForm(levelFromPercentLabel(tab.MainEngineStatus.caption()));
     row.ShipHoverEngineTable = displayForm(levelFromPercentLabel(tab.HoverEngineStatus.caption()));
 
-    rebuildShipLists(n);
+    updateShipLists(r, n);
     tab.ShipName.setListIndex(r);
     ShipFocusCheck();
 
-    w_.trees().StationDockTreeUpdate();
-    w_.trees().BasePadTreeUpdate();
+    w_.trees().shipChanged(r, before);
+}
+
+void ShipEditor::updateShipLists(int row, int count) {
+    auto& names = w_.shipTab.ShipName;
+    auto& candidates = w_.env.PossibleShipFocus;
+    if (namesShown_ != names.itemsRevision() || candidatesShown_ != candidates.itemsRevision() ||
+        names.listCount() != count || candidates.listCount() != count || row < 0 || row >= count ||
+        row >= static_cast<int>(w_.model.ships.size())) {
+        rebuildShipLists(count);
+        return;
+    }
+    const ShipRow& ship = w_.model.ships[static_cast<size_t>(row)];
+    std::string candidate = ship.ShipNameTable + ":" + ship.ShipClassTable;
+    const bool indexed = focusNamesRevision_ == candidates.itemsRevision();
+    if (indexed) {
+        --focusNames_[beforeColon(candidates.list(row))];
+        ++focusNames_[beforeColon(candidate)];
+    }
+    // As after a rebuild: nothing selected until the row is shown again.
+    names.setListIndex(-1);
+    candidates.setListIndex(-1);
+    names.setItem(row, ship.ShipNameTable);
+    candidates.setItem(row, std::move(candidate));
+    if (indexed)
+        focusNamesRevision_ = candidates.itemsRevision();
+    namesShown_ = names.itemsRevision();
+    candidatesShown_ = candidates.itemsRevision();
+}
+
+bool ShipEditor::focusListed(const std::string& focus) {
+    const auto& candidates = w_.env.PossibleShipFocus;
+    if (focusNamesRevision_ != candidates.itemsRevision()) {
+        focusNames_.clear();
+        for (const std::string& entry : candidates.items())
+            ++focusNames_[beforeColon(entry)];
+        focusNamesRevision_ = candidates.itemsRevision();
+    }
+    const auto it = focusNames_.find(focus);
+    return it != focusNames_.end() && it->second > 0;
 }
 
 void ShipEditor::rebuildShipLists(int count) {
@@ -178,20 +217,15 @@ void ShipEditor::rebuildShipLists(int count) {
     w_.env.PossibleShipFocus.clear();
     w_.shipTab.ShipName.setItems(std::move(names));
     w_.env.PossibleShipFocus.setItems(std::move(candidates));
+    namesShown_ = w_.shipTab.ShipName.itemsRevision();
+    candidatesShown_ = w_.env.PossibleShipFocus.itemsRevision();
 }
 
 void ShipEditor::ShipFocusCheck() {
     auto& candidates = w_.env.PossibleShipFocus;
     if (candidates.listCount() == 0)
         return;
-    const std::string& focus = w_.env.ShipFocus.caption();
-    bool found = false;
-    for (const std::string& entry : candidates.items()) {
-        if (beforeColon(entry) == focus) {
-            found = true;
-            break;
-        }
-    }
+    const bool found = focusListed(w_.env.ShipFocus.caption());
     candidates.setListIndex(0);
     if (!found) {
         w_.env.ShipFocus.setCaption(beforeColon(candidates.list(0)));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 namespace vantrel {
 
@@ -26,8 +27,16 @@ public:
 
     // Rebuilds ShipName and PossibleShipFocus from the first `count` rows of the table.
     void rebuildShipLists(int count);
+    // Shows the new name and class of one row in both lists; the lists are rebuilt when
+    // something else changed them since they last showed the table.
+    void updateShipLists(int row, int count);
 
 private:
+    // Is a ship of that name among the possible ships? Answered from an index of the names
+    // that follows the list's edits, so that the check after each validation does not walk
+    // every ship.
+    bool focusListed(const std::string& focus);
+
     // The error text for the fields as they stand, empty when every check passes.
     std::string validationErrors();
     // The planet's mean radius from its body file in the configuration folder (0 when the
@@ -35,6 +44,11 @@ private:
     double planetRadius(const std::string& planet);
 
     Vantrel& w_;
+    // The lists' revisions when they last showed the table exactly, one entry per row.
+    unsigned long long namesShown_ = ~0ull;
+    unsigned long long candidatesShown_ = ~0ull;
+    std::unordered_map<std::string, int> focusNames_;
+    unsigned long long focusNamesRevision_ = ~0ull;
 };
 
 // The level a percentage label stands for: "50 %" gives 0.5, an empty label 0.

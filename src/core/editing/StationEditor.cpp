@@ -122,6 +122,9 @@ void StationEditor::Command1_Click() {
     // validated has no name of its own yet: its row may still hold another station's name
     // (the row a deletion freed), whose ships must stay where they are.
     const std::string& planet = tab.StationRefPlanet.caption();
+    // A station that keeps its name, body and class leaves the dock tree as it is.
+    const bool treeKept =
+        w_.trees().stationTreeKeeps(i, tab.StationName.text(), planet, tab.StationClassName.caption());
     const bool named = i < tab.StationName.listCount() && tab.StationName.list(i) == row.StationNameTable;
     if (planet != row.StationRefTable && named) {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
@@ -151,20 +154,28 @@ void StationEditor::Command1_Click() {
     row.StationOrbitalRefHourTable = tab.StationOrbitalRefHour.text();
     row.StationOrbitalRefMinTable = tab.StationOrbitalRefMin.text();
 
-    // The list is rebuilt from the table, so it shows the new name and drops any entry typed
-    // but never validated.
+    // The list shows the table: the new name, and no entry typed but never validated. Only
+    // this row changed when the list already holds one entry per station.
     const int n = w_.stationCount();
-    std::vector<std::string> names;
-    names.reserve(static_cast<size_t>(n));
-    for (int k = 0; k < n; ++k)
-        names.push_back(w_.model.stations[static_cast<size_t>(k)].StationNameTable);
-    tab.StationName.clear();
-    tab.StationName.setItems(std::move(names));
+    if (namesShown_ == tab.StationName.itemsRevision() && tab.StationName.listCount() == n && i < n) {
+        tab.StationName.setListIndex(-1);
+        tab.StationName.setItem(i, row.StationNameTable);
+    } else {
+        std::vector<std::string> names;
+        names.reserve(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k)
+            names.push_back(w_.model.stations[static_cast<size_t>(k)].StationNameTable);
+        tab.StationName.clear();
+        tab.StationName.setItems(std::move(names));
+    }
+    namesShown_ = tab.StationName.itemsRevision();
     tab.StationName.setListIndex(i);
 
-    w_.trees().StationTreeUpdate();
+    if (!treeKept)
+        w_.trees().StationTreeUpdate();
     w_.shipDisplay().ShipParameterDisplay();
-    w_.trees().StationDockTreeUpdate();
+    if (!treeKept)
+        w_.trees().StationDockTreeUpdate();
 }
 
 void StationEditor::Command2_Click() {

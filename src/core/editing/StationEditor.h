@@ -36,6 +36,8 @@ private:
     int shownRow() const;
 
     Vantrel& w_;
+    // The name list's revision when it last showed the table exactly, one entry per row.
+    unsigned long long namesShown_ = ~0ull;
 };
 
 } // namespace vantrel

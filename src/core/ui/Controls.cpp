@@ -68,6 +68,7 @@ const std::string& ListControl::list(int index) const {
 }
 
 void ListControl::clear() {
+    ++itemsRevision_;
     items_.clear();
     listIndex_ = -1;
     text_.clear();
@@ -75,11 +76,13 @@ void ListControl::clear() {
 }
 
 void ListControl::addItem(std::string item) {
+    ++itemsRevision_;
     items_.push_back(std::move(item));
     changed();
 }
 
 void ListControl::setItems(std::vector<std::string> items) {
+    ++itemsRevision_;
     items_ = std::move(items);
     listIndex_ = -1;
     changed();
@@ -89,12 +92,23 @@ void ListControl::removeItem(int index) {
     if (index < 0 || index >= listCount())
         return;
     items_.erase(items_.begin() + index);
+    ++itemsRevision_;
     if (listIndex_ == index) {
         listIndex_ = -1;
         text_.clear();
     } else if (listIndex_ > index) {
         --listIndex_;
     }
+    changed();
+}
+
+void ListControl::setItem(int index, std::string item) {
+    if (index < 0 || index >= listCount())
+        return;
+    ++itemsRevision_;
+    if (index == listIndex_)
+        text_ = item;
+    items_[static_cast<size_t>(index)] = std::move(item);
     changed();
 }
 

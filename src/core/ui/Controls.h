@@ -110,6 +110,12 @@ public:
     void setItems(std::vector<std::string> items);
     // Removes one entry; removing the selected entry leaves nothing selected and an empty text.
     void removeItem(int index);
+    // Replaces the text of one entry (no event). The selection is kept; the selected entry's
+    // new text becomes the text.
+    void setItem(int index, std::string item);
+    // Grows by one on every change of the entries (not of the selection or the text), so that
+    // an index kept beside the list can tell whether it is still true.
+    unsigned long long itemsRevision() const { return itemsRevision_; }
     // Selects an entry (its text becomes the text) and raises onClick; -1 deselects silently.
     void setListIndex(int index);
     // Sets the edit text of an editable combo box (no event; the selection is kept).
@@ -134,6 +140,7 @@ public:
 private:
     bool editable_;
     std::vector<std::string> items_;
+    unsigned long long itemsRevision_ = 0;
     int listIndex_ = -1;
     std::string text_;
 };

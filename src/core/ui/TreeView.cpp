@@ -11,6 +11,7 @@ int TreeView::root(int position) const {
 }
 
 void TreeView::clear() {
+    ++revision_;
     nodes_.clear();
     selected_ = 0;
     changed();
@@ -19,6 +20,7 @@ void TreeView::clear() {
 int TreeView::add(int parent, std::string text, int image) {
     if (parent < 0 || parent > count())
         parent = 0;
+    ++revision_;
     nodes_.push_back(Node{std::move(text), image, parent, 0, false});
     if (parent != 0)
         ++nodes_[static_cast<size_t>(parent - 1)].children;
@@ -65,6 +67,7 @@ void TreeView::compact(std::vector<bool>& gone) {
             ++kept[static_cast<size_t>(n.parent - 1)].children;
     selected_ = selected_ > 0 ? newPosition[static_cast<size_t>(selected_)] : 0;
     nodes_ = std::move(kept);
+    ++revision_;
     changed();
 }
 
@@ -76,6 +79,22 @@ void TreeView::expand(int position) {
         return;
     n.expanded = true;
     changed();
+}
+
+bool TreeView::moveLeaf(int position, int parent, std::string text) {
+    if (position < 1 || position > count() || parent < 1 || parent >= position)
+        return false;
+    Node& n = nodes_[static_cast<size_t>(position - 1)];
+    if (n.children != 0)
+        return false;
+    if (n.parent != 0)
+        --nodes_[static_cast<size_t>(n.parent - 1)].children;
+    n.parent = parent;
+    n.text = std::move(text);
+    ++nodes_[static_cast<size_t>(parent - 1)].children;
+    ++revision_;
+    changed();
+    return true;
 }
 
 void TreeView::setSelected(int position) {

@@ -38,6 +38,13 @@ public:
     // Removes every node for which the test holds, with its descendants, in one pass.
     void removeIf(const std::function<bool(const Node&)>& test);
     void expand(int position);
+    // Moves a node without children under another parent and gives it a new text. The parent
+    // must come before the node, as every parent does; false (nothing changed) otherwise.
+    bool moveLeaf(int position, int parent, std::string text);
+
+    // Grows by one on every change of the nodes' structure or texts (not of expansion or
+    // selection), so that an index kept beside the tree can tell whether it is still true.
+    unsigned long long revision() const { return revision_; }
 
     // Selected node (0: none).
     int selected() const { return selected_; }
@@ -50,6 +57,7 @@ private:
     void compact(std::vector<bool>& gone);
     std::vector<Node> nodes_;
     int selected_ = 0;
+    unsigned long long revision_ = 0;
 };
 
 } // namespace vantrel::ui

@@ -2,6 +2,8 @@
 
 #include "core/editing/SelectionTrees.h"
 
+#include <functional>
+
 namespace vantrel::test {
 namespace {
 
@@ -160,6 +162,78 @@ TEST_F(SelectionTreesTest, OnlyPortAndPadNodesCanBeChosen) {
     pads().userDoubleClick(craft);
     EXPECT_EQ("", tab.ShipLandedBase.caption());
     EXPECT_EQ("", tab.ShipLandedPad.caption());
+}
+
+TEST_F(SelectionTreesTest, ValidationsShowTheTreesAndListsAFullRebuildWouldShow) {
+    // Each validation moves one ship node, or re-marks the whole tree when a node appears or
+    // goes; either way the trees and lists must be those a full re-mark and rebuild give.
+    scenarioWith({"ISS:ISS@Earth", "Twin:ISS@Earth", "Twin:ISS@Mars"},
+                 {"Tug:Docked:ISS:2", "Hopper:Landed:Habana:1", "Crane:Landed:Habana:2", "Pair:Docked:Twin:1",
+                  "Dock  1:Docked:ISS:1"});
+    auto& tab = main->shipTab;
+    main->env.ShipFocus.setCaption("Crane");
+    auto nodeAt = [&](ui::TreeView& t, const std::string& parent, const std::string& text) {
+        for (int p = find(t, parent); p != 0; p = find(t, parent, p))
+            for (int c = p + 1; c <= t.count(); ++c)
+                if (t.node(c).parent == p && t.node(c).text == text)
+                    return c;
+        return 0;
+    };
+    auto same = [](const std::vector<Node>& a, const std::vector<Node>& b) {
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i)
+            if (a[i].text != b[i].text || a[i].image != b[i].image || a[i].parent != b[i].parent ||
+                a[i].children != b[i].children || a[i].expanded != b[i].expanded)
+                return false;
+        return true;
+    };
+    struct Edit {
+        const char* what;
+        int row;
+        std::function<void()> apply;
+    };
+    const std::vector<Edit> edits = {
+        {"move to a free port", 0, [&] { dock().userDoubleClick(nodeAt(dock(), "ISS", "Dock  3")); }},
+        {"rename", 0, [&] { tab.ShipName.userSetText("Tug 2"); }},
+        {"move to a free pad", 1, [&] { pads().userDoubleClick(nodeAt(pads(), " Habana", "Landing pad  3")); }},
+        {"validate unchanged", 2, [] {}},
+        {"onto a station named twice", 0, [&] { dock().userDoubleClick(nodeAt(dock(), "Twin", "Dock  4")); }},
+        {"landed becomes docked", 1,
+         [&] {
+             tab.DockedShipOption.userSelect();
+             dock().userDoubleClick(nodeAt(dock(), "ISS", "Dock  2"));
+         }},
+        {"a ship named like a port", 4, [&] { dock().userDoubleClick(nodeAt(dock(), "ISS", "Dock  4")); }},
+        {"docked becomes orbiting", 3,
+         [&] {
+             tab.OrbitingShipOption.userSelect();
+             for (ui::TextField* f : {&tab.ShipOrbitingAngularVelocity, &tab.ShipOrbitingRposY,
+                                      &tab.ShipOrbitingRposZ, &tab.ShipOrbitingRvelX, &tab.ShipOrbitingRvelY,
+                                      &tab.ShipOrbitingRvelZ, &tab.ShipOrbitingArotX, &tab.ShipOrbitingArotY,
+                                      &tab.ShipOrbitingArotZ})
+                 f->userSetText("0");
+             tab.ShipOrbitingRposX.userSetText("7000000");
+         }},
+    };
+    for (const Edit& e : edits) {
+        tab.ShipName.userSelect(e.row);
+        e.apply();
+        if (tab.LandedShipOption.value())
+            tab.ShipLandedHeading.userSetText("90");
+        tab.Command4.userClick();
+        ASSERT_TRUE(scripted.dialogs.messages().empty()) << e.what << ": " << scripted.dialogs.messages()[0].text;
+        const std::vector<Node> docked = dock().nodes(), landed = pads().nodes();
+        std::vector<std::string> names;
+        for (int k = 0; k < main->shipCount(); ++k)
+            names.push_back(ship(k).ShipNameTable);
+        EXPECT_EQ(tab.ShipName.items(), names) << e.what;
+        main->trees().StationDockTreeUpdate();
+        main->trees().BasePadTreeUpdate();
+        EXPECT_TRUE(same(docked, dock().nodes())) << e.what;
+        EXPECT_TRUE(same(landed, pads().nodes())) << e.what;
+    }
+    EXPECT_NE(0, find(dock(), "Hopper")) << "the landed ship now docked shows in the dock tree";
 }
 
 } // namespace
