@@ -69,6 +69,7 @@ const std::string& ListControl::list(int index) const {
 
 void ListControl::clear() {
     ++itemsRevision_;
+    pendingItems_.everything();
     items_.clear();
     listIndex_ = -1;
     text_.clear();
@@ -77,12 +78,14 @@ void ListControl::clear() {
 
 void ListControl::addItem(std::string item) {
     ++itemsRevision_;
+    pendingItems_.everything();
     items_.push_back(std::move(item));
     changed();
 }
 
 void ListControl::setItems(std::vector<std::string> items) {
     ++itemsRevision_;
+    pendingItems_.everything();
     items_ = std::move(items);
     listIndex_ = -1;
     changed();
@@ -93,6 +96,7 @@ void ListControl::removeItem(int index) {
         return;
     items_.erase(items_.begin() + index);
     ++itemsRevision_;
+    pendingItems_.everything();
     if (listIndex_ == index) {
         listIndex_ = -1;
         text_.clear();
@@ -106,6 +110,7 @@ void ListControl::setItem(int index, std::string item) {
     if (index < 0 || index >= listCount())
         return;
     ++itemsRevision_;
+    pendingItems_.touch(index);
     if (index == listIndex_)
         text_ = item;
     items_[static_cast<size_t>(index)] = std::move(item);

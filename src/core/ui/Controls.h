@@ -5,6 +5,7 @@
 // methods, which stand for what a person does and raise the control's events once.
 
 #include "core/ui/Control.h"
+#include "core/ui/PendingChanges.h"
 
 #include <functional>
 #include <optional>
@@ -116,6 +117,8 @@ public:
     // Grows by one on every change of the entries (not of the selection or the text), so that
     // an index kept beside the list can tell whether it is still true.
     unsigned long long itemsRevision() const { return itemsRevision_; }
+    // The entries changed since the observer last took them (0-based indices).
+    PendingChanges takeItemChanges() { return pendingItems_.take(); }
     // Selects an entry (its text becomes the text) and raises onClick; -1 deselects silently.
     void setListIndex(int index);
     // Sets the edit text of an editable combo box (no event; the selection is kept).
@@ -141,6 +144,7 @@ private:
     bool editable_;
     std::vector<std::string> items_;
     unsigned long long itemsRevision_ = 0;
+    PendingChanges pendingItems_;
     int listIndex_ = -1;
     std::string text_;
 };

@@ -12,6 +12,7 @@ int TreeView::root(int position) const {
 
 void TreeView::clear() {
     ++revision_;
+    pendingNodes_.everything();
     nodes_.clear();
     selected_ = 0;
     changed();
@@ -21,6 +22,7 @@ int TreeView::add(int parent, std::string text, int image) {
     if (parent < 0 || parent > count())
         parent = 0;
     ++revision_;
+    pendingNodes_.everything();
     nodes_.push_back(Node{std::move(text), image, parent, 0, false});
     if (parent != 0)
         ++nodes_[static_cast<size_t>(parent - 1)].children;
@@ -68,6 +70,7 @@ void TreeView::compact(std::vector<bool>& gone) {
     selected_ = selected_ > 0 ? newPosition[static_cast<size_t>(selected_)] : 0;
     nodes_ = std::move(kept);
     ++revision_;
+    pendingNodes_.everything();
     changed();
 }
 
@@ -78,6 +81,7 @@ void TreeView::expand(int position) {
     if (n.expanded)
         return;
     n.expanded = true;
+    pendingNodes_.touch(position);
     changed();
 }
 
@@ -93,6 +97,7 @@ bool TreeView::moveLeaf(int position, int parent, std::string text) {
     n.text = std::move(text);
     ++nodes_[static_cast<size_t>(parent - 1)].children;
     ++revision_;
+    pendingNodes_.touch(position);
     changed();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/ui/Control.h"
 #include "core/ui/Controls.h"
+#include "core/ui/PendingChanges.h"
 
 #include <functional>
 #include <string>
@@ -45,6 +46,9 @@ public:
     // Grows by one on every change of the nodes' structure or texts (not of expansion or
     // selection), so that an index kept beside the tree can tell whether it is still true.
     unsigned long long revision() const { return revision_; }
+    // The nodes changed since the observer last took them (1-based positions): every node after
+    // a change of structure, or the nodes moved or expanded.
+    PendingChanges takeNodeChanges() { return pendingNodes_.take(); }
 
     // Selected node (0: none).
     int selected() const { return selected_; }
@@ -58,6 +62,7 @@ private:
     std::vector<Node> nodes_;
     int selected_ = 0;
     unsigned long long revision_ = 0;
+    PendingChanges pendingNodes_;
 };
 
 } // namespace vantrel::ui
