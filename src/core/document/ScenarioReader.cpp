@@ -110,6 +110,21 @@ std::optional<std::array<std::string, 3>> splitVector(const std::string& value) 
 
 } // namespace
 
+std::optional<std::string> scenarioFileRefusal(const std::string& path) {
+    const std::optional<std::string> bytes = platform::readFile(path);
+    if (!bytes)
+        return "The file " + path + " can not be read, so it was not opened.";
+    if (bytes->find('\0') != std::string::npos)
+        return "The file " + path + " is not a scenario file (it holds a NUL byte), so it was not opened.";
+    for (const std::string& line : platform::splitLines(*bytes)) {
+        const std::string clean = ClearComments(line);
+        const size_t first = clean.find_first_not_of(" \t");
+        if (first != std::string::npos && startsWithIgnoringCase(std::string_view(clean).substr(first), "BEGIN_"))
+            return std::nullopt;
+    }
+    return "The file " + path + " is not a scenario file (it has no BEGIN_ line), so it was not opened.";
+}
+
 ScenarioReader::ScenarioReader(Vantrel& main) : w_(main) {}
 
 std::string ScenarioReader::lookup(const std::vector<std::string>* lines, const std::string& path,
