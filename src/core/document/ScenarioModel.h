@@ -5,6 +5,8 @@
 // Values stay the text read from the file until an editor validates them or the writer
 // formats them; only a station's epoch is held as a calendar day.
 
+#include "core/document/FileLayout.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,8 +56,21 @@ struct ShipRow {
 // The blank heading of a landed ship that was never given one.
 inline constexpr const char* BlankHeading = "Toto";
 
+// The start day, hour and minute as shown on the environment tab.
+struct StartTime {
+    std::optional<int> day;
+    std::string hour;
+    std::string minute;
+    bool operator==(const StartTime&) const = default;
+};
+
 class ScenarioModel {
 public:
+    // The sections of the file read last, and its start time as the reader showed it: the
+    // writer keeps what the editor does not own, and a start time nobody changed, as read.
+    FileLayout layout;
+    StartTime startAsRead;
+
     // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
     // StationName and ShipName lists, never more than the rows here.
     std::vector<StationRow> stations;

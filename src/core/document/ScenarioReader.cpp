@@ -441,8 +441,10 @@ void ScenarioReader::TabSettings() {
         const std::optional<std::vector<std::string>> read = platform::readLines(path);
         const std::vector<std::string>* lines = read ? &*read : nullptr;
         const std::string cannotOpen = "Can not open the file " + path;
+        m.layout = lines ? scanLayout(*lines) : FileLayout{};
 
         readStartDate(lookup(lines, path, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT", "Date"), path);
+        m.startAsRead = {w_.env.Calendar.date(), w_.env.Hour.text(), w_.env.Minute.text()};
 
         const std::string ship = lookup(lines, path, "BEGIN_FOCUS", "END_FOCUS", "Ship");
         w_.env.ShipFocus.setCaption(ship == NoData ? std::string() : trim(dropLeft(ship, 4)));

@@ -54,5 +54,25 @@ TEST_F(ScenarioWriterTest, StartTimeIsWrittenAsMjdToTheMinute) {
     EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544.4381944444\r\n"));
 }
 
+// "Date MJD 51982.029" used to come back 42 s earlier, and "Date MJD ;" (now) as MJD 0.
+TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChangedIt) {
+    for (const char* date : {"", "  Date MJD ;", "  Date JE 2000.0", "  Date MJD 51982.029"}) {
+        const std::string environment = *date ? crlf({"BEGIN_ENVIRONMENT", "  System Sol", date, "  Script tour",
+                                                      "END_ENVIRONMENT"})
+                                              : crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Script tour",
+                                                      "END_ENVIRONMENT"});
+        openText(environment + crlf({"BEGIN_SHIPS", "S1:DeltaGlider", "END", "END_SHIPS"}));
+        EXPECT_NE(std::string::npos, saved().find(environment)) << date;
+
+        main->env.Calendar.setDate(36526);
+        main->env.Hour.setListIndex(6);
+        main->env.Minute.setListIndex(0);
+        EXPECT_NE(std::string::npos,
+                  saved().find(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51544.25", "  Script tour",
+                                     "END_ENVIRONMENT"})))
+            << date;
+    }
+}
+
 } // namespace
 } // namespace vantrel::test
