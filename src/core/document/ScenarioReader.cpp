@@ -333,12 +333,12 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         if (!m.validShip(row))
             continue;
         ShipRow& s = m.ships[static_cast<size_t>(row)];
-        // A ship's head names its class after ":". The simulator's own scenarios also head a
-        // ship with its name alone ("Mir"), the class being the name; such a head, where a
-        // block starts, is a ship too, so that every counted row keeps its list entry (a
-        // nameless row shifted every later ship against its entry and lost the last on saving).
-        // Elsewhere a head-shaped line without ":" is a line of the block.
-        if (what.kind == LineKind::Head && (l.find(':') != std::string::npos || startsBlock)) {
+        // A block starts with its head, the line the counting took for a ship, indented or not
+        // ("  GL-01:DeltaGlider" in the simulator's own scenarios). It names the class after ":";
+        // a head with its name alone ("Mir") is a ship of that class. Anywhere else a line is a
+        // line of the block, unindented or holding ":" as it may be ("PRPLEVEL 0:0.43 1:0.56"
+        // was taken for a ship, renaming the ship and adding an empty one).
+        if (startsBlock) {
             const size_t colon = l.find(':');
             s.ShipNameTable = l.substr(0, colon);
             s.ShipClassTable = colon == std::string::npos ? l : l.substr(colon + 1);
