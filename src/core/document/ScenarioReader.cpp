@@ -326,6 +326,8 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
+            if (m.validShip(row))
+                rememberShipValues(m.ships[static_cast<size_t>(row)]);
             ++row;
             m.ShipTableBlanking(row);
             continue;
@@ -359,6 +361,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         }
         const std::string_view k = what.keyword;
+        s.ShipLinesAsRead[std::string(k)] = raw;
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (l.size() < 12)
                 return false;

@@ -265,6 +265,34 @@ std::string ScenarioWriter::shipsText() const {
             out.line(trim(s.ShipNameTable) + ":" + trim(s.ShipClassTable));
             const std::string status = trim(s.ShipStatusTable);
             const std::string planet = trim(s.ShipPlanetTable);
+            // A ship the file gave keeps the lines it had; a line it lacked is written only when
+            // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
+            // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
+            const bool fromFile = !s.ShipValuesAsRead.empty();
+            auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
+            auto changed = [&](const char* keyword) {
+                const auto read = s.ShipValuesAsRead.find(keyword);
+                return read == s.ShipValuesAsRead.end() || !sameShipValue(read->second, shipValue(s, keyword));
+            };
+            auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
+            auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
+                if (wanted(keyword))
+                    out.line(std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+            };
+            auto fuelAndEngines = [&] {
+                if (wanted("FUEL"))
+                    out.line("  FUEL " + number(s.ShipFuelTable));
+                // Engine levels: those the file had, and any other than 0 the person set.
+                for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
+                    const std::string& level = shipValue(s, engine);
+                    if (fromFile && (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0)))
+                        out.line(std::string("  ") + engine + " " + number(level));
+                }
+            };
+            const auto readAs = [&](const char* word) {
+                const auto read = s.ShipValuesAsRead.find("STATUS");
+                return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
+            };
             if (equalsIgnoringCase(status, "Landed")) {
                 out.line("  STATUS " + status + " " + planet);
                 // A base without a pad is written as the simulator writes it ("BASE Habana").
@@ -274,21 +302,26 @@ std::string ScenarioWriter::shipsText() const {
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
                     out.line("  HEADING " + trim(s.ShipLandedHeadingTable));
-                out.line("  FUEL " + number(s.ShipFuelTable));
+                fuelAndEngines();
+                // The editor shows no attitude for a landed ship; the simulator reads it.
+                if (readAs("Landed") && had("AROT"))
+                    out.line(s.ShipLinesAsRead.at("AROT"));
             } else if (equalsIgnoringCase(status, "Orbiting")) {
                 out.line("  STATUS " + status + " " + planet);
-                out.line("  FUEL " + number(s.ShipFuelTable));
-                out.line("  RPOS " + trim(s.ShipRposXTable) + " " + trim(s.ShipRposYTable) + " " +
-                         trim(s.ShipRposZTable));
-                out.line("  RVEL " + trim(s.ShipRvelXTable) + " " + trim(s.ShipRvelYTable) + " " +
-                         trim(s.ShipRvelZTable));
-                out.line("  AROT " + trim(s.ShipArotXTable) + " " + trim(s.ShipArotYTable) + " " +
-                         trim(s.ShipArotZTable));
-                out.line("  VROT " + number(s.ShipVrotTable));
+                fuelAndEngines();
+                vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
+                vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+                vector("AROT", s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+                // The editor shows only the first of three spin values: unchanged, the line
+                // stays as read.
+                if (had("VROT") && !changed("VROT"))
+                    out.line(s.ShipLinesAsRead.at("VROT"));
+                else if (wanted("VROT"))
+                    out.line("  VROT " + number(s.ShipVrotTable));
             } else if (equalsIgnoringCase(status, "Docked")) {
                 out.line("  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
                          trim(s.ShipDockedPortTable));
-                out.line("  FUEL " + number(s.ShipFuelTable));
+                fuelAndEngines();
             }
             if (!s.ShipExtraLines.empty())
                 out.line(s.ShipExtraLines);

@@ -74,5 +74,28 @@ TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChang
     }
 }
 
+// "FUEL 0" and "VROT 0" were made up for every ship without them, engine levels were never
+// saved, and "VROT 0 0 1" came back as "VROT 0".
+TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedItsValue) {
+    openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_FOCUS", "  Ship S1", "END_FOCUS",
+                   "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
+                   "  VROT 0 0 1", "  PRPLEVEL 0:0.5", "END", "END_SHIPS"}));
+    const std::string asRead = crlf({"S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0",
+                                     "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 0 0 1", "  PRPLEVEL 0:0.5", "END"});
+    EXPECT_NE(std::string::npos, saved().find(asRead));
+    auto& tab = main->shipTab;
+    tab.Command4.userClick(); // validated unchanged
+    EXPECT_TRUE(scripted.dialogs.messages().empty()) << scripted.dialogs.messages()[0].text;
+    EXPECT_NE(std::string::npos, saved().find(asRead));
+
+    tab.ShipFuelSlider.userSetValue(25);
+    tab.MainEngineStatusSlider.userSetValue(50);
+    tab.ShipOrbitingAngularVelocity.userSetText("2");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos,
+              saved().find(crlf({"  STATUS Orbiting Earth", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "  RPOS 7000000 0 0",
+                                 "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 2", "  PRPLEVEL 0:0.5", "END"})));
+}
+
 } // namespace
 } // namespace vantrel::test
