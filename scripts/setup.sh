@@ -13,8 +13,10 @@ vantrel_missing_packages() {
   echo "${missing[@]:-}"
 }
 
+# Installs the packages above and any named as arguments (the checked build's clang).
 vantrel_install() {
   local missing
+  VANTREL_PACKAGES+=("$@")
   missing=$(vantrel_missing_packages)
   [ -z "$missing" ] && return 0
   echo "Installing: $missing"

@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -101,6 +102,12 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (file.empty() || platform::folderExists(path) || !platform::readFile(path)) {
             err << "vantrel-scn: cannot read the scenario file " << file << "\n";
             unreadable = true;
+            continue;
+        }
+        // The load window refuses such a file; checking it would only report an empty scenario.
+        if (const std::optional<std::string> refusal = scenarioFileRefusal(path)) {
+            out << file << "\trefused\t" << *refusal << "\n";
+            findings = true;
             continue;
         }
 

@@ -9,6 +9,8 @@
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
 
+#include <optional>
+
 namespace vantrel::cli {
 
 int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
@@ -21,6 +23,11 @@ int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream&
     const std::string out = platform::normalPath(args[2]);
     if (!platform::fileExists(in)) {
         err << "vantrel-scn: the scenario file " << args[1] << " does not exist\n";
+        return 1;
+    }
+    // The load window refuses such a file instead of opening it as an empty scenario.
+    if (const std::optional<std::string> refusal = scenarioFileRefusal(in)) {
+        err << "vantrel-scn: " << *refusal << "\n";
         return 1;
     }
 

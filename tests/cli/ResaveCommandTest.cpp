@@ -67,6 +67,13 @@ TEST(ResaveCommand, RefusalsAndFailuresExitWithOne) {
     EXPECT_NE(std::string::npos, run.err.find("scanlog\tCan not open the file " + noShips + "\n"));
     EXPECT_FALSE(platform::fileExists(temp / "out.scn"));
 
+    const std::string notes = temp.write("notes.scn", "Shopping list\r\n");
+    run = resave(temp, install.folder, notes, temp / "out.scn");
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ(run.err, "vantrel-scn: The file " + notes + " is not a scenario file (it has no BEGIN_ line), so it "
+                       "was not opened.\n");
+    EXPECT_FALSE(platform::fileExists(temp / "out.scn"));
+
     const std::string good = temp.write("good.scn", crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT",
                                                          "BEGIN_SHIPS", "S:DeltaGlider", "  STATUS Orbiting Earth",
                                                          "  RPOS 1 2 3", "  RVEL 1 2 3", "  AROT 1 2 3", "END",

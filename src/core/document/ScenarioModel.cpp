@@ -1,8 +1,58 @@
 #include "core/document/ScenarioModel.h"
 
+#include "core/document/NumberText.h"
+#include "core/document/TextHelpers.h"
+
 #include <algorithm>
+#include <cctype>
 
 namespace vantrel {
+
+std::string shipValue(const ShipRow& row, const std::string& keyword) {
+    if (keyword == "FUEL")
+        return row.ShipFuelTable;
+    if (keyword == "RPOS")
+        return row.ShipRposXTable + "|" + row.ShipRposYTable + "|" + row.ShipRposZTable;
+    if (keyword == "RVEL")
+        return row.ShipRvelXTable + "|" + row.ShipRvelYTable + "|" + row.ShipRvelZTable;
+    if (keyword == "AROT")
+        return row.ShipArotXTable + "|" + row.ShipArotYTable + "|" + row.ShipArotZTable;
+    if (keyword == "VROT")
+        return row.ShipVrotTable;
+    if (keyword == "ENGINE_MAIN")
+        return row.ShipMainEngineTable;
+    if (keyword == "ENGINE_HOVR")
+        return row.ShipHoverEngineTable;
+    if (keyword == "STATUS")
+        return row.ShipStatusTable;
+    return {};
+}
+
+void rememberShipValues(ShipRow& row) {
+    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"})
+        row.ShipValuesAsRead[keyword] = shipValue(row, keyword);
+}
+
+bool sameShipValue(const std::string& a, const std::string& b) {
+    auto beginsWithNumber = [](const std::string& text) {
+        const std::string t = trim(text);
+        const size_t first = t.find_first_not_of("+-");
+        return first != std::string::npos && (std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.');
+    };
+    size_t i = 0, j = 0;
+    while (true) {
+        const size_t ai = std::min(a.find('|', i), a.size());
+        const size_t bj = std::min(b.find('|', j), b.size());
+        const std::string x = trim(std::string_view(a).substr(i, ai - i));
+        const std::string y = trim(std::string_view(b).substr(j, bj - j));
+        if (x != y && !(beginsWithNumber(x) && beginsWithNumber(y) && leadingNumberValue(x) == leadingNumberValue(y)))
+            return false;
+        if (ai == a.size() || bj == b.size())
+            return ai == a.size() && bj == b.size();
+        i = ai + 1;
+        j = bj + 1;
+    }
+}
 
 void ScenarioModel::logScanError(const std::string& entry) {
     ScanLog += entry;

@@ -5,6 +5,9 @@
 // Values stay the text read from the file until an editor validates them or the writer
 // formats them; only a station's epoch is held as a calendar day.
 
+#include "core/document/FileLayout.h"
+
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,13 +52,43 @@ struct ShipRow {
     std::string ShipMainEngineTable;
     std::string ShipHoverEngineTable;
     std::string ShipExtraLines; // other lines of the ship's block, joined by CR LF
+
+    // The editor's lines the ship's block had, by keyword ("FUEL", "VROT", ...), as read; and
+    // after its END, shipValue of every keyword (of the block's lines or the blank values) and
+    // the status. Both empty for a ship the file did not give. The writer adds a line the block
+    // lacked only when its value changed, and writes a form the editor reduces (VROT with three
+    // values) as read while its value is the same.
+    std::map<std::string, std::string> ShipLinesAsRead;
+    std::map<std::string, std::string> ShipValuesAsRead;
 };
+
+// The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
+// "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"), joined by "|"; empty for any other keyword.
+std::string shipValue(const ShipRow& row, const std::string& keyword);
+// Remembers what the block read into the row gave, as ShipValuesAsRead.
+void rememberShipValues(ShipRow& row);
+// Whether two shipValue texts hold the same values: each part the same text once trimmed, or
+// the same number ("0.50" and " .5").
+bool sameShipValue(const std::string& a, const std::string& b);
 
 // The blank heading of a landed ship that was never given one.
 inline constexpr const char* BlankHeading = "Toto";
 
+// The start day, hour and minute as shown on the environment tab.
+struct StartTime {
+    std::optional<int> day;
+    std::string hour;
+    std::string minute;
+    bool operator==(const StartTime&) const = default;
+};
+
 class ScenarioModel {
 public:
+    // The sections of the file read last, and its start time as the reader showed it: the
+    // writer keeps what the editor does not own, and a start time nobody changed, as read.
+    FileLayout layout;
+    StartTime startAsRead;
+
     // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
     // StationName and ShipName lists, never more than the rows here.
     std::vector<StationRow> stations;

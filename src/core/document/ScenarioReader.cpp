@@ -110,6 +110,21 @@ std::optional<std::array<std::string, 3>> splitVector(const std::string& value) 
 
 } // namespace
 
+std::optional<std::string> scenarioFileRefusal(const std::string& path) {
+    const std::optional<std::string> bytes = platform::readFile(path);
+    if (!bytes)
+        return "The file " + path + " can not be read, so it was not opened.";
+    if (bytes->find('\0') != std::string::npos)
+        return "The file " + path + " is not a scenario file (it holds a NUL byte), so it was not opened.";
+    for (const std::string& line : platform::splitLines(*bytes)) {
+        const std::string clean = ClearComments(line);
+        const size_t first = clean.find_first_not_of(" \t");
+        if (first != std::string::npos && startsWithIgnoringCase(std::string_view(clean).substr(first), "BEGIN_"))
+            return std::nullopt;
+    }
+    return "The file " + path + " is not a scenario file (it has no BEGIN_ line), so it was not opened.";
+}
+
 ScenarioReader::ScenarioReader(Vantrel& main) : w_(main) {}
 
 std::string ScenarioReader::lookup(const std::vector<std::string>* lines, const std::string& path,
@@ -311,6 +326,8 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
+            if (m.validShip(row))
+                rememberShipValues(m.ships[static_cast<size_t>(row)]);
             ++row;
             m.ShipTableBlanking(row);
             continue;
@@ -318,12 +335,12 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         if (!m.validShip(row))
             continue;
         ShipRow& s = m.ships[static_cast<size_t>(row)];
-        // A ship's head names its class after ":". The simulator's own scenarios also head a
-        // ship with its name alone ("Mir"), the class being the name; such a head, where a
-        // block starts, is a ship too, so that every counted row keeps its list entry (a
-        // nameless row shifted every later ship against its entry and lost the last on saving).
-        // Elsewhere a head-shaped line without ":" is a line of the block.
-        if (what.kind == LineKind::Head && (l.find(':') != std::string::npos || startsBlock)) {
+        // A block starts with its head, the line the counting took for a ship, indented or not
+        // ("  GL-01:DeltaGlider" in the simulator's own scenarios). It names the class after ":";
+        // a head with its name alone ("Mir") is a ship of that class. Anywhere else a line is a
+        // line of the block, unindented or holding ":" as it may be ("PRPLEVEL 0:0.43 1:0.56"
+        // was taken for a ship, renaming the ship and adding an empty one).
+        if (startsBlock) {
             const size_t colon = l.find(':');
             s.ShipNameTable = l.substr(0, colon);
             s.ShipClassTable = colon == std::string::npos ? l : l.substr(colon + 1);
@@ -344,6 +361,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         }
         const std::string_view k = what.keyword;
+        s.ShipLinesAsRead[std::string(k)] = raw;
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (l.size() < 12)
                 return false;
@@ -426,8 +444,10 @@ void ScenarioReader::TabSettings() {
         const std::optional<std::vector<std::string>> read = platform::readLines(path);
         const std::vector<std::string>* lines = read ? &*read : nullptr;
         const std::string cannotOpen = "Can not open the file " + path;
+        m.layout = lines ? scanLayout(*lines) : FileLayout{};
 
         readStartDate(lookup(lines, path, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT", "Date"), path);
+        m.startAsRead = {w_.env.Calendar.date(), w_.env.Hour.text(), w_.env.Minute.text()};
 
         const std::string ship = lookup(lines, path, "BEGIN_FOCUS", "END_FOCUS", "Ship");
         w_.env.ShipFocus.setCaption(ship == NoData ? std::string() : trim(dropLeft(ship, 4)));

@@ -8,6 +8,12 @@ namespace vantrel {
 
 class Vantrel;
 
+// Why the file at `path` cannot be opened as a scenario, as the message that refuses it, or
+// nothing when it can: it cannot be read, it holds a NUL byte (it is not text), or no line of
+// it begins a section ("BEGIN_..."). Opening such a file would empty the open scenario and
+// leave nothing in its place.
+std::optional<std::string> scenarioFileRefusal(const std::string& path);
+
 // Reads a scenario file into the model and the main window's fields.
 class ScenarioReader {
 public:

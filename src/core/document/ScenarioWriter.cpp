@@ -7,7 +7,9 @@
 #include "core/platform/TextFile.h"
 #include "core/ui/Vantrel.h"
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 namespace vantrel {
 
@@ -31,6 +33,12 @@ bool wholeNumber(const std::string& text) { return plainNumberValue(trim(text)).
 
 std::string number(const std::string& text) { return numberText(leadingNumberValue(trim(text))); }
 
+// A line's keyword or marker: its first word, upper-cased, without comment.
+std::string keyOf(const std::string& line) {
+    const std::string text = upper(trim(ClearComments(line)));
+    return text.substr(0, text.find(' '));
+}
+
 int today() {
     using namespace std::chrono;
     const sys_days now = floor<days>(system_clock::now());
@@ -41,50 +49,175 @@ int today() {
 
 ScenarioWriter::ScenarioWriter(Vantrel& main) : w_(main) {}
 
-std::string ScenarioWriter::scenarioText() const {
+std::string ScenarioWriter::descriptionText() const { return descriptionBlock(w_.env.Description.text()); }
+
+std::string ScenarioWriter::environmentText(const SectionAsRead* asRead) const {
     const ui::EnvironmentTab& env = w_.env;
-    Lines out;
-
-    out.raw(descriptionBlock(env.Description.text()));
-    out.line("");
-
+    const ScenarioModel& m = w_.model;
     // A calendar without a date (it always has one once the window is open) starts today.
     const int day = env.Calendar.date().value_or(today());
     const double startMjd =
         mjdFromDayTime(day, leadingNumberValue(env.Hour.text()), leadingNumberValue(env.Minute.text()));
+    const std::string system = "  System " + trim(env.PlanetarySystem.text());
+    const std::string date = "  Date MJD " + numberText(startMjd);
+    // A start time nobody changed is written as the file had it: its form, its digits and its
+    // seconds, and "Date MJD ;" (the simulator's "now") stays "now".
+    const bool changed = !m.layout.read || !(StartTime{env.Calendar.date(), env.Hour.text(), env.Minute.text()} ==
+                                             m.startAsRead);
+
+    Lines out;
     out.line("BEGIN_ENVIRONMENT");
-    out.line("  System " + trim(env.PlanetarySystem.text()));
-    out.line("  Date MJD " + numberText(startMjd));
+    std::vector<std::string> inner;
+    if (asRead) {
+        inner.assign(asRead->lines.begin() + 1, asRead->lines.end());
+        if (!inner.empty() && keyOf(inner.back()) == "END_ENVIRONMENT")
+            inner.pop_back();
+    }
+    // The last System and Date lines are the ones the simulator takes; earlier ones stay as read.
+    int systemAt = -1, dateAt = -1;
+    for (size_t j = 0; j < inner.size(); ++j) {
+        const std::string key = keyOf(inner[j]);
+        if (key == "SYSTEM")
+            systemAt = static_cast<int>(j);
+        else if (key == "DATE")
+            dateAt = static_cast<int>(j);
+    }
+    auto systemAndNewDate = [&] {
+        out.line(system);
+        if (dateAt < 0 && changed)
+            out.line(date);
+    };
+    if (systemAt < 0)
+        systemAndNewDate();
+    for (size_t j = 0; j < inner.size(); ++j) {
+        if (static_cast<int>(j) == systemAt)
+            systemAndNewDate();
+        else if (static_cast<int>(j) == dateAt && changed)
+            out.line(date);
+        else
+            out.line(inner[j]);
+    }
     out.line("END_ENVIRONMENT");
-    out.line("");
+    return out.take();
+}
 
-    const std::string focus = trim(env.ShipFocus.caption());
+std::string ScenarioWriter::focusText() const {
+    Lines out;
     out.line("BEGIN_FOCUS");
-    out.line("  Ship " + focus);
+    out.line("  Ship " + trim(w_.env.ShipFocus.caption()));
     out.line("END_FOCUS");
-    out.line("");
+    return out.take();
+}
 
-    out.line("BEGIN_CAMERA");
-    out.line("  Target " + focus);
-    out.line("  MODE Extern");
-    out.line("  POS 40 -115.88 -24.15");
-    out.line("  TRACKMODE TargetRelative");
-    out.line("  FOV 20#");
-    out.line("END_CAMERA");
-    out.line("");
-    out.line("BEGIN_HUD");
-    out.line("  Type Surface");
-    out.line("END_HUD");
-    out.line("");
-    out.line("BEGIN_MFD Left");
-    out.line("  Type Surface");
-    out.line("END_MFD");
-    out.line("");
-    out.line("BEGIN_MFD Right");
-    out.line("  Type Launch");
-    out.line("END_MFD");
-    out.line("");
+std::string ScenarioWriter::viewText(const std::string& key) const {
+    Lines out;
+    if (key == "CAMERA") {
+        out.line("BEGIN_CAMERA");
+        out.line("  Target " + trim(w_.env.ShipFocus.caption()));
+        out.line("  MODE Extern");
+        out.line("  POS 40 -115.88 -24.15");
+        out.line("  TRACKMODE TargetRelative");
+        out.line("  FOV 20#");
+        out.line("END_CAMERA");
+    } else if (key == "HUD") {
+        out.line("BEGIN_HUD");
+        out.line("  Type Surface");
+        out.line("END_HUD");
+    } else {
+        out.line(key == "MFD LEFT" ? "BEGIN_MFD Left" : "BEGIN_MFD Right");
+        out.line(key == "MFD LEFT" ? "  Type Surface" : "  Type Launch");
+        out.line("END_MFD");
+    }
+    return out.take();
+}
 
+std::string ScenarioWriter::scenarioText() const {
+    // The editor's sections in the order it writes them; any other section is written as read.
+    static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
+                                                 "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
+    const FileLayout& layout = w_.model.layout;
+    // Each chunk is a section (or the lines before the first one); a blank line parts them.
+    std::vector<std::string> chunks;
+
+    // A section the file lacked takes its place among the editor's sections. A description is
+    // only written when there is one: the simulator shows DESC before HYPERDESC, so an empty one
+    // would hide the other.
+    auto lacking = [&](const std::string& key) {
+        if (key == "DESC") {
+            if (!layout.read || !w_.env.Description.text().empty())
+                chunks.push_back(descriptionText());
+        } else if (key == "ENVIRONMENT") {
+            chunks.push_back(environmentText(nullptr));
+        } else if (key == "FOCUS") {
+            chunks.push_back(focusText());
+        } else if (key == "STATIONS") {
+            chunks.push_back(stationsText());
+        } else if (key == "SHIPS") {
+            chunks.push_back(shipsText());
+        } else {
+            chunks.push_back(viewText(key));
+        }
+    };
+    auto asRead = [](const std::vector<std::string>& lines) {
+        Lines out;
+        for (const std::string& line : lines)
+            out.line(line);
+        return out.take();
+    };
+
+    // Sections the file lacked go right after the editor's section before them, or before the
+    // first one the file has.
+    size_t nextOwn = 0;
+    auto lackingUpTo = [&](size_t upTo) {
+        for (; nextOwn < upTo; ++nextOwn)
+            if (!layout.read || !layout.find(own[nextOwn]))
+                lacking(own[nextOwn]);
+    };
+    auto lackingAfter = [&] {
+        while (nextOwn < own.size() && !layout.find(own[nextOwn]))
+            lacking(own[nextOwn++]);
+    };
+    for (const SectionAsRead& section : layout.sections) {
+        const auto found = std::find(own.begin(), own.end(), section.key);
+        // A section of the editor's written once already (a second ENVIRONMENT) stays as read.
+        if (found == own.end() || layout.find(section.key) != &section) {
+            chunks.push_back(asRead(section.comments) + asRead(section.lines));
+            continue;
+        }
+        const size_t index = static_cast<size_t>(found - own.begin());
+        lackingUpTo(index);
+        std::string text;
+        if (section.key == "DESC")
+            text = descriptionText();
+        else if (section.key == "ENVIRONMENT")
+            text = environmentText(&section);
+        else if (section.key == "FOCUS")
+            text = focusText();
+        else if (section.key == "STATIONS")
+            text = stationsText();
+        else if (section.key == "SHIPS")
+            text = shipsText();
+        else
+            text = asRead(section.lines); // the author's camera, HUD and MFD set-up
+        chunks.push_back(asRead(section.comments) + text);
+        nextOwn = std::max(nextOwn, index + 1);
+        lackingAfter();
+    }
+    lackingUpTo(own.size());
+    if (!layout.after.empty())
+        chunks.push_back(asRead(layout.after));
+
+    std::string text;
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        if (k > 0)
+            text += "\r\n";
+        text += chunks[k];
+    }
+    return text;
+}
+
+std::string ScenarioWriter::stationsText() const {
+    Lines out;
     const int stations = w_.stationCount();
     if (stations > 0) {
         out.line("BEGIN_STATIONS");
@@ -119,8 +252,11 @@ std::string ScenarioWriter::scenarioText() const {
         }
         out.line("END_STATIONS");
     }
-    out.line("");
+    return out.take();
+}
 
+std::string ScenarioWriter::shipsText() const {
+    Lines out;
     const int ships = w_.shipCount();
     if (ships > 0) {
         out.line("BEGIN_SHIPS");
@@ -129,6 +265,34 @@ std::string ScenarioWriter::scenarioText() const {
             out.line(trim(s.ShipNameTable) + ":" + trim(s.ShipClassTable));
             const std::string status = trim(s.ShipStatusTable);
             const std::string planet = trim(s.ShipPlanetTable);
+            // A ship the file gave keeps the lines it had; a line it lacked is written only when
+            // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
+            // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
+            const bool fromFile = !s.ShipValuesAsRead.empty();
+            auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
+            auto changed = [&](const char* keyword) {
+                const auto read = s.ShipValuesAsRead.find(keyword);
+                return read == s.ShipValuesAsRead.end() || !sameShipValue(read->second, shipValue(s, keyword));
+            };
+            auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
+            auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
+                if (wanted(keyword))
+                    out.line(std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+            };
+            auto fuelAndEngines = [&] {
+                if (wanted("FUEL"))
+                    out.line("  FUEL " + number(s.ShipFuelTable));
+                // Engine levels: those the file had, and any other than 0 the person set.
+                for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
+                    const std::string& level = shipValue(s, engine);
+                    if (fromFile && (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0)))
+                        out.line(std::string("  ") + engine + " " + number(level));
+                }
+            };
+            const auto readAs = [&](const char* word) {
+                const auto read = s.ShipValuesAsRead.find("STATUS");
+                return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
+            };
             if (equalsIgnoringCase(status, "Landed")) {
                 out.line("  STATUS " + status + " " + planet);
                 // A base without a pad is written as the simulator writes it ("BASE Habana").
@@ -138,21 +302,26 @@ std::string ScenarioWriter::scenarioText() const {
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
                     out.line("  HEADING " + trim(s.ShipLandedHeadingTable));
-                out.line("  FUEL " + number(s.ShipFuelTable));
+                fuelAndEngines();
+                // The editor shows no attitude for a landed ship; the simulator reads it.
+                if (readAs("Landed") && had("AROT"))
+                    out.line(s.ShipLinesAsRead.at("AROT"));
             } else if (equalsIgnoringCase(status, "Orbiting")) {
                 out.line("  STATUS " + status + " " + planet);
-                out.line("  FUEL " + number(s.ShipFuelTable));
-                out.line("  RPOS " + trim(s.ShipRposXTable) + " " + trim(s.ShipRposYTable) + " " +
-                         trim(s.ShipRposZTable));
-                out.line("  RVEL " + trim(s.ShipRvelXTable) + " " + trim(s.ShipRvelYTable) + " " +
-                         trim(s.ShipRvelZTable));
-                out.line("  AROT " + trim(s.ShipArotXTable) + " " + trim(s.ShipArotYTable) + " " +
-                         trim(s.ShipArotZTable));
-                out.line("  VROT " + number(s.ShipVrotTable));
+                fuelAndEngines();
+                vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
+                vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+                vector("AROT", s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+                // The editor shows only the first of three spin values: unchanged, the line
+                // stays as read.
+                if (had("VROT") && !changed("VROT"))
+                    out.line(s.ShipLinesAsRead.at("VROT"));
+                else if (wanted("VROT"))
+                    out.line("  VROT " + number(s.ShipVrotTable));
             } else if (equalsIgnoringCase(status, "Docked")) {
                 out.line("  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
                          trim(s.ShipDockedPortTable));
-                out.line("  FUEL " + number(s.ShipFuelTable));
+                fuelAndEngines();
             }
             if (!s.ShipExtraLines.empty())
                 out.line(s.ShipExtraLines);

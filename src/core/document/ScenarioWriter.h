@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/FileLayout.h"
+
 #include <string>
 
 namespace vantrel {
@@ -18,10 +20,24 @@ public:
     bool ScenarioFileSaving(const std::string& path);
 
     // The bytes ScenarioFileSaving writes: the description, the environment, the focus, the
-    // fixed view blocks, the stations and the ships, every line ending with CR LF.
+    // view blocks, the stations and the ships, every line ending with CR LF, a blank line
+    // between sections. After a file was read, its other sections and its own camera, HUD and
+    // MFD blocks are written as read in their places, and the editor's sections it lacked in
+    // their order among them.
     std::string scenarioText() const;
 
 private:
+    // Each section as the editor writes it, every line ending with CR LF. The environment
+    // keeps the lines of the section as read other than System and Date.
+    std::string descriptionText() const;
+    std::string environmentText(const SectionAsRead* asRead) const;
+    std::string focusText() const;
+    // The fixed camera, HUD or MFD block ("CAMERA", "HUD", "MFD LEFT", "MFD RIGHT"), written
+    // only for one the file lacked.
+    std::string viewText(const std::string& key) const;
+    std::string stationsText() const;
+    std::string shipsText() const;
+
     Vantrel& w_;
 };
 

@@ -70,8 +70,11 @@ void ShipDisplay::ShipParameterDisplay() {
     t.HoverEngineStatusSlider.setValue(0);
 
     const std::string status = trim(row.ShipStatusTable);
-    // A landed or docked ship always has a full tank: showing it stores that in the model.
+    // A landed or docked ship always has a full tank: showing it stores that in the model. A
+    // ship the file gave without a FUEL line keeps what the file says (PRPLEVEL, or nothing).
     auto fillTank = [&] {
+        if (!row.ShipValuesAsRead.empty() && row.ShipLinesAsRead.count("FUEL") == 0)
+            return;
         t.ShipFuel.setCaption("100 %");
         row.ShipFuelTable = "1";
         t.ShipFuelSlider.setValue(100);

@@ -4,6 +4,7 @@
 #include "core/document/NumberText.h"
 #include "core/document/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
+#include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
 
@@ -44,7 +45,7 @@ double ShipEditor::planetRadius(const std::string& planet) {
 
 std::string ShipEditor::validationErrors() {
     auto& tab = w_.shipTab;
-    std::string errors;
+    std::string errors = vesselNameErrors(tab.ShipName.text(), "ship");
 
     if (tab.OrbitingShipOption.value()) {
         if (!IsANumber(tab.ShipOrbitingAngularVelocity.text()))

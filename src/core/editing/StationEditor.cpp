@@ -6,6 +6,7 @@
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
+#include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
 
@@ -67,6 +68,7 @@ std::string StationEditor::validationErrors() {
         errors += CR;
     };
 
+    errors += vesselNameErrors(tab.StationName.text(), "station");
     if (tab.Check1.value() == 0 && !IsANumber(tab.StationRotationFrequency.text()))
         fail("The station rotation frequency is not correct.");
     if (!angleAccepted(tab.StationXAngle.text()))

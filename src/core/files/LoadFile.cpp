@@ -6,6 +6,9 @@
 #include "core/platform/FileSystem.h"
 #include "core/ui/Vantrel.h"
 
+#include <optional>
+#include <string>
+
 namespace vantrel {
 
 LoadFile::LoadFile(Vantrel& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {
@@ -85,6 +88,12 @@ void LoadFile::Command2_Click() { main_.services.screen.unload(*this); }
 void LoadFile::VantrelSetting() { main_.state.scnfile.setCaption(FilelisttoLoad.fileName()); }
 
 void LoadFile::LoadSelected() {
+    // A file that is not a scenario would replace the open one with an empty scenario.
+    const std::string chosen = platform::withTrailingSeparator(FilelisttoLoad.path()) + FilelisttoLoad.fileName();
+    if (const std::optional<std::string> refusal = scenarioFileRefusal(chosen)) {
+        main_.services.dialogs.msgBox(*refusal, ui::MsgExclamation, "Warning");
+        return;
+    }
     auto& state = main_.state;
     auto& menu = main_.menu;
     menu.Menu13.setEnabled(true);

@@ -30,6 +30,7 @@ SaveAs::SaveAs(Vantrel& main) : ui::Window("SaveAs", "Save the scenario file as 
 }
 
 void SaveAs::Form_Load() {
+    saved_ = false;
     main_.services.screen.setEnabled(main_, false);
     const std::string root = scenarioRoot(main_);
     FileToSave.setText(InitialName);
@@ -101,6 +102,7 @@ void SaveAs::SaveScenario(int questionStyle, int goOnAnswer) {
     // The writer tells the person why a save failed; the window then stays open.
     if (!main_.writer().ScenarioFileSaving(path))
         return;
+    saved_ = true;
     main_.state.scnfile.setCaption(name);
     // File/Save writes from now on the file just saved, wherever it lies.
     main_.state.ScnDir.setCaption(platform::withTrailingSeparator(folder));

@@ -35,6 +35,9 @@ public:
     // with it in any letter case (a blank name gives ".scn").
     static std::string CompletedName(const std::string& typed);
 
+    // Whether the window wrote the scenario since it was last shown.
+    bool saved() const { return saved_; }
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -44,6 +47,7 @@ private:
     void SaveScenario(int questionStyle, int goOnAnswer);
 
     Vantrel& main_;
+    bool saved_ = false;
 };
 
 } // namespace vantrel

@@ -44,13 +44,16 @@ void MainMenu::showModal(ui::Window& window) {
         w_.services.screen.unload(window);
 }
 
-void MainMenu::OfferToSave() {
+bool MainMenu::OfferToSave() {
     const std::string& file = w_.state.scnfile.caption();
     if (file.empty())
-        return;
-    if (w_.services.dialogs.msgBox("Do you wish to save " + file + " ?", ui::MsgYesNoQuestion, "Vantrel") ==
+        return true;
+    if (w_.services.dialogs.msgBox("Do you wish to save " + file + " ?", ui::MsgYesNoQuestion, "Vantrel") !=
         ui::AnswerYes)
-        showModal(w_.windows().saveAs());
+        return true;
+    SaveAs& saveAs = w_.windows().saveAs();
+    showModal(saveAs);
+    return saveAs.saved();
 }
 
 void MainMenu::Menu12_Click() {
@@ -92,8 +95,8 @@ bool MainMenu::QueryUnload() {
     if (w_.services.dialogs.msgBox("Are you sure you want to leave Vantrel?", ui::MsgYesNoQuestion,
                                    "Exit confirmation") != ui::AnswerYes)
         return false;
-    OfferToSave();
-    return true;
+    // Yes to saving and then no save: the edits would be lost, so the program stays.
+    return OfferToSave();
 }
 
 void MainMenu::Menu16_Click() {

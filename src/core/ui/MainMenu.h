@@ -44,8 +44,9 @@ public:
 private:
     // Shows a window modally and makes sure it is unloaded afterwards, however it was closed.
     void showModal(ui::Window& window);
-    // Offers to save the edited file in the save-as window.
-    void OfferToSave();
+    // Offers to save the edited file in the save-as window. False when the person wanted to
+    // save but left that window without saving.
+    bool OfferToSave();
 
     Vantrel& w_;
 };

@@ -54,5 +54,48 @@ TEST_F(ScenarioWriterTest, StartTimeIsWrittenAsMjdToTheMinute) {
     EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544.4381944444\r\n"));
 }
 
+// "Date MJD 51982.029" used to come back 42 s earlier, and "Date MJD ;" (now) as MJD 0.
+TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChangedIt) {
+    for (const char* date : {"", "  Date MJD ;", "  Date JE 2000.0", "  Date MJD 51982.029"}) {
+        const std::string environment = *date ? crlf({"BEGIN_ENVIRONMENT", "  System Sol", date, "  Script tour",
+                                                      "END_ENVIRONMENT"})
+                                              : crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Script tour",
+                                                      "END_ENVIRONMENT"});
+        openText(environment + crlf({"BEGIN_SHIPS", "S1:DeltaGlider", "END", "END_SHIPS"}));
+        EXPECT_NE(std::string::npos, saved().find(environment)) << date;
+
+        main->env.Calendar.setDate(36526);
+        main->env.Hour.setListIndex(6);
+        main->env.Minute.setListIndex(0);
+        EXPECT_NE(std::string::npos,
+                  saved().find(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51544.25", "  Script tour",
+                                     "END_ENVIRONMENT"})))
+            << date;
+    }
+}
+
+// "FUEL 0" and "VROT 0" were made up for every ship without them, engine levels were never
+// saved, and "VROT 0 0 1" came back as "VROT 0".
+TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedItsValue) {
+    openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_FOCUS", "  Ship S1", "END_FOCUS",
+                   "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
+                   "  VROT 0 0 1", "  PRPLEVEL 0:0.5", "END", "END_SHIPS"}));
+    const std::string asRead = crlf({"S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0",
+                                     "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 0 0 1", "  PRPLEVEL 0:0.5", "END"});
+    EXPECT_NE(std::string::npos, saved().find(asRead));
+    auto& tab = main->shipTab;
+    tab.Command4.userClick(); // validated unchanged
+    EXPECT_TRUE(scripted.dialogs.messages().empty()) << scripted.dialogs.messages()[0].text;
+    EXPECT_NE(std::string::npos, saved().find(asRead));
+
+    tab.ShipFuelSlider.userSetValue(25);
+    tab.MainEngineStatusSlider.userSetValue(50);
+    tab.ShipOrbitingAngularVelocity.userSetText("2");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos,
+              saved().find(crlf({"  STATUS Orbiting Earth", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "  RPOS 7000000 0 0",
+                                 "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 2", "  PRPLEVEL 0:0.5", "END"})));
+}
+
 } // namespace
 } // namespace vantrel::test

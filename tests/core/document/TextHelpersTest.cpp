@@ -32,6 +32,10 @@ TEST(GetNumberValue, GluesTheDigitsIntoAWholeNumber) {
     EXPECT_EQ(GetNumberValue(""), "0");
     EXPECT_EQ(GetNumberValue("none"), "0");
     EXPECT_EQ(GetNumberValue("000"), "0");
+    // Past 15 significant digits the number is not exact any more and comes back in its E form.
+    EXPECT_EQ(GetNumberValue("Port 00123456789012345"), "123456789012345");
+    EXPECT_EQ(GetNumberValue("1234567890123456"), "1.23456789012346E+15");
+    EXPECT_EQ(GetNumberValue("Dock 1234567890123456789012345"), "1.23456789012346E+24");
 }
 
 TEST(IsANumber, AcceptsAnOptionalMinusDigitsAndOnePoint) {

@@ -214,6 +214,27 @@ TEST_F(ShipEditorTest, DockedShipNeedsStationAndClass) {
     EXPECT_EQ(w.model.ships[0].ShipDockedStationTable, "ISS");
 }
 
+// "Kite:2" was saved as "Kite:2:Skiff" and read back as ship "Kite" of class "2:Skiff".
+TEST_F(ShipEditorTest, NameMustReadBackAsTheSameName) {
+    load({docked("Alpha")});
+    auto& t = w.shipTab;
+    for (const char* name : {"Kite:2", " ", "Kite;2"}) {
+        t.ShipName.userSetText(name);
+        validate();
+    }
+    t.ShipClass.setCaption("");
+    t.ShipName.userSetText("");
+    validate();
+    ASSERT_EQ(messages().size(), 4u);
+    EXPECT_EQ(messages()[0].text,
+              "The ship name cannot hold \":\": the scenario file would read what follows as its class." + CR);
+    EXPECT_EQ(messages()[1].text, "You must enter a name for the ship." + CR);
+    EXPECT_EQ(messages()[2].text,
+              "The ship name cannot hold \";\": the scenario file would read what follows as a comment." + CR);
+    EXPECT_EQ(messages()[3].text, "You must enter a name for the ship." + CR + "You must assign a class to the ship.");
+    EXPECT_EQ(w.model.ships[0].ShipNameTable, "Alpha");
+}
+
 TEST_F(ShipEditorTest, StatusChosenByThePersonIsStoredWithItsPlanet) {
     load({orbiting("Alpha")});
     auto& t = w.shipTab;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -126,6 +127,34 @@ TEST_F(StationEditorTest, RefusedValidationListsEveryFailedCheckInOrderAndStores
     // The fields keep what the person typed.
     EXPECT_EQ(t.StationSemiMajorAxis.text(), "far");
     EXPECT_EQ(t.StationName.text(), "Renamed");
+}
+
+// A name that would read back as another name (or as no station) is refused before the
+// number checks.
+TEST_F(StationEditorTest, NameMustReadBackAsTheSameName) {
+    const std::pair<const char*, std::string> cases[] = {
+        {"", "You must enter a name for the station." + CR},
+        {"  \t", "You must enter a name for the station." + CR},
+        {"Kite:2", "The station name cannot hold \":\": the scenario file would read what follows as its class." + CR},
+        {"Kite;2", "The station name cannot hold \";\": the scenario file would read what follows as a comment." + CR},
+    };
+    load({station("Alpha")});
+    for (const auto& [name, message] : cases) {
+        scripted.dialogs.clear();
+        w.stationTab.StationName.userSetText(name);
+        w.stationTab.StationXAngle.userSetText("400");
+        validate();
+        ASSERT_EQ(messages().size(), 1u) << name;
+        EXPECT_EQ(messages()[0].text,
+                  message + "The station frame rotation angle around X axis is not correct." + CR);
+        EXPECT_EQ(w.model.stations[0].StationNameTable, "Alpha");
+    }
+    scripted.dialogs.clear();
+    w.stationTab.StationName.userSetText(" Kite 2");
+    w.stationTab.StationXAngle.userSetText("0");
+    validate();
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(w.model.stations[0].StationNameTable, " Kite 2");
 }
 
 TEST_F(StationEditorTest, AnglesMustLieStrictlyWithinAFullTurn) {

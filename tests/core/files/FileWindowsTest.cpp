@@ -114,6 +114,37 @@ TEST_F(FileWindowsTest, LoadTriggersNeedASelectedFile) {
     EXPECT_EQ(w.env.Description.text(), "");
 }
 
+// Such a file used to load as an empty scenario in place of the open one.
+TEST_F(FileWindowsTest, LoadRefusesAFileThatIsNotAScenarioAndKeepsTheOpenOne) {
+    temp.write("Orbiter/Scenarios/Plain/Notes.scn", "Notes on BEGIN_SHIPS\r\n ; BEGIN_SHIPS\r\n");
+    temp.write("Orbiter/Scenarios/Plain/Picture.scn", std::string("BEGIN_SHIPS\r\n\0\x89PNG", 17));
+    LoadFile& lf = w.windows().loadFile();
+    lf.load();
+    lf.FilelisttoLoad.userSelect(indexOf(lf.FilelisttoLoad, "Alpha.scn"));
+    lf.Command1.userClick();
+    withShip();
+
+    lf.load();
+    lf.Dir1.userOpen(in("Plain"));
+    const std::pair<const char*, const char*> refused[] = {{"Notes.scn", "it has no BEGIN_ line"},
+                                                           {"Picture.scn", "it holds a NUL byte"}};
+    for (const auto& [name, reason] : refused) {
+        scripted.dialogs.clear();
+        lf.FilelisttoLoad.userSelect(indexOf(lf.FilelisttoLoad, name));
+        lf.Command1.userClick();
+        ASSERT_EQ(messages().size(), 1u) << name;
+        EXPECT_EQ(messages()[0].text, "The file " + in("Plain/") + name + " is not a scenario file (" + reason +
+                                          "), so it was not opened.");
+        EXPECT_EQ(messages()[0].style, ui::MsgExclamation);
+        EXPECT_TRUE(lf.loaded());
+        EXPECT_EQ(w.state.ScnDir.caption(), root() + "/");
+        EXPECT_EQ(w.state.scnfile.caption(), "Alpha.scn");
+        EXPECT_EQ(w.env.Description.text(), "About Alpha\r\n");
+        EXPECT_EQ(w.shipTab.ShipName.items(), std::vector<std::string>{"GL-01"});
+    }
+    EXPECT_EQ(scripted.screen.busyDepth(), 0);
+}
+
 // --- Save as ---------------------------------------------------------------------------------
 
 TEST(SaveAsName, CompletionTrimsAndAddsTheExtensionOnce) {

@@ -5,6 +5,7 @@
 
 #include "core/files/LoadFile.h"
 #include "core/files/SaveAs.h"
+#include "core/platform/FileSystem.h"
 #include "core/tools/About.h"
 #include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/MainMenu.h"
@@ -109,11 +110,26 @@ TEST_F(MainMenuTest, ExitAsksAndEndsOnlyOnYes) {
     EXPECT_EQ(messages()[0].style, ui::MsgYesNoQuestion);
     EXPECT_FALSE(logged("unload Vantrel"));
 
+    // Yes to saving, then the save-as window left without saving: the edits would be lost,
+    // so the program stays.
     scripted.dialogs.queueAnswer(AnswerYes);
     scripted.dialogs.queueAnswer(AnswerYes);
     w.menu.Menu16.userClick();
     EXPECT_EQ(messages().back().text, "Do you wish to save Alpha.scn ?");
     EXPECT_EQ(modals(), std::vector<std::string>{"SaveAs"});
+    EXPECT_FALSE(logged("unload Vantrel"));
+
+    // Saved there, the program ends.
+    w.shipTab.ShipName.addItem("GL-01");
+    scripted.screen.onModal("SaveAs", [](ui::Window& window) {
+        auto& saveAs = static_cast<SaveAs&>(window);
+        saveAs.FileToSave.userSetText("Kept");
+        saveAs.Command1.userClick();
+    });
+    scripted.dialogs.queueAnswer(AnswerYes);
+    scripted.dialogs.queueAnswer(AnswerYes);
+    w.menu.Menu16.userClick();
+    EXPECT_TRUE(platform::fileExists(temp / "Orbiter/Scenarios/Kept.scn"));
     EXPECT_TRUE(logged("unload Vantrel"));
 }
 

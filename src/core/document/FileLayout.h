@@ -1,0 +1,38 @@
+#pragma once
+
+// The sections of a scenario file as read, so that what the editor does not own is written back
+// where it stood.
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// One section: the lines that are not blank between the previous section and this one
+// (comments, which go with what follows them), its "BEGIN_" line and every line up to and
+// including its end line.
+struct SectionAsRead {
+    // The marker after "BEGIN_", upper-cased, with single blanks: "DESC", "MFD LEFT", "EXTMFD".
+    std::string key;
+    std::vector<std::string> comments;
+    std::vector<std::string> lines;
+};
+
+struct FileLayout {
+    // False until a file has been read: the writer then writes every section in its own form.
+    bool read = false;
+    std::vector<SectionAsRead> sections;
+    // Lines that are not blank after the last section.
+    std::vector<std::string> after;
+
+    // The first section with this key, or null.
+    const SectionAsRead* find(const std::string& key) const;
+};
+
+// Cuts a file's lines into sections. A section starts at an unindented line beginning with
+// "BEGIN_" and runs to its "END_" line ("END_MFD" for "BEGIN_MFD Left"). A section with no such
+// line before the next section (a plugin's, as "BEGIN_ExtMFD") runs to its first bare "END", or
+// up to the next section when it has none.
+FileLayout scanLayout(const std::vector<std::string>& lines);
+
+} // namespace vantrel
