@@ -674,7 +674,10 @@ void Binder::connectUser(Binding& b) {
         break;
     case Kind::Tree:
         // Activation is a double-click, or Enter on the current node, so a port can be chosen
-        // from the keyboard as well.
+        // from the keyboard as well. A double-click only chooses: were it also to fold the node,
+        // the rows below would move under the pointer and the next double-click would land on
+        // another port. Nodes fold with their arrows and the arrow keys.
+        static_cast<QTreeWidget*>(object)->setExpandsOnDoubleClick(false);
         connect(static_cast<QTreeWidget*>(object), &QTreeWidget::itemActivated, this,
                 [this, bp, c](QTreeWidgetItem* item) {
                     const int position = item->data(0, PositionRole).toInt();

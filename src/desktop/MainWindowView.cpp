@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,11 +20,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <map>
+#include <string>
 
 namespace vantrel::desktop {
 
@@ -110,6 +115,16 @@ void chainTabOrder(QWidget* page, std::initializer_list<const char*> names) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+// A tab page inside a scroll area: below its natural size the page scrolls instead of being
+// squeezed, and its size never pushes the window to grow.
+QWidget* scrolled(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
 }
 
 // Hidden controls that serve as named values and working lists.
@@ -392,6 +407,29 @@ QWidget* shipTab() {
     return page;
 }
 
+// The platform's usual keys for the commands every editor has; the captions stay the core's and
+// Qt shows the key beside them. Where the platform names no key for a command (Save as and Quit
+// have none outside KDE and GNOME), the key most editors use stands in.
+QList<QKeySequence> standardShortcuts(const std::string& item) {
+    struct Key {
+        QKeySequence::StandardKey standard;
+        QKeySequence usual;
+    };
+    static const std::map<std::string, Key> keys = {
+        {"Menu12", {QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"Menu13", {QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"Menu14", {QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"Menu16", {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {"Menu21", {QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)}}};
+    const auto it = keys.find(item);
+    if (it == keys.end())
+        return {};
+    QList<QKeySequence> bound = QKeySequence::keyBindings(it->second.standard);
+    if (bound.isEmpty())
+        bound.append(it->second.usual);
+    return bound;
+}
+
 } // namespace
 
 MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(parent), main_(main) {
@@ -405,6 +443,7 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
             QAction* action = item->isSeparator() ? menu->addSeparator()
                                                   : menu->addAction(QString::fromStdString(item->caption()));
             action->setObjectName(QString::fromStdString(item->name()));
+            action->setShortcuts(standardShortcuts(item->name()));
         }
     }
 
@@ -426,9 +465,9 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     layout->addWidget(picture, 1);
 
     auto* tabs = named<QTabWidget>("SSTab1");
-    tabs->addTab(environmentTab(), QString());
-    tabs->addTab(stationTab(), QString());
-    tabs->addTab(shipTab(), QString());
+    tabs->addTab(scrolled(environmentTab()), QString());
+    tabs->addTab(scrolled(stationTab()), QString());
+    tabs->addTab(scrolled(shipTab()), QString());
     layout->addWidget(tabs, 1);
 
     auto* hidden = new QWidget(central);
@@ -440,7 +479,10 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
 
     setCentralWidget(central);
     binder_ = new Binder(main, this, this);
-    resize(980, 720);
+    // The window keeps the size it is given: a fixed minimum stops the layout from raising it
+    // whenever a larger tab or ship status shows, and the default fits a 1366x768 screen.
+    setMinimumSize(minimumWindowSize);
+    resize(defaultWindowSize);
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 // tabs, every widget named after its core control and bound to it.
 
 #include <QMainWindow>
+#include <QSize>
 
 namespace vantrel {
 class Vantrel;
@@ -17,6 +18,10 @@ class MainWindowView : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindowView(Vantrel& main, QWidget* parent = nullptr);
+
+    static constexpr QSize defaultWindowSize{1200, 700};
+    static constexpr QSize minimumWindowSize{800, 560};
+
     Binder& binder() const { return *binder_; }
 
 protected:

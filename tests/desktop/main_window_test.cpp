@@ -18,10 +18,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 using namespace vantrel;
 
@@ -115,6 +119,34 @@ private slots:
         QVERIFY(enabled("Menu13"));
     }
 
+    void commandsHaveTheUsualKeys_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("open") << "Menu12" << QKeySequence(Qt::CTRL | Qt::Key_O) << "modal LoadFile";
+        QTest::newRow("save") << "Menu13" << QKeySequence(Qt::CTRL | Qt::Key_S) << "";
+        QTest::newRow("save as") << "Menu14" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "";
+        QTest::newRow("exit") << "Menu16" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "";
+        QTest::newRow("help") << "Menu21" << QKeySequence(Qt::Key_F1) << "";
+    }
+    void commandsHaveTheUsualKeys() {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, outcome);
+        auto* action = view->findChild<QAction*>(item);
+        QVERIFY(action->shortcuts().contains(key));
+        // The caption stays the core's; Qt shows the key beside it.
+        QVERIFY(!action->text().contains('\t'));
+        if (outcome.isEmpty())
+            return;
+        // The key reaches the command as the menu does.
+        main->load();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QTest::keySequence(view.get(), key);
+        QTRY_VERIFY(std::count(scripted.screen.log().begin(), scripted.screen.log().end(), outcome.toStdString()) == 1);
+    }
+
     void openedScenarioShowsItsFirstStationShipAndTrees() {
         open("Earth orbit", "Meridian yard.scn");
         QVERIFY(view->findChild<QTabWidget*>("SSTab1")->isVisibleTo(view.get()));
@@ -128,6 +160,89 @@ private slots:
         QVERIFY(!docks->findItems(QStringLiteral("Halcyon"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
         QVERIFY(!pads->findItems(QStringLiteral("Earth"), Qt::MatchExactly).isEmpty());
         QCOMPARE(docks->topLevelItemCount(), pads->topLevelItemCount());
+    }
+
+    void windowKeepsItsSizeAcrossLoadsTabsAndStatuses() {
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        const QSize start = view->size();
+        QCOMPARE(start, desktop::MainWindowView::defaultWindowSize);
+        // Room left on a 1366x768 screen for the title bar and a panel.
+        QVERIFY(start.width() <= 1366 && start.height() <= 768 - 60);
+        auto check = [&](const char* when) {
+            QCoreApplication::processEvents();
+            QVERIFY2(view->size() == start, when);
+            QVERIFY2(view->minimumSize() == QSize(800, 560), when);
+            const QSize hint = view->minimumSizeHint();
+            QVERIFY2(hint.width() <= 800 && hint.height() <= 560, when);
+        };
+        check("no scenario");
+        open("Earth orbit", "Meridian yard.scn");
+        check("scenario loaded");
+        for (int tab : {0, 1, 2}) {
+            main->state.SSTab1.userSetCurrentTab(tab);
+            check("tab shown");
+        }
+        for (ui::OptionButton* status : {&main->shipTab.LandedShipOption, &main->shipTab.OrbitingShipOption,
+                                         &main->shipTab.DockedShipOption}) {
+            status->userSelect();
+            check("ship status shown");
+        }
+        open("Earth orbit", "Crowded sky.scn");
+        check("second scenario loaded");
+
+        // At the minimum size the ship tab scrolls instead of squeezing its fields.
+        view->resize(800, 560);
+        main->state.SSTab1.userSetCurrentTab(2);
+        QCoreApplication::processEvents();
+        auto* page = view->findChild<QWidget*>("OrbitingShipOption")->parentWidget();
+        while (page && !qobject_cast<QScrollArea*>(page->parentWidget()->parentWidget()))
+            page = page->parentWidget();
+        QVERIFY(page);
+        QVERIFY(page->width() >= page->minimumSizeHint().width());
+        QVERIFY(page->height() >= page->minimumSizeHint().height());
+    }
+
+    // A double-click, or Enter, on a port chooses it and leaves every row where it was, even on
+    // a port that holds a ship.
+    void choosingAPortLeavesTheTreeAsItWas() {
+        open("Earth orbit", "Meridian yard.scn");
+        view->show();
+        main->state.SSTab1.userSetCurrentTab(2);
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        auto* docks = view->findChild<QTreeWidget*>("ShipDockedTree");
+        QVERIFY(docks->isVisible());
+        auto rows = [&] {
+            // Every node on screen with its place and whether it is open.
+            QStringList shown;
+            for (QTreeWidgetItemIterator it(docks); *it; ++it) {
+                const QRect place = docks->visualItemRect(*it);
+                if (!place.isEmpty())
+                    shown << QString("%1@%2%3").arg((*it)->text(0)).arg(place.top()).arg((*it)->isExpanded() ? "+" : "");
+            }
+            return shown;
+        };
+        const auto ships = docks->findItems("Halcyon", Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY(!ships.isEmpty());
+        QTreeWidgetItem* port = ships.front()->parent();
+        QVERIFY(port && port->isExpanded());
+        docks->scrollToItem(port);
+        const QStringList before = rows();
+
+        const QPoint at = docks->visualItemRect(port).center();
+        QTest::mouseClick(docks->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(docks->viewport(), Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(), before);
+        QCOMPARE(docks->currentItem(), port);
+        QCOMPARE(main->shipTab.ShipDockedTree.node(main->shipTab.ShipDockedTree.selected()).text,
+                 port->text(0).toStdString());
+
+        QTest::keyClick(docks, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(), before);
+        // An occupied port is not taken: the ship stays at its own port.
+        QCOMPARE(view->findChild<QLabel*>("ShipDockedStation")->text(), QString("Meridian"));
     }
 
     void shipNameKeepsWhatIsTyped() {
