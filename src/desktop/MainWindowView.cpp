@@ -2,12 +2,15 @@
 
 #include "Binder.h"
 
+#include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +29,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <map>
@@ -430,6 +435,14 @@ QList<QKeySequence> standardShortcuts(const std::string& item) {
     return bound;
 }
 
+// The one local scenario file a drag carries, or an empty text.
+QString droppedScenario(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return MainMenu::opensAsScenario(path.toStdString()) ? path : QString();
+}
+
 } // namespace
 
 MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(parent), main_(main) {
@@ -482,6 +495,7 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     // The window keeps the size it is given: a fixed minimum stops the layout from raising it
     // whenever a larger tab or ship status shows, and the default fits a 1366x768 screen.
     setMinimumSize(minimumWindowSize);
+    setAcceptDrops(true);
     resize(defaultWindowSize);
 }
 
@@ -493,6 +507,20 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     // Ask through Exit once this event is over; Exit unloads the window when the person confirms.
     event->ignore();
     QTimer::singleShot(0, this, [this] { main_.menu.Menu16.userClick(); });
+}
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (main_.menu.Menu12.enabled() && !droppedScenario(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const QString path = droppedScenario(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the save question must not hold the program that dragged.
+    QTimer::singleShot(0, this, [this, path] { main_.mainMenu().openFile(path.toStdString()); });
 }
 
 } // namespace vantrel::desktop

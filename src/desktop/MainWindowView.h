@@ -28,6 +28,9 @@ protected:
     // The close box goes through the Files / Exit command; the window closes only once the
     // program has unloaded it.
     void closeEvent(QCloseEvent* event) override;
+    // A scenario file dropped on the window opens as File/Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     Vantrel& main_;

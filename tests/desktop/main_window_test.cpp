@@ -2,10 +2,13 @@
 // carry their captions and states, and the close box goes through Exit.
 
 #include "Binder.h"
+#include "CommandLine.h"
 #include "MainWindowView.h"
 #include "Views.h"
 
+#include "core/document/ScenarioWriter.h"
 #include "core/files/LoadFile.h"
+#include "core/ui/MainMenu.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/Vantrel.h"
@@ -13,6 +16,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -243,6 +251,74 @@ private slots:
         QCOMPARE(rows(), before);
         // An occupied port is not taken: the ship stays at its own port.
         QCOMPARE(view->findChild<QLabel*>("ShipDockedStation")->text(), QString("Meridian"));
+    }
+
+    void commandLineNamesTheFileToOpen_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("none") << QStringList{} << "" << false;
+        QTest::newRow("relative") << QStringList{"Earth orbit/a.scn"} << "/start/Earth orbit/a.scn" << false;
+        QTest::newRow("absolute") << QStringList{"/data/../b.scn"} << "/b.scn" << false;
+        QTest::newRow("with a picture") << QStringList{"--screenshot", "x.png", "c.scn", "--tab", "3"}
+                                        << "/start/c.scn" << false;
+        QTest::newRow("two files") << QStringList{"a.scn", "b.scn"} << "/start/a.scn" << true;
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "" << true;
+    }
+    void commandLineNamesTheFileToOpen() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(bool, refused);
+        const auto line = desktop::CommandLine::parse(QStringList{"vantrel"} + arguments, "/start");
+        QCOMPARE(line.file, file);
+        QCOMPARE(!line.error.isEmpty(), refused);
+    }
+
+    // A scenario dropped on the window, or named on the command line, opens through Open's path:
+    // the save question first, then the file from its own folder, where File/Save writes it back.
+    void scenarioFromOutsideOpensFromItsOwnFolder() {
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath("Visiting.scn");
+        QVERIFY(QFile::copy(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn", copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        open("Earth orbit", "Crowded sky.scn");
+        view->show();
+
+        auto drag = [&](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(view.get(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(view.get(), &drop);
+            QCoreApplication::processEvents();
+            return true;
+        };
+        QVERIFY(!drag(elsewhere.filePath("notes.txt")));
+        scripted.dialogs.clear();
+        scripted.dialogs.queueAnswer(ui::AnswerNo);
+        QVERIFY(drag(copy));
+        QCOMPARE(scripted.dialogs.messages().size(), size_t(1));
+        QCOMPARE(scripted.dialogs.messages()[0].text, std::string("Do you wish to save Crowded sky.scn ?"));
+        QCOMPARE(main->state.scnfile.caption(), std::string("Visiting.scn"));
+        QCOMPARE(main->state.ScnDir.caption(), QDir(elsewhere.path()).absolutePath().toStdString() + "/");
+        QCOMPARE(main->shipTab.ShipName.text(), std::string("Halcyon"));
+
+        main->env.Description.userSetText("Brought in from elsewhere\r\n");
+        main->menu.Menu13.userClick();
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray written = saved.readAll();
+        QVERIFY(written.contains("Brought in from elsewhere"));
+        QCOMPARE(written.toStdString(), main->writer().scenarioText());
+
+        // A file that is not there is refused with a message and changes nothing.
+        scripted.dialogs.clear();
+        QVERIFY(!main->mainMenu().openFile(elsewhere.filePath("Gone.scn").toStdString()));
+        QCOMPARE(scripted.dialogs.messages().size(), size_t(1));
+        QCOMPARE(main->state.scnfile.caption(), std::string("Visiting.scn"));
     }
 
     void shipNameKeepsWhatIsTyped() {

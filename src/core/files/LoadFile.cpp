@@ -85,8 +85,14 @@ void LoadFile::Command2_Click() { main_.services.screen.unload(*this); }
 void LoadFile::VantrelSetting() { main_.state.scnfile.setCaption(FilelisttoLoad.fileName()); }
 
 void LoadFile::LoadSelected() {
-    auto& state = main_.state;
-    auto& menu = main_.menu;
+    showScenario(main_, FilelisttoLoad.path(), FilelisttoLoad.fileName(), Text1.text());
+    main_.services.screen.unload(*this);
+}
+
+void LoadFile::showScenario(Vantrel& main, const std::string& folder, const std::string& fileName,
+                            const std::string& description) {
+    auto& state = main.state;
+    auto& menu = main.menu;
     menu.Menu13.setEnabled(true);
     menu.Menu14.setEnabled(true);
     state.Label9.setCaption("Scenario file");
@@ -95,11 +101,10 @@ void LoadFile::LoadSelected() {
     state.Image5.setVisible(false);
     // The main window's folder follows the browsing only now that a file is really loaded, so
     // File/Save always writes where the edited file came from.
-    state.ScnDir.setCaption(platform::withTrailingSeparator(FilelisttoLoad.path()));
-    VantrelSetting();
-    main_.env.Description.setText(Text1.text());
-    main_.reader().TabSettings();
-    main_.services.screen.unload(*this);
+    state.ScnDir.setCaption(platform::withTrailingSeparator(folder));
+    state.scnfile.setCaption(fileName);
+    main.env.Description.setText(description);
+    main.reader().TabSettings();
     if (!state.SSTab1.visible())
         state.SSTab1.setVisible(true);
     menu.Menu31.setEnabled(true);
