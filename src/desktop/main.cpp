@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "FileAndToolViews.h"
 #include "QtServices.h"
+#include "SettingsLocation.h"
 #include "Views.h"
 
 #include "core/ui/MainMenu.h"
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     desktop::registerViews();
 
     Vantrel::Options options;
-    options.startFolder = QDir::currentPath().toStdString();
+    options.startFolder = desktop::settingsFolder(QDir::currentPath()).toStdString();
     auto main = std::make_unique<Vantrel>(ui::Services{dialogs, screen, launcher}, options);
     main->mainMenu().helpDocument = desktop::helpDocumentPath();
 

@@ -2,7 +2,6 @@
 // carry their captions and states, and the close box goes through Exit.
 
 #include "Binder.h"
-#include "CommandLine.h"
 #include "MainWindowView.h"
 #include "Views.h"
 
@@ -251,27 +250,6 @@ private slots:
         QCOMPARE(rows(), before);
         // An occupied port is not taken: the ship stays at its own port.
         QCOMPARE(view->findChild<QLabel*>("ShipDockedStation")->text(), QString("Meridian"));
-    }
-
-    void commandLineNamesTheFileToOpen_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("none") << QStringList{} << "" << false;
-        QTest::newRow("relative") << QStringList{"Earth orbit/a.scn"} << "/start/Earth orbit/a.scn" << false;
-        QTest::newRow("absolute") << QStringList{"/data/../b.scn"} << "/b.scn" << false;
-        QTest::newRow("with a picture") << QStringList{"--screenshot", "x.png", "c.scn", "--tab", "3"}
-                                        << "/start/c.scn" << false;
-        QTest::newRow("two files") << QStringList{"a.scn", "b.scn"} << "/start/a.scn" << true;
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "" << true;
-    }
-    void commandLineNamesTheFileToOpen() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, file);
-        QFETCH(bool, refused);
-        const auto line = desktop::CommandLine::parse(QStringList{"vantrel"} + arguments, "/start");
-        QCOMPARE(line.file, file);
-        QCOMPARE(!line.error.isEmpty(), refused);
     }
 
     // A scenario dropped on the window, or named on the command line, opens through Open's path:
