@@ -6,6 +6,7 @@
 #include "SettingsLocation.h"
 #include "Views.h"
 
+#include "core/tools/About.h"
 #include "core/ui/MainMenu.h"
 #include "core/files/LoadFile.h"
 #include "core/platform/FileSystem.h"
@@ -48,7 +49,11 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tree1.png")));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantrel::programVersion()));
+    // Ties the windows to the installed desktop entry (its icon, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel"),
+                                                 QIcon(QStringLiteral(":/icons/org.vantrel.Vantrel.png"))));
 
     const auto line = vantrel::desktop::CommandLine::parse(QApplication::arguments(), QDir::currentPath());
     if (line.help) {
