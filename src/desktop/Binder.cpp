@@ -303,11 +303,15 @@ void Binder::markDirty(Binding& binding) {
 
 void Binder::flush() {
     flushQueued_ = false;
+    bool any = false;
     for (const auto& b : bindings_)
         if (b->dirty) {
             b->dirty = false;
             refresh(*b);
+            any = true;
         }
+    if (any)
+        emit refreshed();
 }
 
 void Binder::userAction(Binding& binding, const std::function<void()>& action) {

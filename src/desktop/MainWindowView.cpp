@@ -1,6 +1,7 @@
 #include "MainWindowView.h"
 
 #include "Binder.h"
+#include "DisplayText.h"
 
 #include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"
@@ -26,6 +27,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -491,12 +493,43 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
         addHidden(hidden, named<QListWidget>(name));
 
     setCentralWidget(central);
+    path_ = named<QLabel>("StatusPath");
+    path_->setTextFormat(Qt::PlainText);
+    unsaved_ = named<QLabel>("StatusUnsaved");
+    unsaved_->setText(QStringLiteral("Unsaved changes"));
+    unsaved_->hide();
+    statusBar()->addWidget(path_, 1);
+    statusBar()->addPermanentWidget(unsaved_);
+
     binder_ = new Binder(main, this, this);
+    connect(binder_, &Binder::refreshed, this, &MainWindowView::showStatus);
+    main.status.onReport = [this](const std::string& message) {
+        statusBar()->showMessage(toDisplay(message), reportMilliseconds);
+        queueStatus();
+    };
+    showStatus();
     // The window keeps the size it is given: a fixed minimum stops the layout from raising it
     // whenever a larger tab or ship status shows, and the default fits a 1366x768 screen.
     setMinimumSize(minimumWindowSize);
     setAcceptDrops(true);
     resize(defaultWindowSize);
+}
+
+MainWindowView::~MainWindowView() { main_.status.onReport = nullptr; }
+
+void MainWindowView::queueStatus() {
+    if (statusQueued_)
+        return;
+    statusQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        statusQueued_ = false;
+        showStatus();
+    });
+}
+
+void MainWindowView::showStatus() {
+    path_->setText(toDisplay(main_.status.path()));
+    unsaved_->setVisible(main_.status.unsavedChanges());
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QSize>
 
+class QLabel;
+
 namespace vantrel {
 class Vantrel;
 }
@@ -18,9 +20,12 @@ class MainWindowView : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindowView(Vantrel& main, QWidget* parent = nullptr);
+    ~MainWindowView() override;
 
     static constexpr QSize defaultWindowSize{1200, 700};
     static constexpr QSize minimumWindowSize{800, 560};
+    // How long the status bar tells what just happened.
+    static constexpr int reportMilliseconds = 6000;
 
     Binder& binder() const { return *binder_; }
 
@@ -33,7 +38,15 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The status bar: the edited file's path and its unsaved state, shown after every refresh of
+    // the window and after every report (once the action that reported is over).
+    void queueStatus();
+    void showStatus();
+
     Vantrel& main_;
+    QLabel* path_ = nullptr;
+    QLabel* unsaved_ = nullptr;
+    bool statusQueued_ = false;
     Binder* binder_ = nullptr;
 };
 

@@ -23,9 +23,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -297,6 +300,64 @@ private slots:
         QVERIFY(!main->mainMenu().openFile(elsewhere.filePath("Gone.scn").toStdString()));
         QCOMPARE(scripted.dialogs.messages().size(), size_t(1));
         QCOMPARE(main->state.scnfile.caption(), std::string("Visiting.scn"));
+    }
+
+    // The status bar shows the file, whether a save would change it, and for a few seconds what
+    // just happened.
+    void statusBarTellsTheFileItsUnsavedStateAndWhatHappened() {
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath("Yard.scn");
+        QVERIFY(QFile::copy(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn", copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        main->load();
+        view->show();
+        QVERIFY(main->mainMenu().openFile(copy.toStdString()));
+        QCoreApplication::processEvents();
+
+        auto* path = view->findChild<QLabel*>("StatusPath");
+        auto* unsaved = view->findChild<QLabel*>("StatusUnsaved");
+        auto shown = [&](const char* when, bool changed) {
+            QCoreApplication::processEvents();
+            QVERIFY2(unsaved->isVisible() == changed, when);
+            QVERIFY2(path->text() == QDir(elsewhere.path()).absolutePath() + "/Yard.scn", when);
+            QCOMPARE(view->windowTitle(), QString("Vantrel"));
+        };
+        shown("just opened", false);
+
+        auto* description = view->findChild<QPlainTextEdit*>("Description");
+        const QString before = description->toPlainText();
+        description->setPlainText(before + "More");
+        shown("description edited", true);
+        description->setPlainText(before);
+        shown("edit taken back", false);
+
+        // A station field counts once it is validated: only then would a save write it.
+        auto& station = main->stationTab;
+        station.StationInclination.userSetText("0.75");
+        shown("field edited, not validated", false);
+        view->findChild<QPushButton*>("Command1")->click();
+        shown("station validated", true);
+        QCOMPARE(view->statusBar()->currentMessage(), QString::fromStdString(station.StationName.text() + " validated"));
+
+        view->findChild<QAction*>("Menu13")->trigger();
+        shown("saved", false);
+        QCOMPARE(view->statusBar()->currentMessage(), "Saved " + path->text());
+
+        view->findChild<QPushButton*>("Command4")->click();
+        QCOMPARE(view->statusBar()->currentMessage(), QString("Halcyon validated"));
+
+        // A refusal stays in the status bar once its box is gone.
+        station.StationSemiMajorAxis.userSetText("far");
+        view->findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(view->statusBar()->currentMessage(),
+                 QString("Station parameter validation not accepted !: The station orbit semi-major axis is not correct."));
+        shown("refused", false);
+
+        // Loading another scenario starts unchanged again.
+        description->setPlainText("Edited");
+        shown("edited again", true);
+        QVERIFY(main->mainMenu().openFile(copy.toStdString()));
+        shown("loaded again", false);
     }
 
     void shipNameKeepsWhatIsTyped() {

@@ -162,6 +162,7 @@ void ShipEditor::Command4_Click() {
 
     w_.trees().StationDockTreeUpdate();
     w_.trees().BasePadTreeUpdate();
+    w_.status.report(w_.model.ships[static_cast<size_t>(r)].ShipNameTable + " validated");
 }
 
 void ShipEditor::rebuildShipLists(int count) {

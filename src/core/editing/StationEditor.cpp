@@ -169,6 +169,7 @@ void StationEditor::Command1_Click() {
     w_.trees().StationTreeUpdate();
     w_.shipDisplay().ShipParameterDisplay();
     w_.trees().StationDockTreeUpdate();
+    w_.status.report(w_.model.stations[static_cast<size_t>(i)].StationNameTable + " validated");
 }
 
 void StationEditor::Command2_Click() {

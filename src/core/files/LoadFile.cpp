@@ -105,6 +105,7 @@ void LoadFile::showScenario(Vantrel& main, const std::string& folder, const std:
     state.scnfile.setCaption(fileName);
     main.env.Description.setText(description);
     main.reader().TabSettings();
+    main.status.markSaved();
     if (!state.SSTab1.visible())
         state.SSTab1.setVisible(true);
     menu.Menu31.setEnabled(true);

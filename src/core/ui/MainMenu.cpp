@@ -98,7 +98,11 @@ void MainMenu::Menu13_Click() {
     if (w_.state.scnfile.caption().empty())
         return;
     ui::BusyPointer busy(w_.services.screen);
-    w_.writer().ScenarioFileSaving(w_.state.ScnDir.caption() + w_.state.scnfile.caption());
+    const std::string path = w_.state.ScnDir.caption() + w_.state.scnfile.caption();
+    if (!w_.writer().ScenarioFileSaving(path))
+        return;
+    w_.status.markSaved();
+    w_.status.report("Saved " + path);
 }
 
 void MainMenu::Menu14_Click() {
