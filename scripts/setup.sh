@@ -3,7 +3,8 @@
 # Sourced by ./run and ./test.
 set -euo pipefail
 
-VANTREL_PACKAGES=(build-essential cmake ninja-build libgtest-dev qt6-base-dev ccache)
+# desktop-file-utils and appstream check the installed desktop entry and metadata.
+VANTREL_PACKAGES=(build-essential cmake ninja-build libgtest-dev qt6-base-dev ccache desktop-file-utils appstream)
 
 vantrel_missing_packages() {
   local missing=()

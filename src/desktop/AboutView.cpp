@@ -25,7 +25,7 @@ AboutView::AboutView(About& window, QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     title->setFont(big);
     text->addWidget(title);
-    for (const char* name : {"Label2", "Label3", "Label4"})
+    for (const char* name : {"Label5", "Label2", "Label3", "Label4"})
         text->addWidget(label(name));
     text->addStretch();
     auto* buttons = new QHBoxLayout;

@@ -303,11 +303,15 @@ void Binder::markDirty(Binding& binding) {
 
 void Binder::flush() {
     flushQueued_ = false;
+    bool any = false;
     for (const auto& b : bindings_)
         if (b->dirty) {
             b->dirty = false;
             refresh(*b);
+            any = true;
         }
+    if (any)
+        emit refreshed();
 }
 
 void Binder::userAction(Binding& binding, const std::function<void()>& action) {
@@ -674,7 +678,10 @@ void Binder::connectUser(Binding& b) {
         break;
     case Kind::Tree:
         // Activation is a double-click, or Enter on the current node, so a port can be chosen
-        // from the keyboard as well.
+        // from the keyboard as well. A double-click only chooses: were it also to fold the node,
+        // the rows below would move under the pointer and the next double-click would land on
+        // another port. Nodes fold with their arrows and the arrow keys.
+        static_cast<QTreeWidget*>(object)->setExpandsOnDoubleClick(false);
         connect(static_cast<QTreeWidget*>(object), &QTreeWidget::itemActivated, this,
                 [this, bp, c](QTreeWidgetItem* item) {
                     const int position = item->data(0, PositionRole).toInt();

@@ -83,6 +83,11 @@ public:
     // Refreshes every dirty widget now.
     void flush();
 
+signals:
+    // Some widgets were refreshed: the core changed, or a person acted.
+    void refreshed();
+
+public:
     // The picture of a tree node image (1..7) and of a named picture.
     static QIcon treeIcon(int image);
     static QString picturePath(const std::string& picture);

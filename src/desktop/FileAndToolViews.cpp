@@ -19,8 +19,10 @@
 #include "core/tools/ErrorLog.h"
 #include "core/tools/PlanetarySystemInformation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -50,6 +52,13 @@ void registerFileAndToolViews() {
 }
 
 std::string helpDocumentPath() {
+    // Installed, the page lies in share/vantrel beside the binary's folder; from a build tree the
+    // copy bundled in the program is written out where the system viewer can open it.
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/vantrel/vantrel-help.html"));
+    if (QFileInfo(installed).isFile())
+        return QDir::toNativeSeparators(QDir::cleanPath(installed)).toStdString();
+
     initFileWindowResources();
     QFile bundled(QStringLiteral(":/help/vantrel-help.html"));
     if (!bundled.open(QIODevice::ReadOnly))

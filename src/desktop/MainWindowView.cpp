@@ -1,29 +1,41 @@
 #include "MainWindowView.h"
 
 #include "Binder.h"
+#include "DisplayText.h"
 
+#include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <map>
+#include <string>
 
 namespace vantrel::desktop {
 
@@ -110,6 +122,16 @@ void chainTabOrder(QWidget* page, std::initializer_list<const char*> names) {
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+// A tab page inside a scroll area: below its natural size the page scrolls instead of being
+// squeezed, and its size never pushes the window to grow.
+QWidget* scrolled(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    return area;
 }
 
 // Hidden controls that serve as named values and working lists.
@@ -392,6 +414,37 @@ QWidget* shipTab() {
     return page;
 }
 
+// The platform's usual keys for the commands every editor has; the captions stay the core's and
+// Qt shows the key beside them. Where the platform names no key for a command (Save as and Quit
+// have none outside KDE and GNOME), the key most editors use stands in.
+QList<QKeySequence> standardShortcuts(const std::string& item) {
+    struct Key {
+        QKeySequence::StandardKey standard;
+        QKeySequence usual;
+    };
+    static const std::map<std::string, Key> keys = {
+        {"Menu12", {QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"Menu13", {QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {"Menu14", {QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"Menu16", {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}},
+        {"Menu21", {QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)}}};
+    const auto it = keys.find(item);
+    if (it == keys.end())
+        return {};
+    QList<QKeySequence> bound = QKeySequence::keyBindings(it->second.standard);
+    if (bound.isEmpty())
+        bound.append(it->second.usual);
+    return bound;
+}
+
+// The one local scenario file a drag carries, or an empty text.
+QString droppedScenario(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return MainMenu::opensAsScenario(path.toStdString()) ? path : QString();
+}
+
 } // namespace
 
 MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(parent), main_(main) {
@@ -405,6 +458,7 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
             QAction* action = item->isSeparator() ? menu->addSeparator()
                                                   : menu->addAction(QString::fromStdString(item->caption()));
             action->setObjectName(QString::fromStdString(item->name()));
+            action->setShortcuts(standardShortcuts(item->name()));
         }
     }
 
@@ -426,9 +480,9 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     layout->addWidget(picture, 1);
 
     auto* tabs = named<QTabWidget>("SSTab1");
-    tabs->addTab(environmentTab(), QString());
-    tabs->addTab(stationTab(), QString());
-    tabs->addTab(shipTab(), QString());
+    tabs->addTab(scrolled(environmentTab()), QString());
+    tabs->addTab(scrolled(stationTab()), QString());
+    tabs->addTab(scrolled(shipTab()), QString());
     layout->addWidget(tabs, 1);
 
     auto* hidden = new QWidget(central);
@@ -439,8 +493,43 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
         addHidden(hidden, named<QListWidget>(name));
 
     setCentralWidget(central);
+    path_ = named<QLabel>("StatusPath");
+    path_->setTextFormat(Qt::PlainText);
+    unsaved_ = named<QLabel>("StatusUnsaved");
+    unsaved_->setText(QStringLiteral("Unsaved changes"));
+    unsaved_->hide();
+    statusBar()->addWidget(path_, 1);
+    statusBar()->addPermanentWidget(unsaved_);
+
     binder_ = new Binder(main, this, this);
-    resize(980, 720);
+    connect(binder_, &Binder::refreshed, this, &MainWindowView::showStatus);
+    main.status.onReport = [this](const std::string& message) {
+        statusBar()->showMessage(toDisplay(message), reportMilliseconds);
+        queueStatus();
+    };
+    showStatus();
+    // The window keeps the size it is given: a fixed minimum stops the layout from raising it
+    // whenever a larger tab or ship status shows, and the default fits a 1366x768 screen.
+    setMinimumSize(minimumWindowSize);
+    setAcceptDrops(true);
+    resize(defaultWindowSize);
+}
+
+MainWindowView::~MainWindowView() { main_.status.onReport = nullptr; }
+
+void MainWindowView::queueStatus() {
+    if (statusQueued_)
+        return;
+    statusQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        statusQueued_ = false;
+        showStatus();
+    });
+}
+
+void MainWindowView::showStatus() {
+    path_->setText(toDisplay(main_.status.path()));
+    unsaved_->setVisible(main_.status.unsavedChanges());
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
@@ -451,6 +540,20 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     // Ask through Exit once this event is over; Exit unloads the window when the person confirms.
     event->ignore();
     QTimer::singleShot(0, this, [this] { main_.menu.Menu16.userClick(); });
+}
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (main_.menu.Menu12.enabled() && !droppedScenario(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const QString path = droppedScenario(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: the save question must not hold the program that dragged.
+    QTimer::singleShot(0, this, [this, path] { main_.mainMenu().openFile(path.toStdString()); });
 }
 
 } // namespace vantrel::desktop

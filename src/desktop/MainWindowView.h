@@ -4,6 +4,9 @@
 // tabs, every widget named after its core control and bound to it.
 
 #include <QMainWindow>
+#include <QSize>
+
+class QLabel;
 
 namespace vantrel {
 class Vantrel;
@@ -17,15 +20,33 @@ class MainWindowView : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindowView(Vantrel& main, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+
+    static constexpr QSize defaultWindowSize{1200, 700};
+    static constexpr QSize minimumWindowSize{800, 560};
+    // How long the status bar tells what just happened.
+    static constexpr int reportMilliseconds = 6000;
+
     Binder& binder() const { return *binder_; }
 
 protected:
     // The close box goes through the Files / Exit command; the window closes only once the
     // program has unloaded it.
     void closeEvent(QCloseEvent* event) override;
+    // A scenario file dropped on the window opens as File/Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    // The status bar: the edited file's path and its unsaved state, shown after every refresh of
+    // the window and after every report (once the action that reported is over).
+    void queueStatus();
+    void showStatus();
+
     Vantrel& main_;
+    QLabel* path_ = nullptr;
+    QLabel* unsaved_ = nullptr;
+    bool statusQueued_ = false;
     Binder* binder_ = nullptr;
 };
 

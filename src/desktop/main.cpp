@@ -1,9 +1,12 @@
 // Vantrel: the desktop editor of Orbiter scenario files.
 
+#include "CommandLine.h"
 #include "FileAndToolViews.h"
 #include "QtServices.h"
+#include "SettingsLocation.h"
 #include "Views.h"
 
+#include "core/tools/About.h"
 #include "core/ui/MainMenu.h"
 #include "core/files/LoadFile.h"
 #include "core/platform/FileSystem.h"
@@ -22,15 +25,6 @@
 #include <memory>
 
 namespace {
-
-void usage() {
-    std::puts("Usage: vantrel [--screenshot FILE [--open SCENARIO] [--tab N]]\n"
-              "  Starts the editor in the current folder, which holds the settings file vantrel.cfg.\n"
-              "  --screenshot FILE  saves a picture of the main window to FILE (PNG) and quits.\n"
-              "  --open SCENARIO    first opens SCENARIO (relative to the scenario folder) as the\n"
-              "                     load window would, for the picture.\n"
-              "  --tab N            shows tab N (1 to 3) for the picture.");
-}
 
 // Plays a person's part in the load window: open the folder, pick the file, press Load.
 void openForPicture(vantrel::Vantrel& main, const std::string& relative) {
@@ -55,28 +49,22 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tree1.png")));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantrel::programVersion()));
+    // Ties the windows to the installed desktop entry (its icon, on Wayland too).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel"),
+                                                 QIcon(QStringLiteral(":/icons/org.vantrel.Vantrel.png"))));
 
-    QString screenshot;
-    QString open;
-    int tab = 0;
-    const QStringList args = QApplication::arguments();
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) {
-            screenshot = args[++i];
-        } else if (args[i] == QLatin1String("--open") && i + 1 < args.size()) {
-            open = args[++i];
-        } else if (args[i] == QLatin1String("--tab") && i + 1 < args.size()) {
-            tab = args[++i].toInt() - 1;
-        } else if (args[i] == QLatin1String("--help") || args[i] == QLatin1String("-h")) {
-            usage();
-            return 0;
-        } else {
-            std::fprintf(stderr, "vantrel: unknown argument %s\n", qPrintable(args[i]));
-            usage();
-            return 2;
-        }
+    const auto line = vantrel::desktop::CommandLine::parse(QApplication::arguments(), QDir::currentPath());
+    if (line.help) {
+        std::puts(vantrel::desktop::CommandLine::usage());
+        return 0;
     }
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "vantrel: %s\n%s\n", qPrintable(line.error), vantrel::desktop::CommandLine::usage());
+        return 2;
+    }
+    const QString& screenshot = line.screenshot;
 
     using namespace vantrel;
     desktop::QtDialogs dialogs;
@@ -85,7 +73,7 @@ int main(int argc, char** argv) {
     desktop::registerViews();
 
     Vantrel::Options options;
-    options.startFolder = QDir::currentPath().toStdString();
+    options.startFolder = desktop::settingsFolder(QDir::currentPath()).toStdString();
     auto main = std::make_unique<Vantrel>(ui::Services{dialogs, screen, launcher}, options);
     main->mainMenu().helpDocument = desktop::helpDocumentPath();
 
@@ -98,13 +86,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     screen.showModeless(*main);
+    if (!line.file.isEmpty())
+        main->mainMenu().openFile(line.file.toStdString());
 
     int result = 0;
     if (!screenshot.isEmpty()) {
-        if (!open.isEmpty())
-            openForPicture(*main, open.toStdString());
-        if (tab > 0)
-            main->state.SSTab1.userSetCurrentTab(tab);
+        if (!line.open.isEmpty())
+            openForPicture(*main, line.open.toStdString());
+        if (line.tab > 0)
+            main->state.SSTab1.userSetCurrentTab(line.tab);
         QTimer::singleShot(300, [&] {
             QWidget* view = screen.viewOf(*main);
             if (!view || !view->grab().save(screenshot, "PNG")) {

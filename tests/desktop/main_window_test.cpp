@@ -5,7 +5,9 @@
 #include "MainWindowView.h"
 #include "Views.h"
 
+#include "core/document/ScenarioWriter.h"
 #include "core/files/LoadFile.h"
+#include "core/ui/MainMenu.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/Vantrel.h"
@@ -13,15 +15,27 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 using namespace vantrel;
 
@@ -115,6 +129,34 @@ private slots:
         QVERIFY(enabled("Menu13"));
     }
 
+    void commandsHaveTheUsualKeys_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("open") << "Menu12" << QKeySequence(Qt::CTRL | Qt::Key_O) << "modal LoadFile";
+        QTest::newRow("save") << "Menu13" << QKeySequence(Qt::CTRL | Qt::Key_S) << "";
+        QTest::newRow("save as") << "Menu14" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) << "";
+        QTest::newRow("exit") << "Menu16" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "";
+        QTest::newRow("help") << "Menu21" << QKeySequence(Qt::Key_F1) << "";
+    }
+    void commandsHaveTheUsualKeys() {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, outcome);
+        auto* action = view->findChild<QAction*>(item);
+        QVERIFY(action->shortcuts().contains(key));
+        // The caption stays the core's; Qt shows the key beside it.
+        QVERIFY(!action->text().contains('\t'));
+        if (outcome.isEmpty())
+            return;
+        // The key reaches the command as the menu does.
+        main->load();
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        QTest::keySequence(view.get(), key);
+        QTRY_VERIFY(std::count(scripted.screen.log().begin(), scripted.screen.log().end(), outcome.toStdString()) == 1);
+    }
+
     void openedScenarioShowsItsFirstStationShipAndTrees() {
         open("Earth orbit", "Meridian yard.scn");
         QVERIFY(view->findChild<QTabWidget*>("SSTab1")->isVisibleTo(view.get()));
@@ -128,6 +170,194 @@ private slots:
         QVERIFY(!docks->findItems(QStringLiteral("Halcyon"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
         QVERIFY(!pads->findItems(QStringLiteral("Earth"), Qt::MatchExactly).isEmpty());
         QCOMPARE(docks->topLevelItemCount(), pads->topLevelItemCount());
+    }
+
+    void windowKeepsItsSizeAcrossLoadsTabsAndStatuses() {
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        const QSize start = view->size();
+        QCOMPARE(start, desktop::MainWindowView::defaultWindowSize);
+        // Room left on a 1366x768 screen for the title bar and a panel.
+        QVERIFY(start.width() <= 1366 && start.height() <= 768 - 60);
+        auto check = [&](const char* when) {
+            QCoreApplication::processEvents();
+            QVERIFY2(view->size() == start, when);
+            QVERIFY2(view->minimumSize() == QSize(800, 560), when);
+            const QSize hint = view->minimumSizeHint();
+            QVERIFY2(hint.width() <= 800 && hint.height() <= 560, when);
+        };
+        check("no scenario");
+        open("Earth orbit", "Meridian yard.scn");
+        check("scenario loaded");
+        for (int tab : {0, 1, 2}) {
+            main->state.SSTab1.userSetCurrentTab(tab);
+            check("tab shown");
+        }
+        for (ui::OptionButton* status : {&main->shipTab.LandedShipOption, &main->shipTab.OrbitingShipOption,
+                                         &main->shipTab.DockedShipOption}) {
+            status->userSelect();
+            check("ship status shown");
+        }
+        open("Earth orbit", "Crowded sky.scn");
+        check("second scenario loaded");
+
+        // At the minimum size the ship tab scrolls instead of squeezing its fields.
+        view->resize(800, 560);
+        main->state.SSTab1.userSetCurrentTab(2);
+        QCoreApplication::processEvents();
+        auto* page = view->findChild<QWidget*>("OrbitingShipOption")->parentWidget();
+        while (page && !qobject_cast<QScrollArea*>(page->parentWidget()->parentWidget()))
+            page = page->parentWidget();
+        QVERIFY(page);
+        QVERIFY(page->width() >= page->minimumSizeHint().width());
+        QVERIFY(page->height() >= page->minimumSizeHint().height());
+    }
+
+    // A double-click, or Enter, on a port chooses it and leaves every row where it was, even on
+    // a port that holds a ship.
+    void choosingAPortLeavesTheTreeAsItWas() {
+        open("Earth orbit", "Meridian yard.scn");
+        view->show();
+        main->state.SSTab1.userSetCurrentTab(2);
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        auto* docks = view->findChild<QTreeWidget*>("ShipDockedTree");
+        QVERIFY(docks->isVisible());
+        auto rows = [&] {
+            // Every node on screen with its place and whether it is open.
+            QStringList shown;
+            for (QTreeWidgetItemIterator it(docks); *it; ++it) {
+                const QRect place = docks->visualItemRect(*it);
+                if (!place.isEmpty())
+                    shown << QString("%1@%2%3").arg((*it)->text(0)).arg(place.top()).arg((*it)->isExpanded() ? "+" : "");
+            }
+            return shown;
+        };
+        const auto ships = docks->findItems("Halcyon", Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY(!ships.isEmpty());
+        QTreeWidgetItem* port = ships.front()->parent();
+        QVERIFY(port && port->isExpanded());
+        docks->scrollToItem(port);
+        const QStringList before = rows();
+
+        const QPoint at = docks->visualItemRect(port).center();
+        QTest::mouseClick(docks->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(docks->viewport(), Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(), before);
+        QCOMPARE(docks->currentItem(), port);
+        QCOMPARE(main->shipTab.ShipDockedTree.node(main->shipTab.ShipDockedTree.selected()).text,
+                 port->text(0).toStdString());
+
+        QTest::keyClick(docks, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(), before);
+        // An occupied port is not taken: the ship stays at its own port.
+        QCOMPARE(view->findChild<QLabel*>("ShipDockedStation")->text(), QString("Meridian"));
+    }
+
+    // A scenario dropped on the window, or named on the command line, opens through Open's path:
+    // the save question first, then the file from its own folder, where File/Save writes it back.
+    void scenarioFromOutsideOpensFromItsOwnFolder() {
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath("Visiting.scn");
+        QVERIFY(QFile::copy(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn", copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        open("Earth orbit", "Crowded sky.scn");
+        view->show();
+
+        auto drag = [&](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(view.get(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(view.get(), &drop);
+            QCoreApplication::processEvents();
+            return true;
+        };
+        QVERIFY(!drag(elsewhere.filePath("notes.txt")));
+        scripted.dialogs.clear();
+        scripted.dialogs.queueAnswer(ui::AnswerNo);
+        QVERIFY(drag(copy));
+        QCOMPARE(scripted.dialogs.messages().size(), size_t(1));
+        QCOMPARE(scripted.dialogs.messages()[0].text, std::string("Do you wish to save Crowded sky.scn ?"));
+        QCOMPARE(main->state.scnfile.caption(), std::string("Visiting.scn"));
+        QCOMPARE(main->state.ScnDir.caption(), QDir(elsewhere.path()).absolutePath().toStdString() + "/");
+        QCOMPARE(main->shipTab.ShipName.text(), std::string("Halcyon"));
+
+        main->env.Description.userSetText("Brought in from elsewhere\r\n");
+        main->menu.Menu13.userClick();
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray written = saved.readAll();
+        QVERIFY(written.contains("Brought in from elsewhere"));
+        QCOMPARE(written.toStdString(), main->writer().scenarioText());
+
+        // A file that is not there is refused with a message and changes nothing.
+        scripted.dialogs.clear();
+        QVERIFY(!main->mainMenu().openFile(elsewhere.filePath("Gone.scn").toStdString()));
+        QCOMPARE(scripted.dialogs.messages().size(), size_t(1));
+        QCOMPARE(main->state.scnfile.caption(), std::string("Visiting.scn"));
+    }
+
+    // The status bar shows the file, whether a save would change it, and for a few seconds what
+    // just happened.
+    void statusBarTellsTheFileItsUnsavedStateAndWhatHappened() {
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath("Yard.scn");
+        QVERIFY(QFile::copy(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn", copy));
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        main->load();
+        view->show();
+        QVERIFY(main->mainMenu().openFile(copy.toStdString()));
+        QCoreApplication::processEvents();
+
+        auto* path = view->findChild<QLabel*>("StatusPath");
+        auto* unsaved = view->findChild<QLabel*>("StatusUnsaved");
+        auto shown = [&](const char* when, bool changed) {
+            QCoreApplication::processEvents();
+            QVERIFY2(unsaved->isVisible() == changed, when);
+            QVERIFY2(path->text() == QDir(elsewhere.path()).absolutePath() + "/Yard.scn", when);
+            QCOMPARE(view->windowTitle(), QString("Vantrel"));
+        };
+        shown("just opened", false);
+
+        auto* description = view->findChild<QPlainTextEdit*>("Description");
+        const QString before = description->toPlainText();
+        description->setPlainText(before + "More");
+        shown("description edited", true);
+        description->setPlainText(before);
+        shown("edit taken back", false);
+
+        // A station field counts once it is validated: only then would a save write it.
+        auto& station = main->stationTab;
+        station.StationInclination.userSetText("0.75");
+        shown("field edited, not validated", false);
+        view->findChild<QPushButton*>("Command1")->click();
+        shown("station validated", true);
+        QCOMPARE(view->statusBar()->currentMessage(), QString::fromStdString(station.StationName.text() + " validated"));
+
+        view->findChild<QAction*>("Menu13")->trigger();
+        shown("saved", false);
+        QCOMPARE(view->statusBar()->currentMessage(), "Saved " + path->text());
+
+        view->findChild<QPushButton*>("Command4")->click();
+        QCOMPARE(view->statusBar()->currentMessage(), QString("Halcyon validated"));
+
+        // A refusal stays in the status bar once its box is gone.
+        station.StationSemiMajorAxis.userSetText("far");
+        view->findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(view->statusBar()->currentMessage(),
+                 QString("Station parameter validation not accepted !: The station orbit semi-major axis is not correct."));
+        shown("refused", false);
+
+        // Loading another scenario starts unchanged again.
+        description->setPlainText("Edited");
+        shown("edited again", true);
+        QVERIFY(main->mainMenu().openFile(copy.toStdString()));
+        shown("loaded again", false);
     }
 
     void shipNameKeepsWhatIsTyped() {

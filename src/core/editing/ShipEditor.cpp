@@ -162,6 +162,7 @@ void ShipEditor::Command4_Click() {
     ShipFocusCheck();
 
     w_.trees().shipChanged(r, before);
+    w_.status.report(w_.model.ships[static_cast<size_t>(r)].ShipNameTable + " validated");
 }
 
 void ShipEditor::updateShipLists(int row, int count) {

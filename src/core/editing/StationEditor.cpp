@@ -178,6 +178,7 @@ void StationEditor::Command1_Click() {
     w_.shipDisplay().ShipParameterDisplay();
     if (!treeKept)
         w_.trees().StationDockTreeUpdate();
+    w_.status.report(w_.model.stations[static_cast<size_t>(i)].StationNameTable + " validated");
 }
 
 void StationEditor::Command2_Click() {

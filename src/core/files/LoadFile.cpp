@@ -88,14 +88,20 @@ void LoadFile::Command2_Click() { main_.services.screen.unload(*this); }
 void LoadFile::VantrelSetting() { main_.state.scnfile.setCaption(FilelisttoLoad.fileName()); }
 
 void LoadFile::LoadSelected() {
+    if (showScenario(main_, FilelisttoLoad.path(), FilelisttoLoad.fileName(), Text1.text()))
+        main_.services.screen.unload(*this);
+}
+
+bool LoadFile::showScenario(Vantrel& main, const std::string& folder, const std::string& fileName,
+                            const std::string& description) {
     // A file that is not a scenario would replace the open one with an empty scenario.
-    const std::string chosen = platform::withTrailingSeparator(FilelisttoLoad.path()) + FilelisttoLoad.fileName();
+    const std::string chosen = platform::withTrailingSeparator(folder) + fileName;
     if (const std::optional<std::string> refusal = scenarioFileRefusal(chosen)) {
-        main_.services.dialogs.msgBox(*refusal, ui::MsgExclamation, "Warning");
-        return;
+        main.services.dialogs.msgBox(*refusal, ui::MsgExclamation, "Warning");
+        return false;
     }
-    auto& state = main_.state;
-    auto& menu = main_.menu;
+    auto& state = main.state;
+    auto& menu = main.menu;
     menu.Menu13.setEnabled(true);
     menu.Menu14.setEnabled(true);
     state.Label9.setCaption("Scenario file");
@@ -104,16 +110,17 @@ void LoadFile::LoadSelected() {
     state.Image5.setVisible(false);
     // The main window's folder follows the browsing only now that a file is really loaded, so
     // File/Save always writes where the edited file came from.
-    state.ScnDir.setCaption(platform::withTrailingSeparator(FilelisttoLoad.path()));
-    VantrelSetting();
-    main_.env.Description.setText(Text1.text());
-    main_.reader().TabSettings();
-    main_.services.screen.unload(*this);
+    state.ScnDir.setCaption(platform::withTrailingSeparator(folder));
+    state.scnfile.setCaption(fileName);
+    main.env.Description.setText(description);
+    main.reader().TabSettings();
+    main.status.markSaved();
     if (!state.SSTab1.visible())
         state.SSTab1.setVisible(true);
     menu.Menu31.setEnabled(true);
     menu.Menu35.setEnabled(true);
     menu.Menu12.setEnabled(true);
+    return true;
 }
 
 } // namespace vantrel

@@ -4,6 +4,8 @@
 #include "core/ui/FileControls.h"
 #include "core/ui/Window.h"
 
+#include <string>
+
 namespace vantrel {
 
 class Vantrel;
@@ -32,6 +34,13 @@ public:
     void Command2_Click();
     // Hands the chosen file name to the main window.
     void VantrelSetting();
+
+    // Shows a scenario file in the main window as a load does. Its folder becomes the main
+    // window's folder, so File/Save writes back where the file came from, inside the scenario
+    // folder or not. A file that is not a scenario is refused with a message naming it, and
+    // false is returned: the open scenario stays as it was.
+    static bool showScenario(Vantrel& main, const std::string& folder, const std::string& fileName,
+                             const std::string& description);
 
 protected:
     void Form_Load() override;

@@ -106,6 +106,8 @@ void SaveAs::SaveScenario(int questionStyle, int goOnAnswer) {
     main_.state.scnfile.setCaption(name);
     // File/Save writes from now on the file just saved, wherever it lies.
     main_.state.ScnDir.setCaption(platform::withTrailingSeparator(folder));
+    main_.status.markSaved();
+    main_.status.report("Saved " + path);
     main_.services.screen.unload(*this);
 }
 

@@ -3,9 +3,14 @@
 #include "core/ui/Controls.h"
 #include "core/ui/Window.h"
 
+#include <string>
+
 namespace vantrel {
 
 class Vantrel;
+
+// The program's version, as the build names it (the project version).
+const char* programVersion();
 
 // The About box: who made the program and how to reach them. It gives the main window back its
 // input when it goes, however it is closed.
@@ -18,6 +23,7 @@ public:
     ui::Label Label2{"Label2", "Scenario editor for the Orbiter space flight simulator"};
     ui::Label Label3{"Label3", "Written by the Vantrel developers"};
     ui::Label Label4{"Label4", "Contact: the Vantrel project's issue tracker"};
+    ui::Label Label5{"Label5", std::string("Version ") + programVersion()};
     ui::Button Command1{"Command1", "OK"};
 
     void Command1_Click();

@@ -5,6 +5,7 @@
 #include "core/document/ScenarioWriter.h"
 #include "core/document/TextHelpers.h"
 #include "core/files/DeleteFile.h"
+#include "core/files/Description.h"
 #include "core/files/FolderManagement.h"
 #include "core/files/LoadFile.h"
 #include "core/files/SaveAs.h"
@@ -17,6 +18,7 @@
 #include "core/ui/Vantrel.h"
 #include "core/ui/Windows.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace vantrel {
@@ -61,6 +63,26 @@ void MainMenu::Menu12_Click() {
     showModal(w_.windows().loadFile());
 }
 
+bool MainMenu::opensAsScenario(const std::string& path) {
+    return platform::matchesPattern(path.substr(platform::parentFolder(path).size()), "*.scn");
+}
+
+bool MainMenu::openFile(const std::string& path) {
+    if (!w_.loaded() || !w_.menu.Menu12.enabled())
+        return false;
+    const std::string file = platform::normalPath(path);
+    const std::string folder = platform::parentFolder(file);
+    const std::string name = file.substr(std::min(file.size(), platform::withTrailingSeparator(folder).size()));
+    if (name.empty() || !platform::fileExists(file)) {
+        w_.services.dialogs.msgBox("The scenario file \"" + path + "\" could not be found.", ui::MsgExclamation,
+                                   "Open");
+        return false;
+    }
+    OfferToSave();
+    ui::BusyPointer busy(w_.services.screen);
+    return LoadFile::showScenario(w_, folder, name, GetDescription(file));
+}
+
 namespace {
 bool refuseWithoutShips(Vantrel& w) {
     if (w.shipCount() > 0)
@@ -78,7 +100,11 @@ void MainMenu::Menu13_Click() {
     if (w_.state.scnfile.caption().empty())
         return;
     ui::BusyPointer busy(w_.services.screen);
-    w_.writer().ScenarioFileSaving(w_.state.ScnDir.caption() + w_.state.scnfile.caption());
+    const std::string path = w_.state.ScnDir.caption() + w_.state.scnfile.caption();
+    if (!w_.writer().ScenarioFileSaving(path))
+        return;
+    w_.status.markSaved();
+    w_.status.report("Saved " + path);
 }
 
 void MainMenu::Menu14_Click() {

@@ -30,6 +30,14 @@ public:
     void Menu21_Click(); // ? / Help
     void Menu22_Click(); // ? / About
 
+    // Opens a scenario file named from outside the program (the command line, a file dropped on
+    // the window) the way Open does: the offer to save the edited file first, then the file,
+    // read from its own folder. Refused with a message when Open is not available or the file
+    // is not there. True when the file was read.
+    bool openFile(const std::string& path);
+    // Is this the name of a file Open takes (".scn", in any letter case)?
+    static bool opensAsScenario(const std::string& path);
+
     // Asks whether to leave (and whether to save first). True when the program may end; the
     // window's close box asks this too.
     bool QueryUnload();

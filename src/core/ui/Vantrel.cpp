@@ -17,7 +17,8 @@
 namespace vantrel {
 
 Vantrel::Vantrel(ui::Services services, Options options)
-    : ui::Window("Vantrel", "Vantrel"), services(services), options(std::move(options)) {
+    : ui::Window("Vantrel", "Vantrel"), status(*this),
+      services{status.dialogs(services.dialogs), services.screen, services.launcher}, options(std::move(options)) {
     for (ui::Control* c : env.all())
         add(*c);
     for (ui::Control* c : stationTab.all())

@@ -6,6 +6,7 @@
 #include "core/ui/CatalogueState.h"
 #include "core/document/ScenarioModel.h"
 #include "core/ui/MainWindowControls.h"
+#include "core/ui/ScenarioStatus.h"
 #include "core/ui/Services.h"
 #include "core/ui/Window.h"
 
@@ -42,6 +43,8 @@ public:
     Vantrel(ui::Services services, Options options);
     ~Vantrel() override;
 
+    // The status line; it comes before the services because their message boxes pass through it.
+    ScenarioStatus status;
     ui::Services services;
     const Options options;
 

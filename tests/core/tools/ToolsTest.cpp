@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include "core/tools/About.h"
+#include "core/platform/TextFile.h"
 #include "core/tools/CoordinateConverter.h"
 #include "core/tools/ErrorLog.h"
 #include "core/tools/PlanetarySystemInformation.h"
@@ -12,6 +13,8 @@
 #include "core/ui/Windows.h"
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace vantrel {
 namespace {
@@ -181,6 +184,14 @@ TEST_F(ConverterTest, ClosingTheAboutBoxGivesTheMainWindowBack) {
     about.load();
     scripted.screen.unload(about); // the close box
     EXPECT_TRUE(w.enabled());
+}
+
+TEST_F(ConverterTest, AboutBoxShowsTheProjectVersion) {
+    const auto build = platform::readFile(std::string(VANTREL_SOURCE_DIR) + "/CMakeLists.txt");
+    ASSERT_TRUE(build);
+    std::smatch version;
+    ASSERT_TRUE(std::regex_search(*build, version, std::regex(R"(project\(Vantrel VERSION ([0-9.]+))")));
+    EXPECT_EQ(w.windows().about().Label5.caption(), "Version " + version[1].str());
 }
 
 } // namespace

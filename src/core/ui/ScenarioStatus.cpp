@@ -1,0 +1,57 @@
+#include "core/ui/ScenarioStatus.h"
+
+#include "core/document/ScenarioWriter.h"
+#include "core/ui/Vantrel.h"
+
+namespace vantrel {
+
+ScenarioStatus::ScenarioStatus(Vantrel& main) : w_(main) {}
+
+std::string ScenarioStatus::path() const {
+    const std::string& file = w_.state.scnfile.caption();
+    return file.empty() ? std::string() : w_.state.ScnDir.caption() + file;
+}
+
+ScenarioStatus::Fingerprint ScenarioStatus::fingerprint() const {
+    const std::string text = w_.writer().scenarioText();
+    return {text.size(), std::hash<std::string>{}(text)};
+}
+
+bool ScenarioStatus::unsavedChanges() const {
+    if (!saved_ || w_.state.scnfile.caption().empty())
+        return false;
+    return fingerprint() != *saved_;
+}
+
+void ScenarioStatus::markSaved() { saved_ = fingerprint(); }
+
+void ScenarioStatus::report(const std::string& message) {
+    lastReport_ = message;
+    if (onReport)
+        onReport(message);
+}
+
+ui::Dialogs& ScenarioStatus::dialogs(ui::Dialogs& shown) {
+    dialogs_.shown = &shown;
+    return dialogs_;
+}
+
+int ScenarioStatus::ReportingDialogs::msgBox(const std::string& text, int style, const std::string& title) {
+    const int answer = shown->msgBox(text, style, title);
+    const bool question = style == ui::MsgYesNoQuestion || style == ui::MsgOkCancelQuestion;
+    if (!question) {
+        // The first line: a list of refused fields reads as its first refusal.
+        std::string line = text.substr(0, text.find_first_of("\r\n"));
+        if (text.find_first_not_of("\r\n ", line.size()) != std::string::npos)
+            line += " ...";
+        status_.report(title.empty() || title == ui::DefaultMessageTitle ? line : title + ": " + line);
+    }
+    return answer;
+}
+
+std::string ScenarioStatus::ReportingDialogs::inputBox(const std::string& prompt, const std::string& title,
+                                                       const std::string& defaultText) {
+    return shown->inputBox(prompt, title, defaultText);
+}
+
+} // namespace vantrel

@@ -1,0 +1,26 @@
+#pragma once
+
+// What the program is asked to do by its command line.
+
+#include <QString>
+#include <QStringList>
+
+namespace vantrel::desktop {
+
+struct CommandLine {
+    // A scenario file to open at start-up, made absolute against the folder the program was
+    // started from (start-up moves to the simulator folder before it is opened).
+    QString file;
+    // --screenshot FILE [--open SCENARIO] [--tab N]: a picture of the main window, then quit.
+    QString screenshot;
+    QString open;
+    int tab = 0;
+    bool help = false;
+    // Why the arguments were refused; empty when they were taken.
+    QString error;
+
+    static CommandLine parse(const QStringList& arguments, const QString& startFolder);
+    static const char* usage();
+};
+
+} // namespace vantrel::desktop
