@@ -132,6 +132,93 @@ void BM_WriteScenario(benchmark::State& state) {
     reportRatio(state, inst, seconds, baseline);
 }
 
+// ---------------------------------------------------------------------------------------------
+// One edit at a time. Each figure is also given against one read of the smallest scenario
+// ("x_read200"), the same yardstick at every size, so the three sizes compare side by side.
+
+double smallRead() {
+    static const double seconds = readSeconds(installation(20, 200).scenario);
+    return seconds;
+}
+
+// The installation with its scenario shown, as after a load, and every list in step with the
+// table (the first validation after a read may rebuild them once).
+Installation& shown(benchmark::State& state) {
+    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    if (inst.main->shipCount() == 0) {
+        inst.main->reader().TabSettings();
+        inst.main->shipTab.ShipName.userSelect(0);
+        inst.main->shipTab.Command4.userClick();
+        inst.main->stationTab.StationName.userSelect(0);
+        inst.main->stationTab.Command1.userClick();
+        inst.scripted.dialogs.clear();
+    }
+    return inst;
+}
+
+template <typename Edit>
+void perEdit(benchmark::State& state, Edit edit) {
+    const double baseline = smallRead();
+    Installation& inst = shown(state);
+    double seconds = 0;
+    int k = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        edit(inst, k++);
+        seconds += std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    if (!inst.scripted.dialogs.messages().empty())
+        state.SkipWithError(inst.scripted.dialogs.messages().front().text.c_str());
+    state.counters["x_read200"] = seconds / double(state.iterations()) / baseline;
+    state.counters["ships"] = double(inst.main->shipCount());
+}
+
+void BM_ShowShip(benchmark::State& state) {
+    perEdit(state, [](Installation& inst, int k) { inst.main->shipTab.ShipName.userSelect(1 + k % 3); });
+}
+
+void BM_ValidateShip(benchmark::State& state) {
+    perEdit(state, [](Installation& inst, int k) {
+        inst.main->shipTab.ShipName.userSelect(1 + k % 3);
+        inst.main->shipTab.Command4.userClick();
+    });
+}
+
+void BM_ShowStation(benchmark::State& state) {
+    perEdit(state, [](Installation& inst, int k) { inst.main->stationTab.StationName.userSelect(1 + k % 3); });
+}
+
+void BM_ValidateStation(benchmark::State& state) {
+    perEdit(state, [](Installation& inst, int k) {
+        inst.main->stationTab.StationName.userSelect(1 + k % 3);
+        inst.main->stationTab.Command1.userClick();
+    });
+}
+
+// A landed ship goes to a free pad and back: the double-click, then the validation.
+void BM_MoveShipToPad(benchmark::State& state) {
+    Installation& inst = shown(state);
+    auto& tab = inst.main->shipTab;
+    const auto& tree = tab.ShipLandingTree;
+    int row = -1;
+    for (int r = 0; r < inst.main->shipCount() && row < 0; ++r)
+        if (inst.main->model.ships[size_t(r)].ShipStatusTable == "Landed")
+            row = r;
+    std::vector<int> pads;
+    for (int p = 1; p <= tree.count() && pads.size() < 2; ++p)
+        if (tree.node(p).image == 5 && tree.node(p).children == 0)
+            pads.push_back(p);
+    if (row < 0 || pads.size() < 2) {
+        state.SkipWithError("no landed ship or free pads");
+        return;
+    }
+    tab.ShipName.userSelect(row);
+    perEdit(state, [&](Installation&, int k) {
+        tab.ShipLandingTree.userDoubleClick(pads[size_t(k % 2)]);
+        tab.Command4.userClick();
+    });
+}
+
 void sizes(benchmark::internal::Benchmark* b) {
     b->Args({20, 200})->Args({200, 2000})->Args({2000, 20000})->Unit(benchmark::kMillisecond);
 }
@@ -139,6 +226,11 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReadBytes)->Apply(sizes);
 BENCHMARK(BM_ReadScenario)->Apply(sizes)->UseRealTime();
 BENCHMARK(BM_WriteScenario)->Apply(sizes)->UseRealTime();
+BENCHMARK(BM_ShowShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ValidateShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ShowStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ValidateStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_MoveShipToPad)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

@@ -137,19 +137,30 @@ std::string configValue(const std::string& field) {
     return eq == std::string::npos ? std::string() : field.substr(eq + 1);
 }
 
-std::optional<std::string> configField(const std::string& path, const std::string& key, UnreadableFiles& unreadable) {
+std::optional<std::vector<std::string>> configFields(const std::string& path) {
     auto fields = platform::readFields(platform::resolveIgnoringCase(path));
+    if (!fields)
+        return std::nullopt;
+    for (std::string& field : *fields)
+        field = ClearComments(trim(field));
+    return fields;
+}
+
+std::optional<std::string> lastField(const std::vector<std::string>& fields, const std::string& key) {
+    std::optional<std::string> result;
+    for (const std::string& field : fields)
+        if (startsWithIgnoringCase(field, key))
+            result = field;
+    return result;
+}
+
+std::optional<std::string> configField(const std::string& path, const std::string& key, UnreadableFiles& unreadable) {
+    const auto fields = configFields(path);
     if (!fields) {
         unreadable.push_back(path);
         return std::nullopt;
     }
-    std::optional<std::string> result;
-    for (const std::string& raw : *fields) {
-        std::string field = ClearComments(trim(raw));
-        if (startsWithIgnoringCase(field, key))
-            result = std::move(field);
-    }
-    return result;
+    return lastField(*fields, key);
 }
 
 // ---------------------------------------------------------------------------------------------

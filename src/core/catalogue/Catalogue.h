@@ -85,6 +85,10 @@ std::string configValue(const std::string& field);
 // a file that cannot be read is added to unreadable and gives none.
 std::optional<std::string> configField(const std::string& path, const std::string& key,
                                        UnreadableFiles& unreadable);
+// Every field of a configuration file, trimmed and freed of its comment; none when unreadable.
+std::optional<std::vector<std::string>> configFields(const std::string& path);
+// The last of those fields that begins with key ignoring letter case.
+std::optional<std::string> lastField(const std::vector<std::string>& fields, const std::string& key);
 
 // The bodies of a planetary system file in order: planets as named, moons as three blanks and
 // the name. A moon is written "Earth1 = Moon" (early) or "Earth:Moon1 = Moon" (today).
