@@ -102,29 +102,107 @@ void sortByFileName(std::vector<Entry>& list, Key key) {
 
 bool sameName(const std::string& a, const std::string& b) { return equalsIgnoringCase(trim(a), trim(b)); }
 
-struct VesselFile {
-    std::string relative; // below Config/Vessels
-    const std::vector<std::string>* lines;
+// The classic line rules (a line ends at CR LF, LF or CR), over the bytes as read.
+template <typename Each>
+void forEachLine(std::string_view text, Each each) {
+    size_t start = 0;
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            each(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < n && text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        each(text.substr(start));
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool isKey(std::string_view trimmedLine, std::string_view key) {
+    return trimmedLine.size() == key.size() &&
+           std::equal(key.begin(), key.end(), trimmedLine.begin(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+           });
+}
+
+// What one key scan learns of one file: how many lines carry its first key, the first value of
+// its second key, and whether a value line was too short to cut (which ends the values).
+struct KeyFacts {
+    KeyFacts(const char* k, const char* v) : key(k), valueKey(v) {}
+    const char* key;
+    const char* valueKey;
+    int keyLines = 0;
+    std::optional<std::string> firstValue;
+    bool shortLine = false;
+
+    void line(std::string_view trimmed) {
+        if (startsWith(trimmed, key))
+            ++keyLines;
+        if (shortLine || !startsWith(trimmed, valueKey))
+            return;
+        const size_t cut = std::string_view(valueKey).size() + 3;
+        if (trimmed.size() < cut)
+            shortLine = true;
+        else if (!firstValue)
+            firstValue = std::string(trimmed.substr(cut));
+    }
 };
 
-// The Vessels files of a configuration folder, each read once.
-std::vector<VesselFile> vesselFiles(const std::string& configFolder, LineCache& cache, UnreadableFiles& unreadable) {
-    std::vector<VesselFile> result;
-    auto vessels = subFolder(configFolder, VesselsFolder);
-    if (!vessels)
-        return result;
-    std::vector<std::string> files;
-    collectClassFiles(*vessels, {}, files);
-    for (const std::string& file : files) {
-        const std::string path = platform::withTrailingSeparator(*vessels) + file;
-        const auto* lines = cache.lines(path);
-        if (!lines) {
-            unreadable.push_back(path);
-            continue;
+// Everything the start-up scan needs from a class or system file, from one walk over its lines.
+struct FileFacts {
+    bool readable = false;
+    KeyFacts systems{"Star1", "Name"};
+    KeyFacts classes{"ClassName", "ClassName"};
+    KeyFacts stations{"BEGIN_DOCKLIST", "Meshname"};
+    long long docks = -1;
+    std::optional<std::string> classNameSpelling;
+};
+
+FileFacts factsOf(const std::string& path) {
+    FileFacts f;
+    const auto bytes = platform::readFile(path);
+    if (!bytes)
+        return f;
+    f.readable = true;
+    long long counter = 0;
+    int inside = 0;
+    forEachLine(*bytes, [&](std::string_view raw) {
+        counter += inside;
+        const std::string_view t = trimBlanks(raw);
+        if (t.empty())
+            return;
+        // Every key this walk looks for begins with one of these letters, in this case.
+        switch (t.front()) {
+        case 'S':
+        case 'N':
+        case 'C':
+        case 'B':
+        case 'M':
+            f.systems.line(t);
+            f.classes.line(t);
+            f.stations.line(t);
+            if (!f.classNameSpelling && startsWith(t, "ClassName"))
+                f.classNameSpelling = trimWhite(configValue(ClearComments(std::string(t))));
+            break;
+        default:
+            break;
         }
-        result.push_back({file, lines});
-    }
-    return result;
+        if (isKey(t, "BEGIN_DOCKLIST"))
+            inside = 1;
+        else if (isKey(t, "END_DOCKLIST"))
+            inside = 0;
+    });
+    f.docks = counter - 1;
+    return f;
 }
 
 } // namespace
@@ -230,50 +308,70 @@ long long countDocks(const std::vector<std::string>& lines) {
 
 Catalogue Catalogue::scan(const std::string& configFolder, UnreadableFiles& unreadable) {
     Catalogue c;
-    LineCache cache;
-    const std::vector<std::string> files = platform::listFiles(configFolder, "*.cfg");
+    // Each file is read once and walked once; the three key scans are then told in the order
+    // the scan log has always given them: files that cannot be read, then value lines too short
+    // to cut (once for each key line of the file).
+    const platform::FolderEntries entries = platform::listEntries(configFolder, "*.cfg");
+    const std::vector<std::string>& files = entries.files;
+    std::vector<FileFacts> facts;
+    facts.reserve(files.size());
+    for (const std::string& file : files)
+        facts.push_back(factsOf(configFolder + file));
 
-    // A system or class file with two name lines, or none, must not shift the names of the
-    // files after it: each file is listed once, with the first name it holds.
-    for (const auto& [file, value] : findData(configFolder, files, "Star1", "Name", cache, unreadable).distinct())
-        if (value)
-            c.systems.push_back({*value, file});
-
-    for (const auto& [file, value] :
-         findData(configFolder, files, "ClassName", "ClassName", cache, unreadable).distinct())
-        if (value)
-            c.shipClasses.push_back({*value, file});
-
-    for (const auto& fv : findData(configFolder, files, "BEGIN_DOCKLIST", "Meshname", cache, unreadable).distinct()) {
-        long long docks = -1;
-        if (const auto* lines = cache.lines(configFolder + fv.file))
-            docks = countDocks(*lines);
-        else
-            unreadable.push_back(configFolder + fv.file);
-        c.stationClasses.push_back({withoutCfg(fv.file), docks});
-    }
+    auto keyScan = [&](KeyFacts FileFacts::*which, auto take) {
+        for (size_t i = 0; i < files.size(); ++i)
+            if (!facts[i].readable)
+                unreadable.push_back(configFolder + files[i]);
+        for (size_t i = 0; i < files.size(); ++i) {
+            const KeyFacts& k = facts[i].*which;
+            if (k.shortLine)
+                for (int n = 0; n < k.keyLines; ++n)
+                    unreadable.push_back(configFolder + files[i]);
+        }
+        // A system or class file with two name lines, or none, must not shift the names of the
+        // files after it: each file is listed once, with the first name it holds.
+        for (size_t i = 0; i < files.size(); ++i)
+            if (facts[i].readable && (facts[i].*which).keyLines > 0)
+                take(files[i], facts[i]);
+    };
+    keyScan(&FileFacts::systems, [&](const std::string& file, const FileFacts& f) {
+        if (f.systems.firstValue)
+            c.systems.push_back({*f.systems.firstValue, file});
+    });
+    keyScan(&FileFacts::classes, [&](const std::string& file, const FileFacts& f) {
+        if (f.classes.firstValue)
+            c.shipClasses.push_back({*f.classes.firstValue, file});
+    });
+    keyScan(&FileFacts::stations, [&](const std::string& file, const FileFacts& f) {
+        c.stationClasses.push_back({withoutCfg(file), f.docks});
+    });
 
     // Today's classes: every file under Config/Vessels is a ship class; those with a dock list
     // are station classes too. The simulator looks a class up there first, so a name found in
     // both places is this one.
     std::vector<NamedFile> vesselClasses;
     std::vector<StationClassEntry> vesselStations;
-    for (const VesselFile& v : vesselFiles(configFolder, cache, unreadable)) {
-        std::string name = className(v.relative);
-        bool dockList = false;
-        std::optional<std::string> spelling;
-        for (const std::string& raw : *v.lines) {
-            const std::string line = trim(raw);
-            if (!spelling && startsWith(line, "ClassName"))
-                spelling = trimWhite(configValue(ClearComments(line)));
-            if (startsWith(line, "BEGIN_DOCKLIST"))
-                dockList = true;
+    std::optional<std::string> vessels;
+    for (const std::string& folder : entries.folders)
+        if (folder == VesselsFolder || (!vessels && equalsIgnoringCase(folder, VesselsFolder)))
+            vessels = platform::withTrailingSeparator(configFolder) + folder;
+    if (vessels) {
+        std::vector<std::string> relatives;
+        collectClassFiles(*vessels, {}, relatives);
+        for (const std::string& relative : relatives) {
+            const std::string path = platform::withTrailingSeparator(*vessels) + relative;
+            const FileFacts f = factsOf(path);
+            if (!f.readable) {
+                unreadable.push_back(path);
+                continue;
+            }
+            std::string name = className(relative);
+            if (f.classNameSpelling && equalsIgnoringCase(*f.classNameSpelling, name))
+                name = *f.classNameSpelling;
+            vesselClasses.push_back({name, std::string(VesselsFolder) + platform::separatorText() + relative});
+            if (f.stations.keyLines > 0)
+                vesselStations.push_back({className(relative), f.docks});
         }
-        if (spelling && equalsIgnoringCase(*spelling, name))
-            name = *spelling;
-        vesselClasses.push_back({name, std::string(VesselsFolder) + platform::separatorText() + v.relative});
-        if (dockList)
-            vesselStations.push_back({className(v.relative), countDocks(*v.lines)});
     }
 
     if (!vesselClasses.empty()) {

@@ -77,13 +77,35 @@ bool matchesPattern(const std::string& name, const std::string& pattern) {
 }
 
 bool nameLess(const std::string& a, const std::string& b) {
-    const bool less = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                   [](char x, char y) { return lower(x) < lower(y); });
-    if (less)
-        return true;
-    if (equalIgnoringCase(a, b))
-        return a < b;
-    return false;
+    // One pass: the first difference ignoring case decides, then the length, then the exact text.
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const char x = lower(a[i]);
+        const char y = lower(b[i]);
+        if (x != y)
+            return x < y;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
+FolderEntries listEntries(const std::string& folder, const std::string& pattern) {
+    FolderEntries entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) {
+            entries.folders.push_back(it->path().filename().string());
+        } else if (it->is_regular_file(typeError)) {
+            std::string name = it->path().filename().string();
+            if (matchesPattern(name, pattern))
+                entries.files.push_back(std::move(name));
+        }
+    }
+    std::sort(entries.files.begin(), entries.files.end(), nameLess);
+    std::sort(entries.folders.begin(), entries.folders.end(), nameLess);
+    return entries;
 }
 
 std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {

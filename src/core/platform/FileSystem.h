@@ -38,6 +38,13 @@ std::vector<std::string> listFiles(const std::string& folder, const std::string&
 // The names of the sub-folders of a folder, sorted ignoring letter case.
 std::vector<std::string> listFolders(const std::string& folder);
 
+// Both at once, from one walk of the folder: its files matching a pattern and its sub-folders.
+struct FolderEntries {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+FolderEntries listEntries(const std::string& folder, const std::string& pattern);
+
 // A file named by the data: the path itself when it exists, otherwise the first file of the
 // same folder whose name equals it ignoring letter case (installations copied from Windows),
 // otherwise the path unchanged.
