@@ -1,10 +1,10 @@
 // Vantrel: the desktop editor of Orbiter scenario files.
 
-#include "CommandLine.h"
-#include "FileAndToolViews.h"
-#include "QtServices.h"
-#include "SettingsLocation.h"
-#include "Views.h"
+#include "services/CommandLine.h"
+#include "views/FileAndToolViews.h"
+#include "services/QtServices.h"
+#include "services/SettingsLocation.h"
+#include "views/Views.h"
 
 #include "core/tools/About.h"
 #include "core/ui/MainMenu.h"

@@ -1,9 +1,9 @@
 // The main window's view: every control of the core main window has its widget, the menus
 // carry their captions and states, and the close box goes through Exit.
 
-#include "Binder.h"
-#include "MainWindowView.h"
-#include "Views.h"
+#include "binding/Binder.h"
+#include "views/MainWindowView.h"
+#include "views/Views.h"
 
 #include "core/document/ScenarioWriter.h"
 #include "core/files/LoadFile.h"

@@ -1,7 +1,7 @@
-#include "MainWindowView.h"
+#include "views/MainWindowView.h"
 
-#include "Binder.h"
-#include "DisplayText.h"
+#include "binding/Binder.h"
+#include "binding/DisplayText.h"
 
 #include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"

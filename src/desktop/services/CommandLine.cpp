@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "services/CommandLine.h"
 
 #include <QDir>
 
