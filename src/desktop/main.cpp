@@ -1,9 +1,9 @@
 // Vantrel: the desktop editor of Orbiter scenario files.
 
 #include "services/CommandLine.h"
-#include "views/FileAndToolViews.h"
 #include "services/QtServices.h"
 #include "services/SettingsLocation.h"
+#include "views/FileAndToolViews.h"
 #include "views/Views.h"
 
 #include "core/tools/About.h"

@@ -278,6 +278,10 @@ private slots:
             return true;
         };
         QVERIFY(!drag(elsewhere.filePath("notes.txt")));
+        for (const char* name : {"Visiting.SCN", "relative.scn", "/a.b/c.scn"})
+            QVERIFY(MainMenu::opensAsScenario(name));
+        for (const char* name : {"Visiting.scn.txt", "scn", "/a.scn/b"})
+            QVERIFY(!MainMenu::opensAsScenario(name));
         scripted.dialogs.clear();
         scripted.dialogs.queueAnswer(ui::AnswerNo);
         QVERIFY(drag(copy));
