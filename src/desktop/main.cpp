@@ -100,7 +100,8 @@ int main(int argc, char** argv) {
         if (!line.click.isEmpty())
             QTimer::singleShot(200, [&] {
                 ui::Control* control = main->control(line.click.toStdString());
-                if (control && control->kind() == ui::ControlKind::Button)
+                // A button, or a menu command (a menu item is a button too).
+                if (control && (control->kind() == ui::ControlKind::Button || control->kind() == ui::ControlKind::MenuItem))
                     static_cast<ui::Button*>(control)->userClick();
             });
         QTimer::singleShot(900, [&] {

@@ -42,8 +42,8 @@ const char* CommandLine::usage() {
            "  --open SCENARIO    first opens SCENARIO (relative to the scenario folder) as the\n"
            "                     load window would, for the picture.\n"
            "  --tab N            shows tab N (1 to 3) for the picture.\n"
-           "  --click BUTTON     presses the main window's button of that name (Command1, ...)\n"
-           "                     for the picture, as a person would.";
+           "  --click BUTTON     presses the main window's button or menu command of that name\n"
+           "                     (Command1, Menu12, ...) for the picture, as a person would.";
 }
 
 } // namespace vantrel::desktop
