@@ -1,12 +1,13 @@
 // Vantrel: the desktop editor of Orbiter scenario files.
 
-#include "CommandLine.h"
-#include "FileAndToolViews.h"
-#include "QtServices.h"
-#include "SettingsLocation.h"
-#include "Views.h"
+#include "services/CommandLine.h"
+#include "services/QtServices.h"
+#include "services/SettingsLocation.h"
+#include "views/FileAndToolViews.h"
+#include "views/Views.h"
 
 #include "core/tools/About.h"
+#include "core/ui/Controls.h"
 #include "core/ui/MainMenu.h"
 #include "core/files/LoadFile.h"
 #include "core/platform/FileSystem.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -64,8 +66,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vantrel: %s\n%s\n", qPrintable(line.error), vantrel::desktop::CommandLine::usage());
         return 2;
     }
-    const QString& screenshot = line.screenshot;
-
     using namespace vantrel;
     desktop::QtDialogs dialogs;
     desktop::QtScreen screen;
@@ -90,20 +90,38 @@ int main(int argc, char** argv) {
         main->mainMenu().openFile(line.file.toStdString());
 
     int result = 0;
-    if (!screenshot.isEmpty()) {
+    if (!line.screenshot.isEmpty()) {
         if (!line.open.isEmpty())
             openForPicture(*main, line.open.toStdString());
         if (line.tab > 0)
             main->state.SSTab1.userSetCurrentTab(line.tab);
-        QTimer::singleShot(300, [&] {
+        if (QScreen* where = screen.viewOf(*main)->screen())
+            screen.viewOf(*main)->setGeometry(where->availableGeometry());
+        if (!line.click.isEmpty())
+            QTimer::singleShot(200, [&] {
+                ui::Control* control = main->control(line.click.toStdString());
+                // A button, or a menu command (a menu item is a button too).
+                if (control && (control->kind() == ui::ControlKind::Button || control->kind() == ui::ControlKind::MenuItem))
+                    static_cast<ui::Button*>(control)->userClick();
+            });
+        QTimer::singleShot(900, [&] {
+            // The whole screen, so a message box the click opened is in the picture too.
             QWidget* view = screen.viewOf(*main);
-            if (!view || !view->grab().save(screenshot, "PNG")) {
-                std::fprintf(stderr, "vantrel: could not save the picture to %s\n", qPrintable(screenshot));
+            QPixmap picture = view ? view->screen()->grabWindow(0) : QPixmap();
+            if (view && picture.isNull())
+                picture = view->grab();
+            if (picture.isNull() || !picture.save(line.screenshot, "PNG")) {
+                std::fprintf(stderr, "vantrel: could not save the picture to %s\n", qPrintable(line.screenshot));
                 result = 1;
             }
-            // Not quit(): that would ask the window to close, and closing asks to confirm Exit.
-            screen.releaseViews();
-            QApplication::exit(result);
+            // The views go once a box the click opened has closed and its loop is over. Not quit():
+            // that would ask the window to close, and closing asks to confirm Exit.
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+            QTimer::singleShot(200, [&] {
+                screen.releaseViews();
+                QApplication::exit(result);
+            });
         });
         QApplication::exec();
     } else {

@@ -1,8 +1,8 @@
 // The binder: a person's action on a widget raises the control's event once and updates the
 // control; a change of the control shows on the widget after one turn of the event loop.
 
-#include "Binder.h"
-#include "DisplayText.h"
+#include "binding/Binder.h"
+#include "binding/DisplayText.h"
 
 #include "core/ui/Controls.h"
 #include "core/ui/FileControls.h"

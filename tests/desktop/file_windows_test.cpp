@@ -1,9 +1,10 @@
 // The views of the scenario-file and Tools windows: every control finds its widget, and a
 // person's clicks and keys in the load window reach the core.
 
-#include "Binder.h"
-#include "FileAndToolViews.h"
-#include "Views.h"
+#include "binding/Binder.h"
+#include "binding/ViewRegistry.h"
+#include "views/FileAndToolViews.h"
+#include "views/Views.h"
 
 #include "core/files/DeleteFile.h"
 #include "core/files/FolderManagement.h"

@@ -1,9 +1,9 @@
 // The main window's view: every control of the core main window has its widget, the menus
 // carry their captions and states, and the close box goes through Exit.
 
-#include "Binder.h"
-#include "MainWindowView.h"
-#include "Views.h"
+#include "binding/Binder.h"
+#include "views/MainWindowView.h"
+#include "views/Views.h"
 
 #include "core/document/ScenarioWriter.h"
 #include "core/files/LoadFile.h"
@@ -278,6 +278,10 @@ private slots:
             return true;
         };
         QVERIFY(!drag(elsewhere.filePath("notes.txt")));
+        for (const char* name : {"Visiting.SCN", "relative.scn", "/a.b/c.scn"})
+            QVERIFY(MainMenu::opensAsScenario(name));
+        for (const char* name : {"Visiting.scn.txt", "scn", "/a.scn/b"})
+            QVERIFY(!MainMenu::opensAsScenario(name));
         scripted.dialogs.clear();
         scripted.dialogs.queueAnswer(ui::AnswerNo);
         QVERIFY(drag(copy));

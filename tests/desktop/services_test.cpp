@@ -1,8 +1,9 @@
 // The Qt services: message boxes with the buttons and icons of each style, input boxes, modal
 // windows shown through the view registry, the busy pointer.
 
-#include "Binder.h"
-#include "QtServices.h"
+#include "binding/Binder.h"
+#include "binding/ViewRegistry.h"
+#include "services/QtServices.h"
 
 #include "core/ui/Controls.h"
 #include "core/ui/Window.h"

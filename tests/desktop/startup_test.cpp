@@ -1,8 +1,8 @@
 // What the program takes from where it starts: the file named on its command line and the
 // folder of its settings file.
 
-#include "CommandLine.h"
-#include "SettingsLocation.h"
+#include "services/CommandLine.h"
+#include "services/SettingsLocation.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,6 +6,28 @@ namespace vantrel::ui {
 
 class Control;
 
+// The kind of a control, one for each control class, so the desktop picks the widget and the
+// adapter for a control without asking its class.
+enum class ControlKind {
+    Label,
+    Image,
+    Button,
+    MenuItem,
+    Frame,
+    TextField,
+    ComboBox,
+    ListBox,
+    CheckBox,
+    OptionButton,
+    Slider,
+    MonthCalendar,
+    TabControl,
+    TreeView,
+    DriveList,
+    FolderList,
+    FileList,
+};
+
 // The one observer a control tells about every change of its state: the desktop binding.
 class ControlObserver {
 public:
@@ -24,6 +46,7 @@ public:
     Control& operator=(const Control&) = delete;
 
     const std::string& name() const { return name_; }
+    virtual ControlKind kind() const = 0;
 
     bool visible() const { return visible_; }
     void setVisible(bool visible);

@@ -22,6 +22,7 @@ constexpr int KeyEnter = 13;
 // A caption; hidden labels serve as named text values.
 class Label : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::Label; }
     explicit Label(std::string name, std::string caption = {});
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -33,6 +34,7 @@ private:
 // A button or a menu item: a caption and a click.
 class Button : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::Button; }
     explicit Button(std::string name, std::string caption = {});
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -46,6 +48,7 @@ private:
 
 class MenuItem : public Button {
 public:
+    ControlKind kind() const override { return ControlKind::MenuItem; }
     using Button::Button;
     bool isSeparator() const { return caption() == "-"; }
 };
@@ -53,6 +56,7 @@ public:
 // A frame groups controls and gives option buttons their group.
 class Frame : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::Frame; }
     explicit Frame(std::string name, std::string caption = {});
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -64,6 +68,7 @@ private:
 // A picture; the desktop shows the resource named by picture().
 class Image : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::Image; }
     explicit Image(std::string name, std::string picture = {});
     const std::string& picture() const { return picture_; }
 
@@ -74,6 +79,7 @@ private:
 // A single-line or multi-line text field.
 class TextField : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::TextField; }
     explicit TextField(std::string name, bool multiLine = false);
     bool multiLine() const { return multiLine_; }
     const std::string& text() const { return text_; }
@@ -151,17 +157,20 @@ private:
 
 class ComboBox : public ListControl {
 public:
+    ControlKind kind() const override { return ControlKind::ComboBox; }
     explicit ComboBox(std::string name, bool editable = false) : ListControl(std::move(name), editable) {}
 };
 
 class ListBox : public ListControl {
 public:
+    ControlKind kind() const override { return ControlKind::ListBox; }
     explicit ListBox(std::string name) : ListControl(std::move(name), false) {}
 };
 
 // A check box holding 0 or 1. Setting the value from code raises onClick, as a click does.
 class CheckBox : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::CheckBox; }
     explicit CheckBox(std::string name, std::string caption = {});
     const std::string& caption() const { return caption_; }
     int value() const { return value_; }
@@ -180,6 +189,7 @@ class OptionGroup;
 
 class OptionButton : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::OptionButton; }
     OptionButton(std::string name, std::string caption, OptionGroup& group);
     const std::string& caption() const { return caption_; }
     bool value() const { return value_; }
@@ -211,6 +221,7 @@ private:
 // move raises onChange.
 class Slider : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::Slider; }
     Slider(std::string name, int min, int max);
     int min() const { return min_; }
     int max() const { return max_; }
@@ -228,6 +239,7 @@ private:
 // A month calendar holding a calendar day (days since 1899-12-30) or no date.
 class MonthCalendar : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::MonthCalendar; }
     explicit MonthCalendar(std::string name);
     const std::optional<int>& date() const { return date_; }
     void setDate(std::optional<int> date);
@@ -241,6 +253,7 @@ private:
 // The tabbed area: tab captions in order and the current tab.
 class TabControl : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::TabControl; }
     TabControl(std::string name, std::vector<std::string> tabs);
     const std::vector<std::string>& tabs() const { return tabs_; }
     int currentTab() const { return currentTab_; }

@@ -14,6 +14,7 @@ namespace vantrel::ui {
 // list holds the root "/" and the home folder.
 class DriveList : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::DriveList; }
     explicit DriveList(std::string name);
     const std::vector<std::string>& drives() const { return drives_; }
     const std::string& drive() const { return drive_; }
@@ -33,6 +34,7 @@ private:
 // only when the path differs; a click on an entry raises onClick.
 class FolderList : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::FolderList; }
     explicit FolderList(std::string name);
     const std::string& path() const { return path_; }
     // Sets the path (no trailing separator except at a root); false when the folder does not
@@ -59,6 +61,7 @@ private:
 // selected entry.
 class FileList : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::FileList; }
     explicit FileList(std::string name, std::string pattern = "*.*");
     const std::string& path() const { return path_; }
     void setPath(std::string path);

@@ -64,7 +64,7 @@ void MainMenu::Menu12_Click() {
 }
 
 bool MainMenu::opensAsScenario(const std::string& path) {
-    return platform::matchesPattern(path.substr(platform::parentFolder(path).size()), "*.scn");
+    return platform::matchesPattern(path, "*.scn");
 }
 
 bool MainMenu::openFile(const std::string& path) {

@@ -32,8 +32,9 @@ public:
 
     // Opens a scenario file named from outside the program (the command line, a file dropped on
     // the window) the way Open does: the offer to save the edited file first, then the file,
-    // read from its own folder. Refused with a message when Open is not available or the file
-    // is not there. True when the file was read.
+    // read from its own folder. A file that is not there is refused with a message; nothing
+    // happens while Open is not available (no simulator folder was found). True when the file
+    // was read.
     bool openFile(const std::string& path);
     // Is this the name of a file Open takes (".scn", in any letter case)?
     static bool opensAsScenario(const std::string& path);

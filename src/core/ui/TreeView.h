@@ -14,6 +14,7 @@ namespace vantrel::ui {
 // Removing a node removes its descendants too, and later nodes move up.
 class TreeView : public Control {
 public:
+    ControlKind kind() const override { return ControlKind::TreeView; }
     struct Node {
         std::string text;
         int image = 0;

@@ -1,7 +1,7 @@
-#include "PlanetarySystemInformationView.h"
+#include "views/PlanetarySystemInformationView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/tools/PlanetarySystemInformation.h"
 

@@ -1,7 +1,7 @@
-#include "MainWindowView.h"
+#include "views/MainWindowView.h"
 
-#include "Binder.h"
-#include "DisplayText.h"
+#include "binding/Binder.h"
+#include "binding/DisplayText.h"
 
 #include "core/ui/MainMenu.h"
 #include "core/ui/Vantrel.h"
@@ -495,6 +495,9 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     setCentralWidget(central);
     path_ = named<QLabel>("StatusPath");
     path_->setTextFormat(Qt::PlainText);
+    // A long path is cut at the window's edge (the tool tip shows it whole) rather than widening
+    // the window.
+    path_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     unsaved_ = named<QLabel>("StatusUnsaved");
     unsaved_->setText(QStringLiteral("Unsaved changes"));
     unsaved_->hide();
@@ -529,6 +532,7 @@ void MainWindowView::queueStatus() {
 
 void MainWindowView::showStatus() {
     path_->setText(toDisplay(main_.status.path()));
+    path_->setToolTip(path_->text());
     unsaved_->setVisible(main_.status.unsavedChanges());
 }
 

@@ -1,7 +1,7 @@
-#include "LoadFileView.h"
+#include "views/LoadFileView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/files/LoadFile.h"
 

@@ -1,7 +1,7 @@
-#include "AboutView.h"
+#include "views/AboutView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/tools/About.h"
 

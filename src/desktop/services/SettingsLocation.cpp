@@ -1,4 +1,4 @@
-#include "SettingsLocation.h"
+#include "services/SettingsLocation.h"
 
 #include <QDir>
 #include <QFileInfo>

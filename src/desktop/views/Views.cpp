@@ -1,9 +1,10 @@
-#include "Views.h"
+#include "views/Views.h"
 
-#include "Binder.h"
-#include "FileAndToolViews.h"
-#include "MainWindowView.h"
-#include "OrbiterFolderSearchView.h"
+#include "binding/Binder.h"
+#include "binding/ViewRegistry.h"
+#include "views/FileAndToolViews.h"
+#include "views/MainWindowView.h"
+#include "views/OrbiterFolderSearchView.h"
 
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/ui/Vantrel.h"

@@ -1,7 +1,7 @@
-#include "ErrorLogView.h"
+#include "views/ErrorLogView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/tools/ErrorLog.h"
 

@@ -1,7 +1,7 @@
-#include "DeleteFileView.h"
+#include "views/DeleteFileView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/files/DeleteFile.h"
 

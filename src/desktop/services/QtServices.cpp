@@ -1,7 +1,8 @@
-#include "QtServices.h"
+#include "services/QtServices.h"
 
-#include "Binder.h"
-#include "DisplayText.h"
+#include "binding/Binder.h"
+#include "binding/ViewRegistry.h"
+#include "binding/DisplayText.h"
 
 #include "core/ui/Window.h"
 

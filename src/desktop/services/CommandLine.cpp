@@ -1,4 +1,4 @@
-#include "CommandLine.h"
+#include "services/CommandLine.h"
 
 #include <QDir>
 
@@ -15,6 +15,8 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
             line.open = args[++i];
         } else if (arg == QLatin1String("--tab") && hasValue) {
             line.tab = args[++i].toInt() - 1;
+        } else if (arg == QLatin1String("--click") && hasValue) {
+            line.click = args[++i];
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             line.help = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -31,14 +33,17 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
 }
 
 const char* CommandLine::usage() {
-    return "Usage: vantrel [FILE.scn] [--screenshot FILE [--open SCENARIO] [--tab N]]\n"
+    return "Usage: vantrel [FILE.scn] [--screenshot FILE [--open SCENARIO] [--tab N] [--click BUTTON]]\n"
            "  Starts the editor; FILE.scn, when given, is opened at once from its own folder.\n"
            "  The settings file vantrel.cfg is the one in the current folder when there is one,\n"
            "  otherwise the one in the user's configuration folder (vantrel/vantrel.cfg).\n"
-           "  --screenshot FILE  saves a picture of the main window to FILE (PNG) and quits.\n"
+           "  --screenshot FILE  saves a picture of the screen, the main window filling it, to FILE\n"
+           "                     (PNG) and quits.\n"
            "  --open SCENARIO    first opens SCENARIO (relative to the scenario folder) as the\n"
            "                     load window would, for the picture.\n"
-           "  --tab N            shows tab N (1 to 3) for the picture.";
+           "  --tab N            shows tab N (1 to 3) for the picture.\n"
+           "  --click BUTTON     presses the main window's button or menu command of that name\n"
+           "                     (Command1, Menu12, ...) for the picture, as a person would.";
 }
 
 } // namespace vantrel::desktop

@@ -1,7 +1,7 @@
-#include "SaveAsView.h"
+#include "views/SaveAsView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/files/SaveAs.h"
 

@@ -1,7 +1,7 @@
-#include "FolderManagementView.h"
+#include "views/FolderManagementView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/files/FolderManagement.h"
 

@@ -1,7 +1,7 @@
-#include "CoordinateConverterView.h"
+#include "views/CoordinateConverterView.h"
 
-#include "Binder.h"
-#include "FileWindowForms.h"
+#include "binding/Binder.h"
+#include "views/FileWindowForms.h"
 
 #include "core/tools/CoordinateConverter.h"
 

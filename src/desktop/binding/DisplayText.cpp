@@ -1,4 +1,4 @@
-#include "DisplayText.h"
+#include "binding/DisplayText.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "OrbiterFolderSearchView.h"
+#include "views/OrbiterFolderSearchView.h"
 
-#include "Binder.h"
+#include "binding/Binder.h"
 
 #include "core/tools/OrbiterFolderSearch.h"
 
