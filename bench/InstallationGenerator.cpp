@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -158,6 +160,14 @@ std::string scenarioText(const GeneratorOptions& o) {
 }
 
 std::string hugeScenarioPath(const std::string& folder) { return folder + "/Scenarios/Huge.scn"; }
+
+std::string makeScratchFolder(const std::string& prefix) {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder");
+    return pattern;
+}
 
 std::string writeInstallation(const std::string& folder, const GeneratorOptions& o) {
     using platform::makeFolder;

@@ -27,4 +27,8 @@ std::string writeInstallation(const std::string& folder, const GeneratorOptions&
 // The path of the scenario writeInstallation writes.
 std::string hugeScenarioPath(const std::string& folder);
 
+// A new empty folder under $TMPDIR (or /tmp) whose name begins with prefix; throws when none
+// can be made.
+std::string makeScratchFolder(const std::string& prefix);
+
 } // namespace vantrel::bench

@@ -1,6 +1,8 @@
 // The start-up scan of a configuration folder of 5,000 class files (flat, 1 to 4 KB each, warm
 // cache) against reading the same files whole, as `cat` does ("x_cat").
 
+#include "InstallationGenerator.h"
+
 #include "core/catalogue/Catalogue.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
@@ -32,12 +34,8 @@ const ClassFolder& classFolder(int count) {
     if (made)
         return *made;
     made = std::make_unique<ClassFolder>();
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vantrel-scan-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a scratch folder");
-    made->root = pattern;
-    made->config = pattern + "/Config/";
+    made->root = vantrel::bench::makeScratchFolder("vantrel-scan");
+    made->config = made->root + "/Config/";
     std::filesystem::create_directories(made->config);
     // A system file and a station class, so that every part of the scan has something to find.
     vantrel::platform::writeFileAtomically(made->config + "Sol.cfg", "Name = Sol\r\nStar1 = Sun\r\nPlanet1 = Earth\r\n");

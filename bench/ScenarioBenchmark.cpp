@@ -45,11 +45,7 @@ Installation& installation(int stations, int ships) {
     auto& slot = made[{stations, ships}];
     if (!slot) {
         slot = std::make_unique<Installation>();
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vantrel-bench-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a scratch folder");
-        slot->folder = pattern;
+        slot->folder = vantrel::bench::makeScratchFolder("vantrel-bench");
         const std::string failed =
             vantrel::bench::writeInstallation(slot->folder + "/Orbiter", {stations, ships, 12});
         if (!failed.empty())

@@ -293,6 +293,57 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Landing pad 0"));
     }
 
+    void oneChangedEntryOrMovedNodeIsShownAsARebuildWouldShowIt() {
+        // Lists: one entry replaced; the widget keeps the others and shows the new text.
+        std::vector<std::string> names;
+        for (int i = 0; i < 500; ++i)
+            names.push_back("Ship " + std::to_string(i));
+        w->Choice.setItems(names);
+        w->Entries.setItems(names);
+        QCoreApplication::processEvents();
+        auto* combo = widget<QComboBox>("Choice");
+        auto* rows = widget<QListWidget>("Entries");
+        w->Choice.setItem(250, "Renamed");
+        w->Entries.setItem(250, "Renamed");
+        w->Choice.setListIndex(250);
+        QCoreApplication::processEvents();
+        QCOMPARE(combo->count(), 500);
+        QCOMPARE(combo->itemText(250), QString("Renamed"));
+        QCOMPARE(combo->currentIndex(), 250);
+        QCOMPARE(rows->item(250)->text(), QString("Renamed"));
+        QCOMPARE(rows->item(249)->text(), QString("Ship 249"));
+
+        // Trees: a leaf moved under another parent goes among its new siblings in position order.
+        auto& t = w->Bodies;
+        const int earth = t.add(0, "Earth", 1);
+        const int padA = t.add(earth, "Pad A", 5);
+        const int padB = t.add(earth, "Pad B", 5);
+        const int first = t.add(padB, "First", 7);
+        const int ship = t.add(padA, "Mover", 7);
+        t.add(padB, "Last", 7);
+        QCoreApplication::processEvents();
+        auto* tree = widget<QTreeWidget>("Bodies");
+        QTreeWidgetItem* top = tree->topLevelItem(0);
+        QCOMPARE(top->child(0)->childCount(), 1);
+        QVERIFY(t.moveLeaf(ship, padB, "Moved"));
+        t.expand(padB);
+        QCoreApplication::processEvents();
+        QCOMPARE(top->child(0)->childCount(), 0);
+        QTreeWidgetItem* b = top->child(1);
+        QCOMPARE(b->childCount(), 3);
+        QCOMPARE(b->child(0)->text(0), QString("First"));
+        QCOMPARE(b->child(1)->text(0), QString("Moved"));
+        QCOMPARE(b->child(2)->text(0), QString("Last"));
+        QVERIFY(b->isExpanded());
+        Q_UNUSED(first);
+
+        // After a change of structure the whole tree is shown again, the moved node included.
+        t.remove(first);
+        QCoreApplication::processEvents();
+        QCOMPARE(tree->topLevelItem(0)->child(1)->childCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->child(1)->child(0)->text(0), QString("Moved"));
+    }
+
     void fileAndFolderListsFollowTheFolder() {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath("Delta Glider"));

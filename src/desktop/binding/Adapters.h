@@ -166,6 +166,9 @@ public:
     void refresh() override;
     void wire(QObject& receiver, const Act& act, const Watch& watch) override;
     void keyPress(QObject* watched, int code, const Act& act) override;
+
+private:
+    bool shown_ = false;
 };
 
 class FileListAdapter : public Adapter<ui::FileList, QListWidget> {
@@ -184,6 +187,9 @@ public:
     void wire(QObject& receiver, const Act& act, const Watch& watch) override;
     void keyPress(QObject* watched, int code, const Act& act) override;
     void shown(QObject* watched, const Act& act) override;
+
+private:
+    bool shown_ = false;
 };
 
 class FolderListAdapter : public Adapter<ui::FolderList, QListWidget> {
@@ -207,6 +213,8 @@ public:
     void wire(QObject& receiver, const Act& act, const Watch& watch) override;
 
 private:
+    // Shows only the nodes the tree says were moved or expanded; false when it cannot.
+    bool refreshChanged(const ui::PendingChanges& changes);
     // The nodes on screen and their items, so adding nodes adds items only.
     std::vector<ui::TreeView::Node> shownNodes_;
     std::vector<QTreeWidgetItem*> items_;

@@ -81,11 +81,28 @@ void highlightShownFolder(QListWidget& list, const ui::FolderList& folders) {
 
 } // namespace
 
+// Sends the entries a list says changed, or every entry when it changed as a whole (or the
+// widget has never shown it): a list of 20,000 ships is not sent again for one renamed ship.
+template <typename Widget, typename SetText, typename SetAll>
+void sendEntries(Widget& widget, ui::ListControl& list, bool& shown, SetText setText, SetAll setAll) {
+    const ui::PendingChanges changes = list.takeItemChanges();
+    if (changes.all() || !shown || widget.count() != list.listCount()) {
+        setAll();
+        shown = true;
+        return;
+    }
+    for (int i : changes.entries())
+        if (i >= 0 && i < list.listCount())
+            setText(i, toDisplay(list.list(i)));
+}
+
 void ComboBoxAdapter::refresh() {
     QComboBox* combo = w();
     refreshWidget(*combo);
     auto& list = ctl();
-    setComboItems(*combo, displayItems(list.items()));
+    sendEntries(
+        *combo, list, shown_, [combo](int i, const QString& text) { combo->setItemText(i, text); },
+        [combo, &list] { setComboItems(*combo, displayItems(list.items())); });
     if (combo->currentIndex() != list.listIndex())
         combo->setCurrentIndex(list.listIndex());
     if (combo->isEditable()) {
@@ -125,8 +142,14 @@ void ComboBoxAdapter::shown(QObject* watched, const Act& act) {
 }
 
 void ListBoxAdapter::refresh() {
-    refreshWidget(*w());
-    showRows(*w(), displayItems(ctl().items()), ctl().listIndex());
+    QListWidget* rows = w();
+    refreshWidget(*rows);
+    auto& list = ctl();
+    sendEntries(
+        *rows, list, shown_, [rows](int i, const QString& text) { rows->item(i)->setText(text); },
+        [rows, &list] { showRows(*rows, displayItems(list.items()), list.listIndex()); });
+    if (rows->currentRow() != list.listIndex())
+        rows->setCurrentRow(list.listIndex());
 }
 
 void ListBoxAdapter::wire(QObject& receiver, const Act& act, const Watch& watch) {

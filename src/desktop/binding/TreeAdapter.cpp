@@ -17,11 +17,52 @@ bool sameNode(const ui::TreeView::Node& a, const ui::TreeView::Node& b) {
 
 } // namespace
 
+bool TreeAdapter::refreshChanged(const ui::PendingChanges& changes) {
+    auto& t = ctl();
+    const auto& nodes = t.nodes();
+    if (changes.all() || items_.size() != nodes.size() || shownNodes_.size() != nodes.size())
+        return false;
+    for (int position : changes.entries()) {
+        if (position < 1 || static_cast<size_t>(position) > nodes.size())
+            return false;
+        const auto& node = nodes[static_cast<size_t>(position - 1)];
+        auto& shown = shownNodes_[static_cast<size_t>(position - 1)];
+        QTreeWidgetItem* item = items_[static_cast<size_t>(position - 1)];
+        if (node.parent != shown.parent) {
+            if (node.parent < 1 || static_cast<size_t>(node.parent) > items_.size() || !item->parent())
+                return false;
+            // The moved node goes among its new siblings in position order, as a rebuild puts it.
+            QTreeWidgetItem* parent = items_[static_cast<size_t>(node.parent - 1)];
+            item->parent()->removeChild(item);
+            int index = 0;
+            while (index < parent->childCount() && parent->child(index)->data(0, PositionRole).toInt() < position)
+                ++index;
+            parent->insertChild(index, item);
+        }
+        if (node.text != shown.text)
+            item->setText(0, toDisplay(node.text));
+        if (node.image != shown.image)
+            item->setIcon(0, treeIcon(node.image));
+        if (node.expanded && !item->isExpanded())
+            item->setExpanded(true);
+        shown = node;
+    }
+    return true;
+}
+
 void TreeAdapter::refresh() {
     QTreeWidget* tree = w();
     refreshWidget(*tree);
     auto& t = ctl();
     const auto& nodes = t.nodes();
+    // A node moved or expanded is shown alone: a tree of 40,000 nodes is not walked for it.
+    if (refreshChanged(t.takeNodeChanges())) {
+        if (t.selected() >= 1 && static_cast<size_t>(t.selected()) <= items_.size())
+            tree->setCurrentItem(items_[static_cast<size_t>(t.selected() - 1)]);
+        else
+            tree->setCurrentItem(nullptr);
+        return;
+    }
     // Nodes added at the end become new items; any other change fills the tree afresh.
     size_t same = 0;
     while (same < nodes.size() && same < shownNodes_.size() && sameNode(nodes[same], shownNodes_[same]))
