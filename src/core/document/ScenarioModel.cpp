@@ -25,11 +25,13 @@ std::string shipValue(const ShipRow& row, const std::string& keyword) {
         return row.ShipHoverEngineTable;
     if (keyword == "STATUS")
         return row.ShipStatusTable;
+    if (keyword == "BASE")
+        return row.ShipLandedBaseTable + "|" + row.ShipLandedPadTable;
     return {};
 }
 
 void rememberShipValues(ShipRow& row) {
-    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"})
+    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"})
         row.ShipValuesAsRead[keyword] = shipValue(row, keyword);
 }
 

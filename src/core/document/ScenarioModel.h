@@ -63,7 +63,7 @@ struct ShipRow {
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
-// "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"), joined by "|"; empty for any other keyword.
+// "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"), joined by "|"; empty for any other keyword.
 std::string shipValue(const ShipRow& row, const std::string& keyword);
 // Remembers what the block read into the row gave, as ShipValuesAsRead.
 void rememberShipValues(ShipRow& row);
@@ -88,6 +88,9 @@ public:
     // writer keeps what the editor does not own, and a start time nobody changed, as read.
     FileLayout layout;
     StartTime startAsRead;
+    // The description the load gave with the file (the load window reads only a DESC block
+    // that opens the file, so one after HYPERDESC or URLDESC comes as an empty text).
+    std::string descriptionAsRead;
 
     // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
     // StationName and ShipName lists, never more than the rows here.

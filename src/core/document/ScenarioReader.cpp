@@ -445,6 +445,7 @@ void ScenarioReader::TabSettings() {
         const std::vector<std::string>* lines = read ? &*read : nullptr;
         const std::string cannotOpen = "Can not open the file " + path;
         m.layout = lines ? scanLayout(*lines) : FileLayout{};
+        m.descriptionAsRead = w_.env.Description.text();
 
         readStartDate(lookup(lines, path, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT", "Date"), path);
         m.startAsRead = {w_.env.Calendar.date(), w_.env.Hour.text(), w_.env.Minute.text()};

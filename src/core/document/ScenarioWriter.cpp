@@ -188,7 +188,7 @@ std::string ScenarioWriter::scenarioText() const {
         lackingUpTo(index);
         std::string text;
         if (section.key == "DESC")
-            text = descriptionText();
+            text = w_.env.Description.text() == w_.model.descriptionAsRead ? asRead(section.lines) : descriptionText();
         else if (section.key == "ENVIRONMENT")
             text = environmentText(&section);
         else if (section.key == "FOCUS")
@@ -295,10 +295,12 @@ std::string ScenarioWriter::shipsText() const {
             };
             if (equalsIgnoringCase(status, "Landed")) {
                 out.line("  STATUS " + status + " " + planet);
-                // A base without a pad is written as the simulator writes it ("BASE Habana").
+                // A base without a pad is written as the simulator writes it ("BASE Habana"). A
+                // ship landed by POS has no base until the person gives it one.
                 const std::string base = trim(s.ShipLandedBaseTable);
                 const std::string pad = trim(s.ShipLandedPadTable);
-                out.line("  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
+                if (wanted("BASE"))
+                    out.line("  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
                     out.line("  HEADING " + trim(s.ShipLandedHeadingTable));
