@@ -34,6 +34,13 @@ struct StationRow {
     bool StationUseClassFrequency = false;
 };
 
+// A line of a ship's block: one of the editor's by its keyword ("FUEL"), or any other line
+// (empty keyword) as read.
+struct BlockLine {
+    std::string keyword;
+    std::string text;
+};
+
 struct ShipRow {
     std::string ShipNameTable;
     std::string ShipClassTable;
@@ -60,6 +67,10 @@ struct ShipRow {
     // values) as read while its value is the same.
     std::map<std::string, std::string> ShipLinesAsRead;
     std::map<std::string, std::string> ShipValuesAsRead;
+    // The lines of the block after its head, in file order; of a keyword that repeats, the last
+    // is the editor's and the earlier ones are lines as read. Empty for a ship the file did not
+    // give.
+    std::vector<BlockLine> ShipBlockLines;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -353,14 +353,20 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             // A line whose comment was cut off keeps its indentation, so that it is written
             // back as a line of the block and never read again as a ship's head.
             if (!s.ShipNameTable.empty()) {
+                const std::string kept = raw.substr(0, raw.find_first_not_of(' ')) + trimLeft(line);
                 if (!s.ShipExtraLines.empty())
                     s.ShipExtraLines += "\r\n";
-                s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
-                s.ShipExtraLines += trimLeft(line);
+                s.ShipExtraLines += kept;
+                s.ShipBlockLines.push_back({"", kept});
             }
             continue;
         }
         const std::string_view k = what.keyword;
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        for (BlockLine& earlier : s.ShipBlockLines)
+            if (earlier.keyword == k)
+                earlier.keyword.clear();
+        s.ShipBlockLines.push_back({std::string(k), raw});
         s.ShipLinesAsRead[std::string(k)] = raw;
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (l.size() < 12)

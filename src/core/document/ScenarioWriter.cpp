@@ -39,6 +39,65 @@ std::string keyOf(const std::string& line) {
     return text.substr(0, text.find(' '));
 }
 
+// The simulator lets a later line win over an earlier one: a line the block lacked goes after
+// the line it competes with.
+const char* competing(const std::string& keyword) {
+    if (keyword == "FUEL")
+        return "PRPLEVEL";
+    if (keyword == "RPOS" || keyword == "RVEL")
+        return "ELEMENTS";
+    if (keyword == "BASE")
+        return "POS";
+    return nullptr;
+}
+
+// A ship's lines after its head. A ship the file gave keeps every line in its place: the
+// editor's lines stand where the block had them (the ones it no longer writes go), the others
+// as read, and an editor's line the block lacked follows the editor's lines before it and the
+// line it competes with. Any other ship: the editor's lines, then the other lines.
+std::vector<std::string> blockLines(const ShipRow& s, const std::vector<BlockLine>& owned) {
+    std::vector<BlockLine> lines;
+    if (s.ShipBlockLines.empty()) {
+        lines = owned;
+        if (!s.ShipExtraLines.empty())
+            lines.push_back({"", s.ShipExtraLines});
+    } else {
+        for (const BlockLine& line : s.ShipBlockLines) {
+            if (line.keyword.empty()) {
+                lines.push_back(line);
+                continue;
+            }
+            const auto mine = std::find_if(owned.begin(), owned.end(),
+                                           [&](const BlockLine& o) { return o.keyword == line.keyword; });
+            if (mine != owned.end())
+                lines.push_back(*mine);
+        }
+        auto placed = [&](const std::string& keyword) {
+            for (size_t i = 0; i < lines.size(); ++i)
+                if (lines[i].keyword == keyword)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        for (size_t k = 0; k < owned.size(); ++k) {
+            const BlockLine& add = owned[k];
+            if (placed(add.keyword) >= 0)
+                continue;
+            size_t at = 0;
+            for (size_t j = 0; j < k; ++j)
+                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword) + 1));
+            if (const char* other = competing(add.keyword))
+                for (size_t i = 0; i < lines.size(); ++i)
+                    if (lines[i].keyword.empty() && keyOf(lines[i].text) == other)
+                        at = std::max(at, i + 1);
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
+        }
+    }
+    std::vector<std::string> texts;
+    for (BlockLine& line : lines)
+        texts.push_back(std::move(line.text));
+    return texts;
+}
+
 int today() {
     using namespace std::chrono;
     const sys_days now = floor<days>(system_clock::now());
@@ -269,6 +328,8 @@ std::string ScenarioWriter::shipsText() const {
             // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
             // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
             const bool fromFile = !s.ShipValuesAsRead.empty();
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
             auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
             auto changed = [&](const char* keyword) {
                 const auto read = s.ShipValuesAsRead.find(keyword);
@@ -277,16 +338,16 @@ std::string ScenarioWriter::shipsText() const {
             auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
             auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
                 if (wanted(keyword))
-                    out.line(std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+                    put(keyword, std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
             };
             auto fuelAndEngines = [&] {
                 if (wanted("FUEL"))
-                    out.line("  FUEL " + number(s.ShipFuelTable));
+                    put("FUEL", "  FUEL " + number(s.ShipFuelTable));
                 // Engine levels: those the file had, and any other than 0 the person set.
                 for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
                     const std::string& level = shipValue(s, engine);
                     if (fromFile && (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0)))
-                        out.line(std::string("  ") + engine + " " + number(level));
+                        put(engine, std::string("  ") + engine + " " + number(level));
                 }
             };
             const auto readAs = [&](const char* word) {
@@ -294,22 +355,22 @@ std::string ScenarioWriter::shipsText() const {
                 return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
             };
             if (equalsIgnoringCase(status, "Landed")) {
-                out.line("  STATUS " + status + " " + planet);
+                put("STATUS", "  STATUS " + status + " " + planet);
                 // A base without a pad is written as the simulator writes it ("BASE Habana"). A
                 // ship landed by POS has no base until the person gives it one.
                 const std::string base = trim(s.ShipLandedBaseTable);
                 const std::string pad = trim(s.ShipLandedPadTable);
                 if (wanted("BASE"))
-                    out.line("  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
+                    put("BASE", "  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
-                    out.line("  HEADING " + trim(s.ShipLandedHeadingTable));
+                    put("HEADING", "  HEADING " + trim(s.ShipLandedHeadingTable));
                 fuelAndEngines();
                 // The editor shows no attitude for a landed ship; the simulator reads it.
                 if (readAs("Landed") && had("AROT"))
-                    out.line(s.ShipLinesAsRead.at("AROT"));
+                    put("AROT", s.ShipLinesAsRead.at("AROT"));
             } else if (equalsIgnoringCase(status, "Orbiting")) {
-                out.line("  STATUS " + status + " " + planet);
+                put("STATUS", "  STATUS " + status + " " + planet);
                 fuelAndEngines();
                 vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
                 vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
@@ -317,16 +378,16 @@ std::string ScenarioWriter::shipsText() const {
                 // The editor shows only the first of three spin values: unchanged, the line
                 // stays as read.
                 if (had("VROT") && !changed("VROT"))
-                    out.line(s.ShipLinesAsRead.at("VROT"));
+                    put("VROT", s.ShipLinesAsRead.at("VROT"));
                 else if (wanted("VROT"))
-                    out.line("  VROT " + number(s.ShipVrotTable));
+                    put("VROT", "  VROT " + number(s.ShipVrotTable));
             } else if (equalsIgnoringCase(status, "Docked")) {
-                out.line("  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
+                put("STATUS", "  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
                          trim(s.ShipDockedPortTable));
                 fuelAndEngines();
             }
-            if (!s.ShipExtraLines.empty())
-                out.line(s.ShipExtraLines);
+            for (const std::string& line : blockLines(s, owned))
+                out.line(line);
             out.line("END");
         }
         out.line("END_SHIPS");

@@ -75,7 +75,7 @@ TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChang
 }
 
 // "FUEL 0" and "VROT 0" were made up for every ship without them, engine levels were never
-// saved, and "VROT 0 0 1" came back as "VROT 0".
+// saved, "VROT 0 0 1" came back as "VROT 0", and the lines of a block changed places.
 TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedItsValue) {
     openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_FOCUS", "  Ship S1", "END_FOCUS",
                    "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
@@ -93,8 +93,25 @@ TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedI
     tab.ShipOrbitingAngularVelocity.userSetText("2");
     tab.Command4.userClick();
     EXPECT_NE(std::string::npos,
-              saved().find(crlf({"  STATUS Orbiting Earth", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "  RPOS 7000000 0 0",
-                                 "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 2", "  PRPLEVEL 0:0.5", "END"})));
+              saved().find(crlf({"  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
+                                 "  VROT 2", "  PRPLEVEL 0:0.5", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "END"})))
+        << "each line in its place; the new fuel after PRPLEVEL, which it must win over";
+}
+
+TEST_F(ScenarioWriterTest, AChangedStatusDropsTheLinesOfTheOldOneAndKeepsTheOthers) {
+    openText(crlf({"BEGIN_FOCUS", "  Ship S1", "END_FOCUS", "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth",
+                   "  RPOS 7000000 0 0", "  XPDR 5", "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 0", "  NAVFREQ 1 2",
+                   "END", "END_SHIPS"}));
+    auto& tab = main->shipTab;
+    tab.LandedShipOption.userSelect();
+    tab.ShipLandedPlanet.setCaption("Earth");
+    tab.ShipLandedBase.setCaption("Habana");
+    tab.ShipLandedPad.setCaption("2");
+    tab.ShipLandedHeading.userSetText("45");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos, saved().find(crlf({"S1:DeltaGlider", "  STATUS Landed Earth", "  BASE Habana:2",
+                                                    "  HEADING 45", "  XPDR 5", "  NAVFREQ 1 2", "END"})))
+        << saved();
 }
 
 } // namespace
