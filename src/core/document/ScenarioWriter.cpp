@@ -301,12 +301,12 @@ std::string ScenarioWriter::stationsText() const {
                 out.line("  ELEMENTS " + elements);
             const std::string angles =
                 trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
-            if (s.StationUseClassFrequency) {
-                if (!trim(angles).empty())
-                    out.line("  AROT " + angles);
-            } else if (!trim(s.StationRotationFrequencyTable).empty()) {
+            // A station with its own frequency keeps its angles too: without them it read back
+            // with empty angles, which validation refuses.
+            if (!s.StationUseClassFrequency && !trim(s.StationRotationFrequencyTable).empty())
                 out.line("  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
-            }
+            if (!trim(angles).empty())
+                out.line("  AROT " + angles);
             out.line("END");
         }
         out.line("END_STATIONS");
