@@ -309,6 +309,9 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
     // The line that directly follows the section's start or an "END" is the one the counting
     // took for a ship.
     bool blockStart = false;
+    // Comment lines between blocks: the simulator would take one for a nameless ship, so they
+    // go to just after the next head.
+    std::vector<std::string> between;
     for (const std::string& raw : lines) {
         const std::string line = ClearComments(raw);
         const std::string l = trim(line);
@@ -322,8 +325,15 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         }
         const SectionLine what = classify(raw, line, t, ShipKeywords);
-        if (what.kind == LineKind::Empty)
+        if (what.kind == LineKind::Empty) {
+            if (raw.find_first_not_of(" \t") == std::string::npos)
+                continue;
+            if (blockStart)
+                between.push_back(raw);
+            else if (m.validShip(row) && !m.ships[static_cast<size_t>(row)].ShipNameTable.empty())
+                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({"", raw});
             continue;
+        }
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
             if (m.validShip(row))
@@ -345,6 +355,9 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             s.ShipNameTable = l.substr(0, colon);
             s.ShipClassTable = colon == std::string::npos ? l : l.substr(colon + 1);
             w_.shipTab.ShipName.addItem(s.ShipNameTable);
+            for (std::string& comment : between)
+                s.ShipBlockLines.push_back({"", std::move(comment)});
+            between.clear();
             continue;
         }
         if (what.kind != LineKind::Keyword) {
@@ -357,7 +370,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
                 if (!s.ShipExtraLines.empty())
                     s.ShipExtraLines += "\r\n";
                 s.ShipExtraLines += kept;
-                s.ShipBlockLines.push_back({"", kept});
+                s.ShipBlockLines.push_back({"", raw}); // comment included
             }
             continue;
         }
