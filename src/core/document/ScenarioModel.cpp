@@ -56,6 +56,17 @@ bool sameShipValue(const std::string& a, const std::string& b) {
     }
 }
 
+std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword) {
+    std::optional<std::string> value;
+    for (const std::string& line : section.lines) {
+        const std::string text = trim(ClearComments(line));
+        const size_t blank = text.find(' ');
+        if (equalsIgnoringCase(text.substr(0, blank), keyword))
+            value = blank == std::string::npos ? std::string() : trim(text.substr(blank + 1));
+    }
+    return value;
+}
+
 void ScenarioModel::logScanError(const std::string& entry) {
     ScanLog += entry;
     ScanErrorsFound = true;

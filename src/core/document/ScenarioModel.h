@@ -71,6 +71,8 @@ struct ShipRow {
     // is the editor's and the earlier ones are lines as read. Empty for a ship the file did not
     // give.
     std::vector<BlockLine> ShipBlockLines;
+    // Whether the file's camera targeted this ship: the target follows it through a rename.
+    bool ShipCameraTarget = false;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
@@ -78,6 +80,9 @@ struct ShipRow {
 std::string shipValue(const ShipRow& row, const std::string& keyword);
 // Remembers what the block read into the row gave, as ShipValuesAsRead.
 void rememberShipValues(ShipRow& row);
+// The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
+// without comment, or nothing.
+std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);
 // Whether two shipValue texts hold the same values: each part the same text once trimmed, or
 // the same number ("0.50" and " .5").
 bool sameShipValue(const std::string& a, const std::string& b);
@@ -102,6 +107,9 @@ public:
     // The description the load gave with the file (the load window reads only a DESC block
     // that opens the file, so one after HYPERDESC or URLDESC comes as an empty text).
     std::string descriptionAsRead;
+    // Whether the TARGET of the file's CAMERA named one of its ships; when that ship is gone,
+    // the camera targets the user-controlled ship.
+    bool cameraTargetIsShip = false;
 
     // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
     // StationName and ShipName lists, never more than the rows here.

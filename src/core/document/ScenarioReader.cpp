@@ -514,6 +514,12 @@ void ScenarioReader::TabSettings() {
                 m.logScanError(cannotOpen);
             w_.shipTab.ShipIndex.setCaption(std::to_string(row) + ":" + std::to_string(ships));
         }
+        m.cameraTargetIsShip = false;
+        if (const SectionAsRead* camera = m.layout.find("CAMERA"))
+            if (const std::optional<std::string> target = sectionValue(*camera, "TARGET"))
+                for (int k = 0; k < w_.shipCount() && m.validShip(k) && !m.cameraTargetIsShip; ++k)
+                    if (trim(m.ships[static_cast<size_t>(k)].ShipNameTable) == *target)
+                        m.cameraTargetIsShip = m.ships[static_cast<size_t>(k)].ShipCameraTarget = true;
 
         if (w_.shipTab.ShipName.listCount() > 0) {
             w_.shipTab.ShipName.setListIndex(0);

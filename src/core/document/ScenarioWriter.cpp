@@ -190,6 +190,29 @@ std::string ScenarioWriter::viewText(const std::string& key) const {
     return out.take();
 }
 
+std::string ScenarioWriter::cameraText(const SectionAsRead& asRead) const {
+    // The author's camera, as read; a ship it targeted is followed through a rename, and once
+    // deleted the camera targets the user-controlled ship.
+    std::string target;
+    if (w_.model.cameraTargetIsShip) {
+        target = trim(w_.env.ShipFocus.caption());
+        for (int k = 0; k < w_.shipCount() && w_.model.validShip(k); ++k)
+            if (w_.model.ships[static_cast<size_t>(k)].ShipCameraTarget) {
+                target = trim(w_.model.ships[static_cast<size_t>(k)].ShipNameTable);
+                break;
+            }
+    }
+    const std::optional<std::string> read = sectionValue(asRead, "TARGET");
+    Lines out;
+    for (const std::string& line : asRead.lines) {
+        if (w_.model.cameraTargetIsShip && keyOf(line) == "TARGET" && read && target != *read)
+            out.line(line.substr(0, line.find_first_not_of(" \t")) + "TARGET " + target);
+        else
+            out.line(line);
+    }
+    return out.take();
+}
+
 std::string ScenarioWriter::scenarioText() const {
     // The editor's sections in the order it writes them; any other section is written as read.
     static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
@@ -256,8 +279,10 @@ std::string ScenarioWriter::scenarioText() const {
             text = stationsText();
         else if (section.key == "SHIPS")
             text = shipsText();
+        else if (section.key == "CAMERA")
+            text = cameraText(section);
         else
-            text = asRead(section.lines); // the author's camera, HUD and MFD set-up
+            text = asRead(section.lines); // the author's HUD and MFD set-up
         chunks.push_back(asRead(section.comments) + text);
         nextOwn = std::max(nextOwn, index + 1);
         lackingAfter();

@@ -125,5 +125,24 @@ TEST_F(ScenarioWriterTest, AStationWithItsOwnFrequencyKeepsItsAngles) {
     EXPECT_FALSE(station(0).StationUseClassFrequency);
 }
 
+// The author's camera is kept, and a ship it targets is followed through a rename; once that
+// ship is deleted the camera targets the user-controlled ship.
+TEST_F(ScenarioWriterTest, TheCameraFollowsTheShipItTargets) {
+    openText(crlf({"BEGIN_FOCUS", "  Ship GL-1", "END_FOCUS", "BEGIN_CAMERA", "  TARGET GL-2", "  MODE Cockpit",
+                   "END_CAMERA", "BEGIN_SHIPS", "GL-1:DeltaGlider", "END", "GL-2:DeltaGlider", "END", "END_SHIPS"}));
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET GL-2", "  MODE Cockpit", "END_CAMERA"})));
+    auto& tab = main->shipTab;
+    tab.ShipName.userSelect(1);
+    tab.ShipName.userSetText("Kite");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET Kite", "  MODE Cockpit", "END_CAMERA"})));
+
+    scripted.dialogs.queueAnswer(ui::AnswerYes);
+    tab.ShipName.userSelect(1);
+    tab.Command6.userClick();
+    ASSERT_EQ(1, main->shipCount());
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET GL-1", "  MODE Cockpit", "END_CAMERA"})));
+}
+
 } // namespace
 } // namespace vantrel::test
