@@ -371,7 +371,7 @@ std::string ScenarioWriter::shipsText() const {
                 // Engine levels: those the file had, and any other than 0 the person set.
                 for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
                     const std::string& level = shipValue(s, engine);
-                    if (fromFile && (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0)))
+                    if (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0))
                         put(engine, std::string("  ") + engine + " " + number(level));
                 }
             };
