@@ -21,7 +21,6 @@ public:
         text_ += text;
         text_ += "\r\n";
     }
-    void raw(std::string_view text) { text_ += text; }
     std::string take() { return std::move(text_); }
 
 private:
@@ -218,7 +217,7 @@ std::string ScenarioWriter::scenarioText() const {
     static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
                                                  "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
     const FileLayout& layout = w_.model.layout;
-    // Each chunk is a section (or the lines before the first one); a blank line parts them.
+    // Each chunk is a section with the comments before it; a blank line parts them.
     std::vector<std::string> chunks;
 
     // A section the file lacked takes its place among the editor's sections. A description is
