@@ -73,6 +73,9 @@ struct ShipRow {
     std::vector<BlockLine> ShipBlockLines;
     // Whether the file's camera targeted this ship: the target follows it through a rename.
     bool ShipCameraTarget = false;
+    // When a line of the block could not be read: that line and the rest of the ships' section,
+    // as read, written in place of the block's END.
+    std::vector<std::string> ShipLinesNotTaken;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -312,6 +312,24 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
     // Comment lines between blocks: the simulator would take one for a nameless ship, so they
     // go to just after the next head.
     std::vector<std::string> between;
+    // A line that cannot be read stops the pass: it and the rest of the section stay with the
+    // ship being read, as read, so that saving loses none of the ships after it.
+    auto stop = [&](const std::string& at) {
+        if (m.validShip(row)) {
+            ShipRow& ship = m.ships[static_cast<size_t>(row)];
+            // The line itself was taken for one of the editor's lines before it failed.
+            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == at) {
+                ship.ShipLinesAsRead.erase(ship.ShipBlockLines.back().keyword);
+                ship.ShipBlockLines.pop_back();
+            }
+            rememberShipValues(ship);
+            std::vector<std::string>& rest = ship.ShipLinesNotTaken;
+            for (size_t i = static_cast<size_t>(&at - lines.data());
+                 i < lines.size() && upper(trim(ClearComments(lines[i]))) != "END_SHIPS"; ++i)
+                rest.push_back(lines[i]);
+        }
+        return false;
+    };
     for (const std::string& raw : lines) {
         const std::string line = ClearComments(raw);
         const std::string l = trim(line);
@@ -383,25 +401,25 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         s.ShipLinesAsRead[std::string(k)] = raw;
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (l.size() < 12)
-                return false;
+                return stop(raw);
             (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trim(dropLeft(l, 12));
             continue;
         }
         if (k == "HEADING") {
             const size_t blank = l.find(' ');
             if (blank == std::string::npos)
-                return false;
+                return stop(raw);
             s.ShipLandedHeadingTable = l.substr(blank + 1);
             continue;
         }
         const std::optional<std::string> value = rest(l, k);
         if (!value)
-            return false;
+            return stop(raw);
         if (k == "STATUS") {
             const std::string status = trim(*value);
             const size_t blank = status.find(' ');
             if (blank == std::string::npos)
-                return false;
+                return stop(raw);
             const std::string word = status.substr(0, blank);
             const std::string after = status.substr(blank + 1);
             if (equalsIgnoringCase(word, "Landed") || equalsIgnoringCase(word, "Orbiting")) {
@@ -410,10 +428,10 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
                 const std::string d = trim(after);
                 const size_t first = d.find(':');
                 if (first == std::string::npos)
-                    return false;
+                    return stop(raw);
                 const size_t second = d.find(':', first + 1);
                 if (second == std::string::npos)
-                    return false;
+                    return stop(raw);
                 s.ShipPlanetTable = d.substr(0, first);
                 s.ShipDockedStationTable = d.substr(first + 1, second - first - 1);
                 s.ShipDockedPortTable = d.substr(second + 1);
@@ -429,7 +447,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
             const std::optional<std::array<std::string, 3>> xyz = splitVector(*value);
             if (!xyz)
-                return false;
+                return stop(raw);
             std::string* fields[3] = {&s.ShipRposXTable, &s.ShipRposYTable, &s.ShipRposZTable};
             if (k == "RVEL")
                 fields[0] = &s.ShipRvelXTable, fields[1] = &s.ShipRvelYTable, fields[2] = &s.ShipRvelZTable;

@@ -412,7 +412,10 @@ std::string ScenarioWriter::shipsText() const {
             }
             for (const std::string& line : blockLines(s, owned))
                 out.line(line);
-            out.line("END");
+            if (s.ShipLinesNotTaken.empty())
+                out.line("END");
+            for (const std::string& line : s.ShipLinesNotTaken)
+                out.line(line);
         }
         out.line("END_SHIPS");
     }
