@@ -14,6 +14,13 @@
 
 namespace vantrel {
 
+// A line of a station's or ship's block: one of the editor's by its keyword ("FUEL"), or any
+// other line (empty keyword) as read.
+struct BlockLine {
+    std::string keyword;
+    std::string text;
+};
+
 struct StationRow {
     std::string StationNameTable;
     std::string StationClassTable;
@@ -32,13 +39,9 @@ struct StationRow {
     std::string StationZAngleTable;
     std::string StationRotationFrequencyTable;
     bool StationUseClassFrequency = false;
-};
-
-// A line of a ship's block: one of the editor's by its keyword ("FUEL"), or any other line
-// (empty keyword) as read.
-struct BlockLine {
-    std::string keyword;
-    std::string text;
+    // The lines of the block after its head, in file order, as for a ship. Empty for a station
+    // the file did not give.
+    std::vector<BlockLine> StationBlockLines;
 };
 
 struct ShipRow {

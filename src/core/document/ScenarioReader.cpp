@@ -263,8 +263,18 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
             w_.stationTab.StationName.addItem(s.StationNameTable);
             continue;
         }
-        if (what.kind != LineKind::Keyword)
+        if (what.kind != LineKind::Keyword) {
+            // Lines the editor does not know, comments included, stay in their place.
+            if (!s.StationNameTable.empty() && raw.find_first_not_of(" \t") != std::string::npos)
+                s.StationBlockLines.push_back({"", raw});
             continue;
+        }
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        const std::string key = what.keyword == "ZROT_FREQ" ? "ZROT_FREQUENCY" : std::string(what.keyword);
+        for (BlockLine& earlier : s.StationBlockLines)
+            if (earlier.keyword == key)
+                earlier.keyword.clear();
+        s.StationBlockLines.push_back({key, raw});
         const std::optional<std::string> value = rest(l, what.keyword);
         if (!value)
             return false;

@@ -50,18 +50,19 @@ const char* competing(const std::string& keyword) {
     return nullptr;
 }
 
-// A ship's lines after its head. A ship the file gave keeps every line in its place: the
-// editor's lines stand where the block had them (the ones it no longer writes go), the others
-// as read, and an editor's line the block lacked follows the editor's lines before it and the
-// line it competes with. Any other ship: the editor's lines, then the other lines.
-std::vector<std::string> blockLines(const ShipRow& s, const std::vector<BlockLine>& owned) {
+// A station's or ship's lines after its head. One the file gave keeps every line in its place:
+// the editor's lines stand where the block had them (the ones it no longer writes go), the
+// others as read, and an editor's line the block lacked follows the editor's lines before it
+// and the line it competes with. Any other: the editor's lines, then its other lines.
+std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const std::string& others,
+                                    const std::vector<BlockLine>& owned) {
     std::vector<BlockLine> lines;
-    if (s.ShipBlockLines.empty()) {
+    if (asRead.empty()) {
         lines = owned;
-        if (!s.ShipExtraLines.empty())
-            lines.push_back({"", s.ShipExtraLines});
+        if (!others.empty())
+            lines.push_back({"", others});
     } else {
-        for (const BlockLine& line : s.ShipBlockLines) {
+        for (const BlockLine& line : asRead) {
             if (line.keyword.empty()) {
                 lines.push_back(line);
                 continue;
@@ -307,14 +308,16 @@ std::string ScenarioWriter::stationsText() const {
         for (int i = 0; i < stations && w_.model.validStation(i); ++i) {
             const StationRow& s = w_.model.stations[static_cast<size_t>(i)];
             out.line(trim(s.StationNameTable) + ":" + trim(s.StationClassTable));
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
             // A keyword line without any value could not be read back (and would end the
             // reading of every station after it), so it is left out.
             if (!trim(s.StationRefTable).empty())
-                out.line("  REF " + trim(s.StationRefTable));
+                put("REF", "  REF " + trim(s.StationRefTable));
             // A station never given an epoch has none to write; the simulator then takes the
             // scenario's start.
             if (s.StationOrbitalRefDate)
-                out.line("  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
+                put("EL_MJD", "  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
                                                                  leadingNumberValue(s.StationOrbitalRefHourTable),
                                                                  leadingNumberValue(s.StationOrbitalRefMinTable))));
             const std::string elements =
@@ -322,15 +325,17 @@ std::string ScenarioWriter::stationsText() const {
                 trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
                 trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable);
             if (!trim(elements).empty())
-                out.line("  ELEMENTS " + elements);
+                put("ELEMENTS", "  ELEMENTS " + elements);
             const std::string angles =
                 trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
             // A station with its own frequency keeps its angles too: without them it read back
             // with empty angles, which validation refuses.
             if (!s.StationUseClassFrequency && !trim(s.StationRotationFrequencyTable).empty())
-                out.line("  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
+                put("ZROT_FREQUENCY", "  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
             if (!trim(angles).empty())
-                out.line("  AROT " + angles);
+                put("AROT", "  AROT " + angles);
+            for (const std::string& line : blockLines(s.StationBlockLines, {}, owned))
+                out.line(line);
             out.line("END");
         }
         out.line("END_STATIONS");
@@ -410,7 +415,7 @@ std::string ScenarioWriter::shipsText() const {
                          trim(s.ShipDockedPortTable));
                 fuelAndEngines();
             }
-            for (const std::string& line : blockLines(s, owned))
+            for (const std::string& line : blockLines(s.ShipBlockLines, s.ShipExtraLines, owned))
                 out.line(line);
             if (s.ShipLinesNotTaken.empty())
                 out.line("END");

@@ -114,12 +114,15 @@ TEST_F(ScenarioWriterTest, AChangedStatusDropsTheLinesOfTheOldOneAndKeepsTheOthe
         << saved();
 }
 
-// Its AROT line was dropped, so it read back with empty angles that validation refused.
-TEST_F(ScenarioWriterTest, AStationWithItsOwnFrequencyKeepsItsAngles) {
+// Its AROT line was dropped, so it read back with empty angles that validation refused; and a
+// station's other lines were dropped too.
+TEST_F(ScenarioWriterTest, AStationWithItsOwnFrequencyKeepsItsAnglesAndItsOtherLines) {
     openText(crlf({"BEGIN_STATIONS", "Wheel:Wheel", "  REF Earth", "  ELEMENTS 7000000 0 0 0 0 0", "  ZROT_FREQ 0.05",
-                   "  AROT 0 12.5 -90", "END", "END_STATIONS", "BEGIN_SHIPS", "S1:DeltaGlider", "END", "END_SHIPS"}));
+                   "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END", "END_STATIONS", "BEGIN_SHIPS",
+                   "S1:DeltaGlider", "END", "END_SHIPS"}));
     const std::string text = saved();
-    EXPECT_NE(std::string::npos, text.find(crlf({"  ZROT_FREQUENCY 0.05", "  AROT 0 12.5 -90", "END"})));
+    EXPECT_NE(std::string::npos,
+              text.find(crlf({"  ZROT_FREQUENCY 0.05", "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END"})));
     openText(text, "again.scn");
     EXPECT_EQ("12.5 ", station(0).StationYAngleTable); // values as split on reading
     EXPECT_FALSE(station(0).StationUseClassFrequency);
