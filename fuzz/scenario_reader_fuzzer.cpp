@@ -1,7 +1,9 @@
-// The scenario reader, on the sample installation: any bytes as a scenario file.
+// The scenario reader, on the sample installation: any bytes as a scenario file, read and
+// written back.
 
 #include "FuzzSupport.h"
 #include "core/document/ScenarioReader.h"
+#include "core/document/ScenarioWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantrel;
@@ -10,5 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     window.main->state.ScnDir.setCaption(fuzz::scratchFolder() + "/");
     window.main->state.scnfile.setCaption("fuzz.scn");
     window.main->reader().TabSettings();
+    // What was read is written back: the sections kept as read and the ships' own lines.
+    window.main->writer().scenarioText();
     return 0;
 }

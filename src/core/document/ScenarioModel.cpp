@@ -25,11 +25,13 @@ std::string shipValue(const ShipRow& row, const std::string& keyword) {
         return row.ShipHoverEngineTable;
     if (keyword == "STATUS")
         return row.ShipStatusTable;
+    if (keyword == "BASE")
+        return row.ShipLandedBaseTable + "|" + row.ShipLandedPadTable;
     return {};
 }
 
 void rememberShipValues(ShipRow& row) {
-    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"})
+    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"})
         row.ShipValuesAsRead[keyword] = shipValue(row, keyword);
 }
 
@@ -52,6 +54,17 @@ bool sameShipValue(const std::string& a, const std::string& b) {
         i = ai + 1;
         j = bj + 1;
     }
+}
+
+std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword) {
+    std::optional<std::string> value;
+    for (const std::string& line : section.lines) {
+        const std::string text = trim(ClearComments(line));
+        const size_t blank = text.find(' ');
+        if (equalsIgnoringCase(text.substr(0, blank), keyword))
+            value = blank == std::string::npos ? std::string() : trim(text.substr(blank + 1));
+    }
+    return value;
 }
 
 void ScenarioModel::logScanError(const std::string& entry) {

@@ -14,6 +14,13 @@
 
 namespace vantrel {
 
+// A line of a station's or ship's block: one of the editor's by its keyword ("FUEL"), or any
+// other line (empty keyword) as read.
+struct BlockLine {
+    std::string keyword;
+    std::string text;
+};
+
 struct StationRow {
     std::string StationNameTable;
     std::string StationClassTable;
@@ -32,6 +39,9 @@ struct StationRow {
     std::string StationZAngleTable;
     std::string StationRotationFrequencyTable;
     bool StationUseClassFrequency = false;
+    // The lines of the block after its head, in file order, as for a ship. Empty for a station
+    // the file did not give.
+    std::vector<BlockLine> StationBlockLines;
 };
 
 struct ShipRow {
@@ -60,13 +70,25 @@ struct ShipRow {
     // values) as read while its value is the same.
     std::map<std::string, std::string> ShipLinesAsRead;
     std::map<std::string, std::string> ShipValuesAsRead;
+    // The lines of the block after its head, in file order; of a keyword that repeats, the last
+    // is the editor's and the earlier ones are lines as read. Empty for a ship the file did not
+    // give.
+    std::vector<BlockLine> ShipBlockLines;
+    // Whether the file's camera targeted this ship: the target follows it through a rename.
+    bool ShipCameraTarget = false;
+    // When a line of the block could not be read: that line and the rest of the ships' section,
+    // as read, written in place of the block's END.
+    std::vector<std::string> ShipLinesNotTaken;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
-// "ENGINE_MAIN", "ENGINE_HOVR", "STATUS"), joined by "|"; empty for any other keyword.
+// "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"), joined by "|"; empty for any other keyword.
 std::string shipValue(const ShipRow& row, const std::string& keyword);
 // Remembers what the block read into the row gave, as ShipValuesAsRead.
 void rememberShipValues(ShipRow& row);
+// The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
+// without comment, or nothing.
+std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);
 // Whether two shipValue texts hold the same values: each part the same text once trimmed, or
 // the same number ("0.50" and " .5").
 bool sameShipValue(const std::string& a, const std::string& b);
@@ -88,6 +110,12 @@ public:
     // writer keeps what the editor does not own, and a start time nobody changed, as read.
     FileLayout layout;
     StartTime startAsRead;
+    // The description the load gave with the file (the load window reads only a DESC block
+    // that opens the file, so one after HYPERDESC or URLDESC comes as an empty text).
+    std::string descriptionAsRead;
+    // Whether the TARGET of the file's CAMERA named one of its ships; when that ship is gone,
+    // the camera targets the user-controlled ship.
+    bool cameraTargetIsShip = false;
 
     // Rows 0..upper bound; the number of stations and ships in use is the entry count of the
     // StationName and ShipName lists, never more than the rows here.

@@ -263,8 +263,18 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
             w_.stationTab.StationName.addItem(s.StationNameTable);
             continue;
         }
-        if (what.kind != LineKind::Keyword)
+        if (what.kind != LineKind::Keyword) {
+            // Lines the editor does not know, comments included, stay in their place.
+            if (!s.StationNameTable.empty() && raw.find_first_not_of(" \t") != std::string::npos)
+                s.StationBlockLines.push_back({"", raw});
             continue;
+        }
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        const std::string key = what.keyword == "ZROT_FREQ" ? "ZROT_FREQUENCY" : std::string(what.keyword);
+        for (BlockLine& earlier : s.StationBlockLines)
+            if (earlier.keyword == key)
+                earlier.keyword.clear();
+        s.StationBlockLines.push_back({key, raw});
         const std::optional<std::string> value = rest(l, what.keyword);
         if (!value)
             return false;
@@ -309,6 +319,27 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
     // The line that directly follows the section's start or an "END" is the one the counting
     // took for a ship.
     bool blockStart = false;
+    // Comment lines between blocks: the simulator would take one for a nameless ship, so they
+    // go to just after the next head.
+    std::vector<std::string> between;
+    // A line that cannot be read stops the pass: it and the rest of the section stay with the
+    // ship being read, as read, so that saving loses none of the ships after it.
+    auto stop = [&](const std::string& at) {
+        if (m.validShip(row)) {
+            ShipRow& ship = m.ships[static_cast<size_t>(row)];
+            // The line itself was taken for one of the editor's lines before it failed.
+            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == at) {
+                ship.ShipLinesAsRead.erase(ship.ShipBlockLines.back().keyword);
+                ship.ShipBlockLines.pop_back();
+            }
+            rememberShipValues(ship);
+            std::vector<std::string>& rest = ship.ShipLinesNotTaken;
+            for (size_t i = static_cast<size_t>(&at - lines.data());
+                 i < lines.size() && upper(trim(ClearComments(lines[i]))) != "END_SHIPS"; ++i)
+                rest.push_back(lines[i]);
+        }
+        return false;
+    };
     for (const std::string& raw : lines) {
         const std::string line = ClearComments(raw);
         const std::string l = trim(line);
@@ -322,8 +353,15 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             continue;
         }
         const SectionLine what = classify(raw, line, t, ShipKeywords);
-        if (what.kind == LineKind::Empty)
+        if (what.kind == LineKind::Empty) {
+            if (raw.find_first_not_of(" \t") == std::string::npos)
+                continue;
+            if (blockStart)
+                between.push_back(raw);
+            else if (m.validShip(row) && !m.ships[static_cast<size_t>(row)].ShipNameTable.empty())
+                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({"", raw});
             continue;
+        }
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
             if (m.validShip(row))
@@ -345,6 +383,9 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             s.ShipNameTable = l.substr(0, colon);
             s.ShipClassTable = colon == std::string::npos ? l : l.substr(colon + 1);
             w_.shipTab.ShipName.addItem(s.ShipNameTable);
+            for (std::string& comment : between)
+                s.ShipBlockLines.push_back({"", std::move(comment)});
+            between.clear();
             continue;
         }
         if (what.kind != LineKind::Keyword) {
@@ -353,36 +394,42 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
             // A line whose comment was cut off keeps its indentation, so that it is written
             // back as a line of the block and never read again as a ship's head.
             if (!s.ShipNameTable.empty()) {
+                const std::string kept = raw.substr(0, raw.find_first_not_of(' ')) + trimLeft(line);
                 if (!s.ShipExtraLines.empty())
                     s.ShipExtraLines += "\r\n";
-                s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
-                s.ShipExtraLines += trimLeft(line);
+                s.ShipExtraLines += kept;
+                s.ShipBlockLines.push_back({"", raw}); // comment included
             }
             continue;
         }
         const std::string_view k = what.keyword;
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        for (BlockLine& earlier : s.ShipBlockLines)
+            if (earlier.keyword == k)
+                earlier.keyword.clear();
+        s.ShipBlockLines.push_back({std::string(k), raw});
         s.ShipLinesAsRead[std::string(k)] = raw;
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (l.size() < 12)
-                return false;
+                return stop(raw);
             (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trim(dropLeft(l, 12));
             continue;
         }
         if (k == "HEADING") {
             const size_t blank = l.find(' ');
             if (blank == std::string::npos)
-                return false;
+                return stop(raw);
             s.ShipLandedHeadingTable = l.substr(blank + 1);
             continue;
         }
         const std::optional<std::string> value = rest(l, k);
         if (!value)
-            return false;
+            return stop(raw);
         if (k == "STATUS") {
             const std::string status = trim(*value);
             const size_t blank = status.find(' ');
             if (blank == std::string::npos)
-                return false;
+                return stop(raw);
             const std::string word = status.substr(0, blank);
             const std::string after = status.substr(blank + 1);
             if (equalsIgnoringCase(word, "Landed") || equalsIgnoringCase(word, "Orbiting")) {
@@ -391,10 +438,10 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
                 const std::string d = trim(after);
                 const size_t first = d.find(':');
                 if (first == std::string::npos)
-                    return false;
+                    return stop(raw);
                 const size_t second = d.find(':', first + 1);
                 if (second == std::string::npos)
-                    return false;
+                    return stop(raw);
                 s.ShipPlanetTable = d.substr(0, first);
                 s.ShipDockedStationTable = d.substr(first + 1, second - first - 1);
                 s.ShipDockedPortTable = d.substr(second + 1);
@@ -410,7 +457,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
         } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
             const std::optional<std::array<std::string, 3>> xyz = splitVector(*value);
             if (!xyz)
-                return false;
+                return stop(raw);
             std::string* fields[3] = {&s.ShipRposXTable, &s.ShipRposYTable, &s.ShipRposZTable};
             if (k == "RVEL")
                 fields[0] = &s.ShipRvelXTable, fields[1] = &s.ShipRvelYTable, fields[2] = &s.ShipRvelZTable;
@@ -445,6 +492,7 @@ void ScenarioReader::TabSettings() {
         const std::vector<std::string>* lines = read ? &*read : nullptr;
         const std::string cannotOpen = "Can not open the file " + path;
         m.layout = lines ? scanLayout(*lines) : FileLayout{};
+        m.descriptionAsRead = w_.env.Description.text();
 
         readStartDate(lookup(lines, path, "BEGIN_ENVIRONMENT", "END_ENVIRONMENT", "Date"), path);
         m.startAsRead = {w_.env.Calendar.date(), w_.env.Hour.text(), w_.env.Minute.text()};
@@ -494,6 +542,12 @@ void ScenarioReader::TabSettings() {
                 m.logScanError(cannotOpen);
             w_.shipTab.ShipIndex.setCaption(std::to_string(row) + ":" + std::to_string(ships));
         }
+        m.cameraTargetIsShip = false;
+        if (const SectionAsRead* camera = m.layout.find("CAMERA"))
+            if (const std::optional<std::string> target = sectionValue(*camera, "TARGET"))
+                for (int k = 0; k < w_.shipCount() && m.validShip(k) && !m.cameraTargetIsShip; ++k)
+                    if (trim(m.ships[static_cast<size_t>(k)].ShipNameTable) == *target)
+                        m.cameraTargetIsShip = m.ships[static_cast<size_t>(k)].ShipCameraTarget = true;
 
         if (w_.shipTab.ShipName.listCount() > 0) {
             w_.shipTab.ShipName.setListIndex(0);

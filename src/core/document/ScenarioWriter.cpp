@@ -21,7 +21,6 @@ public:
         text_ += text;
         text_ += "\r\n";
     }
-    void raw(std::string_view text) { text_ += text; }
     std::string take() { return std::move(text_); }
 
 private:
@@ -37,6 +36,66 @@ std::string number(const std::string& text) { return numberText(leadingNumberVal
 std::string keyOf(const std::string& line) {
     const std::string text = upper(trim(ClearComments(line)));
     return text.substr(0, text.find(' '));
+}
+
+// The simulator lets a later line win over an earlier one: a line the block lacked goes after
+// the line it competes with.
+const char* competing(const std::string& keyword) {
+    if (keyword == "FUEL")
+        return "PRPLEVEL";
+    if (keyword == "RPOS" || keyword == "RVEL")
+        return "ELEMENTS";
+    if (keyword == "BASE")
+        return "POS";
+    return nullptr;
+}
+
+// A station's or ship's lines after its head. One the file gave keeps every line in its place:
+// the editor's lines stand where the block had them (the ones it no longer writes go), the
+// others as read, and an editor's line the block lacked follows the editor's lines before it
+// and the line it competes with. Any other: the editor's lines, then its other lines.
+std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const std::string& others,
+                                    const std::vector<BlockLine>& owned) {
+    std::vector<BlockLine> lines;
+    if (asRead.empty()) {
+        lines = owned;
+        if (!others.empty())
+            lines.push_back({"", others});
+    } else {
+        for (const BlockLine& line : asRead) {
+            if (line.keyword.empty()) {
+                lines.push_back(line);
+                continue;
+            }
+            const auto mine = std::find_if(owned.begin(), owned.end(),
+                                           [&](const BlockLine& o) { return o.keyword == line.keyword; });
+            if (mine != owned.end())
+                lines.push_back(*mine);
+        }
+        auto placed = [&](const std::string& keyword) {
+            for (size_t i = 0; i < lines.size(); ++i)
+                if (lines[i].keyword == keyword)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        for (size_t k = 0; k < owned.size(); ++k) {
+            const BlockLine& add = owned[k];
+            if (placed(add.keyword) >= 0)
+                continue;
+            size_t at = 0;
+            for (size_t j = 0; j < k; ++j)
+                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword) + 1));
+            if (const char* other = competing(add.keyword))
+                for (size_t i = 0; i < lines.size(); ++i)
+                    if (lines[i].keyword.empty() && keyOf(lines[i].text) == other)
+                        at = std::max(at, i + 1);
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
+        }
+    }
+    std::vector<std::string> texts;
+    for (BlockLine& line : lines)
+        texts.push_back(std::move(line.text));
+    return texts;
 }
 
 int today() {
@@ -131,12 +190,35 @@ std::string ScenarioWriter::viewText(const std::string& key) const {
     return out.take();
 }
 
+std::string ScenarioWriter::cameraText(const SectionAsRead& asRead) const {
+    // The author's camera, as read; a ship it targeted is followed through a rename, and once
+    // deleted the camera targets the user-controlled ship.
+    std::string target;
+    if (w_.model.cameraTargetIsShip) {
+        target = trim(w_.env.ShipFocus.caption());
+        for (int k = 0; k < w_.shipCount() && w_.model.validShip(k); ++k)
+            if (w_.model.ships[static_cast<size_t>(k)].ShipCameraTarget) {
+                target = trim(w_.model.ships[static_cast<size_t>(k)].ShipNameTable);
+                break;
+            }
+    }
+    const std::optional<std::string> read = sectionValue(asRead, "TARGET");
+    Lines out;
+    for (const std::string& line : asRead.lines) {
+        if (w_.model.cameraTargetIsShip && keyOf(line) == "TARGET" && read && target != *read)
+            out.line(line.substr(0, line.find_first_not_of(" \t")) + "TARGET " + target);
+        else
+            out.line(line);
+    }
+    return out.take();
+}
+
 std::string ScenarioWriter::scenarioText() const {
     // The editor's sections in the order it writes them; any other section is written as read.
     static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
                                                  "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
     const FileLayout& layout = w_.model.layout;
-    // Each chunk is a section (or the lines before the first one); a blank line parts them.
+    // Each chunk is a section with the comments before it; a blank line parts them.
     std::vector<std::string> chunks;
 
     // A section the file lacked takes its place among the editor's sections. A description is
@@ -188,7 +270,7 @@ std::string ScenarioWriter::scenarioText() const {
         lackingUpTo(index);
         std::string text;
         if (section.key == "DESC")
-            text = descriptionText();
+            text = w_.env.Description.text() == w_.model.descriptionAsRead ? asRead(section.lines) : descriptionText();
         else if (section.key == "ENVIRONMENT")
             text = environmentText(&section);
         else if (section.key == "FOCUS")
@@ -197,8 +279,10 @@ std::string ScenarioWriter::scenarioText() const {
             text = stationsText();
         else if (section.key == "SHIPS")
             text = shipsText();
+        else if (section.key == "CAMERA")
+            text = cameraText(section);
         else
-            text = asRead(section.lines); // the author's camera, HUD and MFD set-up
+            text = asRead(section.lines); // the author's HUD and MFD set-up
         chunks.push_back(asRead(section.comments) + text);
         nextOwn = std::max(nextOwn, index + 1);
         lackingAfter();
@@ -224,14 +308,16 @@ std::string ScenarioWriter::stationsText() const {
         for (int i = 0; i < stations && w_.model.validStation(i); ++i) {
             const StationRow& s = w_.model.stations[static_cast<size_t>(i)];
             out.line(trim(s.StationNameTable) + ":" + trim(s.StationClassTable));
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
             // A keyword line without any value could not be read back (and would end the
             // reading of every station after it), so it is left out.
             if (!trim(s.StationRefTable).empty())
-                out.line("  REF " + trim(s.StationRefTable));
+                put("REF", "  REF " + trim(s.StationRefTable));
             // A station never given an epoch has none to write; the simulator then takes the
             // scenario's start.
             if (s.StationOrbitalRefDate)
-                out.line("  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
+                put("EL_MJD", "  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
                                                                  leadingNumberValue(s.StationOrbitalRefHourTable),
                                                                  leadingNumberValue(s.StationOrbitalRefMinTable))));
             const std::string elements =
@@ -239,15 +325,17 @@ std::string ScenarioWriter::stationsText() const {
                 trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
                 trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable);
             if (!trim(elements).empty())
-                out.line("  ELEMENTS " + elements);
+                put("ELEMENTS", "  ELEMENTS " + elements);
             const std::string angles =
                 trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
-            if (s.StationUseClassFrequency) {
-                if (!trim(angles).empty())
-                    out.line("  AROT " + angles);
-            } else if (!trim(s.StationRotationFrequencyTable).empty()) {
-                out.line("  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
-            }
+            // A station with its own frequency keeps its angles too: without them it read back
+            // with empty angles, which validation refuses.
+            if (!s.StationUseClassFrequency && !trim(s.StationRotationFrequencyTable).empty())
+                put("ZROT_FREQUENCY", "  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
+            if (!trim(angles).empty())
+                put("AROT", "  AROT " + angles);
+            for (const std::string& line : blockLines(s.StationBlockLines, {}, owned))
+                out.line(line);
             out.line("END");
         }
         out.line("END_STATIONS");
@@ -269,6 +357,8 @@ std::string ScenarioWriter::shipsText() const {
             // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
             // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
             const bool fromFile = !s.ShipValuesAsRead.empty();
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
             auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
             auto changed = [&](const char* keyword) {
                 const auto read = s.ShipValuesAsRead.find(keyword);
@@ -277,16 +367,16 @@ std::string ScenarioWriter::shipsText() const {
             auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
             auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
                 if (wanted(keyword))
-                    out.line(std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+                    put(keyword, std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
             };
             auto fuelAndEngines = [&] {
                 if (wanted("FUEL"))
-                    out.line("  FUEL " + number(s.ShipFuelTable));
+                    put("FUEL", "  FUEL " + number(s.ShipFuelTable));
                 // Engine levels: those the file had, and any other than 0 the person set.
                 for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
                     const std::string& level = shipValue(s, engine);
-                    if (fromFile && (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0)))
-                        out.line(std::string("  ") + engine + " " + number(level));
+                    if (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0))
+                        put(engine, std::string("  ") + engine + " " + number(level));
                 }
             };
             const auto readAs = [&](const char* word) {
@@ -294,20 +384,22 @@ std::string ScenarioWriter::shipsText() const {
                 return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
             };
             if (equalsIgnoringCase(status, "Landed")) {
-                out.line("  STATUS " + status + " " + planet);
-                // A base without a pad is written as the simulator writes it ("BASE Habana").
+                put("STATUS", "  STATUS " + status + " " + planet);
+                // A base without a pad is written as the simulator writes it ("BASE Habana"). A
+                // ship landed by POS has no base until the person gives it one.
                 const std::string base = trim(s.ShipLandedBaseTable);
                 const std::string pad = trim(s.ShipLandedPadTable);
-                out.line("  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
+                if (wanted("BASE"))
+                    put("BASE", "  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
-                    out.line("  HEADING " + trim(s.ShipLandedHeadingTable));
+                    put("HEADING", "  HEADING " + trim(s.ShipLandedHeadingTable));
                 fuelAndEngines();
                 // The editor shows no attitude for a landed ship; the simulator reads it.
                 if (readAs("Landed") && had("AROT"))
-                    out.line(s.ShipLinesAsRead.at("AROT"));
+                    put("AROT", s.ShipLinesAsRead.at("AROT"));
             } else if (equalsIgnoringCase(status, "Orbiting")) {
-                out.line("  STATUS " + status + " " + planet);
+                put("STATUS", "  STATUS " + status + " " + planet);
                 fuelAndEngines();
                 vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
                 vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
@@ -315,17 +407,20 @@ std::string ScenarioWriter::shipsText() const {
                 // The editor shows only the first of three spin values: unchanged, the line
                 // stays as read.
                 if (had("VROT") && !changed("VROT"))
-                    out.line(s.ShipLinesAsRead.at("VROT"));
+                    put("VROT", s.ShipLinesAsRead.at("VROT"));
                 else if (wanted("VROT"))
-                    out.line("  VROT " + number(s.ShipVrotTable));
+                    put("VROT", "  VROT " + number(s.ShipVrotTable));
             } else if (equalsIgnoringCase(status, "Docked")) {
-                out.line("  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
+                put("STATUS", "  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
                          trim(s.ShipDockedPortTable));
                 fuelAndEngines();
             }
-            if (!s.ShipExtraLines.empty())
-                out.line(s.ShipExtraLines);
-            out.line("END");
+            for (const std::string& line : blockLines(s.ShipBlockLines, s.ShipExtraLines, owned))
+                out.line(line);
+            if (s.ShipLinesNotTaken.empty())
+                out.line("END");
+            for (const std::string& line : s.ShipLinesNotTaken)
+                out.line(line);
         }
         out.line("END_SHIPS");
     }

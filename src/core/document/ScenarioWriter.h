@@ -32,6 +32,7 @@ private:
     std::string descriptionText() const;
     std::string environmentText(const SectionAsRead* asRead) const;
     std::string focusText() const;
+    std::string cameraText(const SectionAsRead& asRead) const;
     // The fixed camera, HUD or MFD block ("CAMERA", "HUD", "MFD LEFT", "MFD RIGHT"), written
     // only for one the file lacked.
     std::string viewText(const std::string& key) const;

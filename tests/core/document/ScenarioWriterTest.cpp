@@ -75,7 +75,7 @@ TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChang
 }
 
 // "FUEL 0" and "VROT 0" were made up for every ship without them, engine levels were never
-// saved, and "VROT 0 0 1" came back as "VROT 0".
+// saved, "VROT 0 0 1" came back as "VROT 0", and the lines of a block changed places.
 TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedItsValue) {
     openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_FOCUS", "  Ship S1", "END_FOCUS",
                    "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
@@ -93,8 +93,73 @@ TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedI
     tab.ShipOrbitingAngularVelocity.userSetText("2");
     tab.Command4.userClick();
     EXPECT_NE(std::string::npos,
-              saved().find(crlf({"  STATUS Orbiting Earth", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "  RPOS 7000000 0 0",
-                                 "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 2", "  PRPLEVEL 0:0.5", "END"})));
+              saved().find(crlf({"  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
+                                 "  VROT 2", "  PRPLEVEL 0:0.5", "  FUEL 0.25", "  ENGINE_MAIN 0.5", "END"})))
+        << "each line in its place; the new fuel after PRPLEVEL, which it must win over";
+}
+
+TEST_F(ScenarioWriterTest, AChangedStatusDropsTheLinesOfTheOldOneAndKeepsTheOthers) {
+    openText(crlf({"BEGIN_FOCUS", "  Ship S1", "END_FOCUS", "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth",
+                   "  RPOS 7000000 0 0", "  XPDR 5", "  RVEL 0 7500 0", "  AROT 0 0 0", "  VROT 0", "  NAVFREQ 1 2",
+                   "END", "END_SHIPS"}));
+    auto& tab = main->shipTab;
+    tab.LandedShipOption.userSelect();
+    tab.ShipLandedPlanet.setCaption("Earth");
+    tab.ShipLandedBase.setCaption("Habana");
+    tab.ShipLandedPad.setCaption("2");
+    tab.ShipLandedHeading.userSetText("45");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos, saved().find(crlf({"S1:DeltaGlider", "  STATUS Landed Earth", "  BASE Habana:2",
+                                                    "  HEADING 45", "  XPDR 5", "  NAVFREQ 1 2", "END"})))
+        << saved();
+}
+
+// Its AROT line was dropped, so it read back with empty angles that validation refused; and a
+// station's other lines were dropped too.
+TEST_F(ScenarioWriterTest, AStationWithItsOwnFrequencyKeepsItsAnglesAndItsOtherLines) {
+    openText(crlf({"BEGIN_STATIONS", "Wheel:Wheel", "  REF Earth", "  ELEMENTS 7000000 0 0 0 0 0", "  ZROT_FREQ 0.05",
+                   "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END", "END_STATIONS", "BEGIN_SHIPS",
+                   "S1:DeltaGlider", "END", "END_SHIPS"}));
+    const std::string text = saved();
+    EXPECT_NE(std::string::npos,
+              text.find(crlf({"  ZROT_FREQUENCY 0.05", "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END"})));
+    openText(text, "again.scn");
+    EXPECT_EQ("12.5 ", station(0).StationYAngleTable); // values as split on reading
+    EXPECT_FALSE(station(0).StationUseClassFrequency);
+}
+
+// The author's camera is kept, and a ship it targets is followed through a rename; once that
+// ship is deleted the camera targets the user-controlled ship.
+TEST_F(ScenarioWriterTest, TheCameraFollowsTheShipItTargets) {
+    openText(crlf({"BEGIN_FOCUS", "  Ship GL-1", "END_FOCUS", "BEGIN_CAMERA", "  TARGET GL-2", "  MODE Cockpit",
+                   "END_CAMERA", "BEGIN_SHIPS", "GL-1:DeltaGlider", "END", "GL-2:DeltaGlider", "END", "END_SHIPS"}));
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET GL-2", "  MODE Cockpit", "END_CAMERA"})));
+    auto& tab = main->shipTab;
+    tab.ShipName.userSelect(1);
+    tab.ShipName.userSetText("Kite");
+    tab.Command4.userClick();
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET Kite", "  MODE Cockpit", "END_CAMERA"})));
+
+    scripted.dialogs.queueAnswer(ui::AnswerYes);
+    tab.ShipName.userSelect(1);
+    tab.Command6.userClick();
+    ASSERT_EQ(1, main->shipCount());
+    EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET GL-1", "  MODE Cockpit", "END_CAMERA"})));
+}
+
+// A line the reader cannot take ("RPOS" with two values) stops the reading of the ships; the
+// ships after it used to be lost on saving.
+TEST_F(ScenarioWriterTest, APassStoppedByAMalformedLineKeepsTheRestAsRead) {
+    const std::string ships = crlf({"BEGIN_SHIPS", "Alpha:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0",
+                                    "END", "Broken:ShuttlePB", "  STATUS Orbiting Earth", "  RPOS 7100000 0",
+                                    "  XPDR 3", "END", "After:Dragonfly", "  STATUS Landed Earth", "  BASE Habana:1",
+                                    "END", "END_SHIPS"});
+    openText(crlf({"BEGIN_FOCUS", "  Ship Alpha", "END_FOCUS"}) + ships);
+    EXPECT_FALSE(main->model.ScanLog.empty());
+    const std::string text = saved();
+    EXPECT_NE(std::string::npos, text.find(ships));
+    openText(text, "again.scn");
+    EXPECT_EQ(text, saved());
 }
 
 } // namespace
