@@ -42,6 +42,9 @@ struct StationRow {
     // The lines of the block after its head, in file order, as for a ship. Empty for a station
     // the file did not give.
     std::vector<BlockLine> StationBlockLines;
+    // When a line of the block could not be read: that line and the rest of the stations'
+    // section, as read, written in place of the block's END.
+    std::vector<std::string> StationLinesNotTaken;
 };
 
 struct ShipRow {

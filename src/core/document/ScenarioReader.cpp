@@ -276,8 +276,15 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
                 earlier.keyword.clear();
         s.StationBlockLines.push_back({key, raw});
         const std::optional<std::string> value = rest(l, what.keyword);
-        if (!value)
+        if (!value) {
+            // The pass stops here; this line and the rest of the section stay with the station,
+            // as read, so that saving loses none of the stations after it.
+            s.StationBlockLines.pop_back();
+            for (size_t i = static_cast<size_t>(&raw - lines.data());
+                 i < lines.size() && upper(trim(ClearComments(lines[i]))) != "END_STATIONS"; ++i)
+                s.StationLinesNotTaken.push_back(lines[i]);
             return false;
+        }
         if (what.keyword == "REF") {
             s.StationRefTable = trim(*value);
         } else if (what.keyword == "EL_MJD") {

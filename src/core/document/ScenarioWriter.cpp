@@ -336,7 +336,10 @@ std::string ScenarioWriter::stationsText() const {
                 put("AROT", "  AROT " + angles);
             for (const std::string& line : blockLines(s.StationBlockLines, {}, owned))
                 out.line(line);
-            out.line("END");
+            if (s.StationLinesNotTaken.empty())
+                out.line("END");
+            for (const std::string& line : s.StationLinesNotTaken)
+                out.line(line);
         }
         out.line("END_STATIONS");
     }

@@ -147,16 +147,20 @@ TEST_F(ScenarioWriterTest, TheCameraFollowsTheShipItTargets) {
     EXPECT_NE(std::string::npos, saved().find(crlf({"BEGIN_CAMERA", "  TARGET GL-1", "  MODE Cockpit", "END_CAMERA"})));
 }
 
-// A line the reader cannot take ("RPOS" with two values) stops the reading of the ships; the
-// ships after it used to be lost on saving.
+// A line the reader cannot take ("RPOS" with two values, "REF" alone) stops the reading of the
+// ships or stations; the ones after it used to be lost on saving.
 TEST_F(ScenarioWriterTest, APassStoppedByAMalformedLineKeepsTheRestAsRead) {
     const std::string ships = crlf({"BEGIN_SHIPS", "Alpha:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0",
                                     "END", "Broken:ShuttlePB", "  STATUS Orbiting Earth", "  RPOS 7100000 0",
                                     "  XPDR 3", "END", "After:Dragonfly", "  STATUS Landed Earth", "  BASE Habana:1",
                                     "END", "END_SHIPS"});
-    openText(crlf({"BEGIN_FOCUS", "  Ship Alpha", "END_FOCUS"}) + ships);
+    const std::string stations = crlf({"BEGIN_STATIONS", "One:ISS", "  REF Earth", "END", "Two:ISS", "  REF",
+                                       "  ELEMENTS 7000000 0 0 0 0 0", "END", "Three:Mir", "  REF Moon", "END",
+                                       "END_STATIONS"});
+    openText(crlf({"BEGIN_FOCUS", "  Ship Alpha", "END_FOCUS"}) + stations + ships);
     EXPECT_FALSE(main->model.ScanLog.empty());
     const std::string text = saved();
+    EXPECT_NE(std::string::npos, text.find(stations));
     EXPECT_NE(std::string::npos, text.find(ships));
     openText(text, "again.scn");
     EXPECT_EQ(text, saved());
