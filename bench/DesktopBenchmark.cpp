@@ -2,6 +2,7 @@
 // that follows it, at 200, 2,000 and 20,000 ships. Each figure is also given against one read of
 // the smallest scenario ("x_read200"), the yardstick of the core's per-edit figures.
 
+#include "Edits.h"
 #include "InstallationGenerator.h"
 
 #include "binding/Binder.h"
@@ -105,21 +106,15 @@ void edit(benchmark::State& state, Edit e) {
 }
 
 void BM_DesktopShowShip(benchmark::State& state) {
-    edit(state, [](Shown& s, int k) { s.main->shipTab.ShipName.userSelect(1 + k % 3); });
+    edit(state, [](Shown& s, int k) { vantrel::bench::showShip(*s.main, k); });
 }
 
 void BM_DesktopValidateShip(benchmark::State& state) {
-    edit(state, [](Shown& s, int k) {
-        s.main->shipTab.ShipName.userSelect(1 + k % 3);
-        s.main->shipTab.Command4.userClick();
-    });
+    edit(state, [](Shown& s, int k) { vantrel::bench::validateShip(*s.main, k); });
 }
 
 void BM_DesktopValidateStation(benchmark::State& state) {
-    edit(state, [](Shown& s, int k) {
-        s.main->stationTab.StationName.userSelect(1 + k % 3);
-        s.main->stationTab.Command1.userClick();
-    });
+    edit(state, [](Shown& s, int k) { vantrel::bench::validateStation(*s.main, k); });
 }
 
 void sizes(benchmark::internal::Benchmark* b) {

@@ -1,6 +1,7 @@
 // Reading and writing a huge scenario, each figure a ratio against reading the same bytes from
 // the file in the same run ("x_read": how many plain reads of the file one operation costs).
 
+#include "Edits.h"
 #include "InstallationGenerator.h"
 
 #include "core/document/ScenarioReader.h"
@@ -170,25 +171,19 @@ void perEdit(benchmark::State& state, Edit edit) {
 }
 
 void BM_ShowShip(benchmark::State& state) {
-    perEdit(state, [](Installation& inst, int k) { inst.main->shipTab.ShipName.userSelect(1 + k % 3); });
+    perEdit(state, [](Installation& inst, int k) { vantrel::bench::showShip(*inst.main, k); });
 }
 
 void BM_ValidateShip(benchmark::State& state) {
-    perEdit(state, [](Installation& inst, int k) {
-        inst.main->shipTab.ShipName.userSelect(1 + k % 3);
-        inst.main->shipTab.Command4.userClick();
-    });
+    perEdit(state, [](Installation& inst, int k) { vantrel::bench::validateShip(*inst.main, k); });
 }
 
 void BM_ShowStation(benchmark::State& state) {
-    perEdit(state, [](Installation& inst, int k) { inst.main->stationTab.StationName.userSelect(1 + k % 3); });
+    perEdit(state, [](Installation& inst, int k) { vantrel::bench::showStation(*inst.main, k); });
 }
 
 void BM_ValidateStation(benchmark::State& state) {
-    perEdit(state, [](Installation& inst, int k) {
-        inst.main->stationTab.StationName.userSelect(1 + k % 3);
-        inst.main->stationTab.Command1.userClick();
-    });
+    perEdit(state, [](Installation& inst, int k) { vantrel::bench::validateStation(*inst.main, k); });
 }
 
 // A landed ship goes to a free pad and back: the double-click, then the validation.
