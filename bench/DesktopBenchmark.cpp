@@ -9,10 +9,10 @@
 #include "views/MainWindowView.h"
 #include "views/Views.h"
 
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 // The edits the per-edit benchmarks time, as a person makes them on the main window: the k-th
 // repetition works on row 1 + k % 3, so the same few rows take turns.
 
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel::bench {
 

@@ -4,11 +4,11 @@
 #include "Edits.h"
 #include "InstallationGenerator.h"
 
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // started once on the bundled sample installation.
 
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 #include "core/catalogue/Catalogue.h"
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 // written back.
 
 #include "FuzzSupport.h"
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantrel;

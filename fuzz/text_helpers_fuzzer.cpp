@@ -1,7 +1,7 @@
 // The field helpers and the number forms: every value read from a file passes through them.
 
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 
 #include <cmath>
 #include <cstddef>

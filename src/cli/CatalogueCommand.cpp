@@ -4,8 +4,8 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/ui/CatalogueLoader.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/CatalogueLoader.h"
+#include "core/app/Vantrel.h"
 
 #include <algorithm>
 

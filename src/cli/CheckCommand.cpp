@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"

@@ -1,6 +1,6 @@
 #include "cli/Headless.h"
 
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 
 namespace vantrel::cli {
 

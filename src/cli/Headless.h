@@ -5,7 +5,7 @@
 // simulator folder, without the settings file and without the folder search.
 
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <memory>
 #include <string>

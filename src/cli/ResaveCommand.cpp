@@ -4,8 +4,8 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
 

@@ -8,11 +8,11 @@
 
 #include "core/tools/About.h"
 #include "core/ui/Controls.h"
-#include "core/ui/MainMenu.h"
+#include "core/app/MainMenu.h"
 #include "core/files/LoadFile.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <QApplication>
 #include <QDir>

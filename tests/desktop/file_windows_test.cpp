@@ -15,8 +15,8 @@
 #include "core/tools/ErrorLog.h"
 #include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <QDialog>
 #include <QFile>

@@ -5,13 +5,13 @@
 #include "views/MainWindowView.h"
 #include "views/Views.h"
 
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioWriter.h"
 #include "core/files/LoadFile.h"
-#include "core/ui/MainMenu.h"
+#include "core/app/MainMenu.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <QAction>
 #include <QComboBox>

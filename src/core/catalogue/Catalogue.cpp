@@ -1,7 +1,7 @@
 #include "core/catalogue/Catalogue.h"
 
 #include "core/catalogue/ConfigFiles.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 

@@ -1,8 +1,8 @@
 #include "core/editing/ShipDisplay.h"
 
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
-#include "core/ui/Vantrel.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -1,12 +1,12 @@
 #include "core/editing/ShipEditor.h"
 
-#include "core/ui/CatalogueLoader.h"
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/app/CatalogueLoader.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "core/editing/ShipList.h"
 
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -3,7 +3,7 @@
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -1,6 +1,6 @@
 #include "core/files/Description.h"
 
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -1,10 +1,10 @@
 #include "core/files/LoadFile.h"
 
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <optional>
 #include <string>

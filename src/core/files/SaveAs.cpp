@@ -1,10 +1,10 @@
 #include "core/files/SaveAs.h"
 
-#include "core/document/ScenarioWriter.h"
-#include "core/document/TextHelpers.h"
+#include "core/app/ScenarioWriter.h"
+#include "core/text/TextHelpers.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
 #include "core/files/ScenarioFolders.h"
 
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/FileControls.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
 #include "core/tools/About.h"
 
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #include "core/tools/CoordinateConverter.h"
 
-#include "core/document/NumberText.h"
-#include "core/ui/Vantrel.h"
+#include "core/text/NumberText.h"
+#include "core/app/Vantrel.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "core/tools/ErrorLog.h"
 
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

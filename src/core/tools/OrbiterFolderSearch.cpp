@@ -1,10 +1,10 @@
 #include "core/tools/OrbiterFolderSearch.h"
 
 #include "core/catalogue/Catalogue.h"
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

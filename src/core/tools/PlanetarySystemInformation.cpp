@@ -1,9 +1,9 @@
 #include "core/tools/PlanetarySystemInformation.h"
 
-#include "core/ui/CatalogueLoader.h"
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/CatalogueLoader.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+#include "core/app/Vantrel.h"
 
 #include <cmath>
 #include <cstdio>

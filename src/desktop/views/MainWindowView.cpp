@@ -3,8 +3,8 @@
 #include "binding/Binder.h"
 #include "binding/DisplayText.h"
 
-#include "core/ui/MainMenu.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/MainMenu.h"
+#include "core/app/Vantrel.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

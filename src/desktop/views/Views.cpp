@@ -7,7 +7,7 @@
 #include "views/OrbiterFolderSearchView.h"
 
 #include "core/tools/OrbiterFolderSearch.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 // The pictures live in this static library: their resource must be pulled in by name.
 static void initPictures() { Q_INIT_RESOURCE(resources); }

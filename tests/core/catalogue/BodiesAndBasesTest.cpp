@@ -1,9 +1,9 @@
 #include "CatalogueFixture.h"
 
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 #include "core/platform/FileSystem.h"
 #include "core/tools/PlanetarySystemInformation.h"
-#include "core/ui/Windows.h"
+#include "core/app/Windows.h"
 
 #include <vector>
 

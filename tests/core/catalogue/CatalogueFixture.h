@@ -5,9 +5,9 @@
 #include "support/MiniInstallation.h"
 #include "support/TempFolder.h"
 
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

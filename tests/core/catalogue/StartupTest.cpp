@@ -2,7 +2,7 @@
 
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Windows.h"
+#include "core/app/Windows.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "CatalogueFixture.h"
 
 #include "core/catalogue/Catalogue.h"
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 #include "core/platform/FileSystem.h"
 
 #include <filesystem>

@@ -6,10 +6,10 @@
 
 #include "InstallationGenerator.h"
 
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/TreeView.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

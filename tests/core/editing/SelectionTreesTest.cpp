@@ -1,4 +1,4 @@
-#include "../document/ScenarioFixture.h"
+#include "../scenario/ScenarioFixture.h"
 
 #include "core/editing/SelectionTrees.h"
 

@@ -5,7 +5,7 @@
 
 #include "core/editing/ShipEditor.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Adding and deleting ships and choosing the user-controlled ship.
 
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "support/TempFolder.h"
 
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

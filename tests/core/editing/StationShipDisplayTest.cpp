@@ -1,6 +1,6 @@
-#include "../document/ScenarioFixture.h"
+#include "../scenario/ScenarioFixture.h"
 
-#include "core/document/Dates.h"
+#include "core/text/Dates.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
 

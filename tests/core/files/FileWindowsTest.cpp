@@ -8,7 +8,7 @@
 #include "core/files/LoadFile.h"
 #include "core/files/SaveAs.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/Windows.h"
+#include "core/app/Windows.h"
 
 #include <gtest/gtest.h>
 

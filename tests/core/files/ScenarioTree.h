@@ -6,7 +6,7 @@
 #include "support/TempFolder.h"
 
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // read. These checks keep it consistent: everything a scenario names exists in the catalogue,
 // the data is written the way the program reads it, and every file keeps its CR LF line ends.
 
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 

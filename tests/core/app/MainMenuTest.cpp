@@ -8,8 +8,8 @@
 #include "core/platform/FileSystem.h"
 #include "core/tools/About.h"
 #include "core/tools/PlanetarySystemInformation.h"
-#include "core/ui/MainMenu.h"
-#include "core/ui/Windows.h"
+#include "core/app/MainMenu.h"
+#include "core/app/Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/ui/ScenarioStatus.h"
+#include "core/app/ScenarioStatus.h"
 
-#include "core/document/ScenarioWriter.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/ScenarioWriter.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

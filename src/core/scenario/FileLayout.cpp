@@ -1,6 +1,6 @@
-#include "core/document/FileLayout.h"
+#include "core/scenario/FileLayout.h"
 
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 
 namespace vantrel {
 

@@ -4,9 +4,9 @@
 // tabs, and the parts that hold the behaviour behind them.
 
 #include "core/ui/CatalogueState.h"
-#include "core/document/ScenarioModel.h"
+#include "core/scenario/ScenarioModel.h"
 #include "core/ui/MainWindowControls.h"
-#include "core/ui/ScenarioStatus.h"
+#include "core/app/ScenarioStatus.h"
 #include "core/ui/Services.h"
 #include "core/ui/Window.h"
 

@@ -1,4 +1,4 @@
-#include "core/document/NumberText.h"
+#include "core/text/NumberText.h"
 
 #include <cfloat>
 #include <charconv>

@@ -5,7 +5,7 @@
 // Values stay the text read from the file until an editor validates them or the writer
 // formats them; only a station's epoch is held as a calendar day.
 
-#include "core/document/FileLayout.h"
+#include "core/scenario/FileLayout.h"
 
 #include <map>
 #include <optional>

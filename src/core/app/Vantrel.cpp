@@ -1,9 +1,9 @@
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
-#include "core/ui/CatalogueLoader.h"
-#include "core/ui/SystemChoice.h"
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
+#include "core/app/CatalogueLoader.h"
+#include "core/app/SystemChoice.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
@@ -11,8 +11,8 @@
 #include "core/editing/StationDisplay.h"
 #include "core/editing/StationEditor.h"
 #include "core/platform/FileSystem.h"
-#include "core/ui/MainMenu.h"
-#include "core/ui/Windows.h"
+#include "core/app/MainMenu.h"
+#include "core/app/Windows.h"
 
 namespace vantrel {
 

@@ -1,16 +1,16 @@
-#include "core/document/ScenarioReader.h"
+#include "core/app/ScenarioReader.h"
 
-#include "core/ui/CatalogueLoader.h"
-#include "core/document/Dates.h"
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/app/CatalogueLoader.h"
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
 #include "core/platform/TextFile.h"
 #include "core/tools/ErrorLog.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <array>
 #include <string_view>

@@ -1,15 +1,15 @@
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 
 #include "core/catalogue/ConfigFiles.h"
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/tools/PlanetarySystemInformation.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <filesystem>
 #include <set>

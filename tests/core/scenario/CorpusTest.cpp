@@ -7,17 +7,17 @@
 
 #include "support/TempFolder.h"
 
-#include "core/document/Dates.h"
-#include "core/document/FileLayout.h"
-#include "core/document/NumberText.h"
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/Dates.h"
+#include "core/scenario/FileLayout.h"
+#include "core/text/NumberText.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
+#include "core/text/TextHelpers.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/document/ScenarioModel.h"
+#include "core/scenario/ScenarioModel.h"
 
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ScenarioFixture.h"
 
-#include "core/document/Dates.h"
+#include "core/text/Dates.h"
 #include "core/tools/ErrorLog.h"
-#include "core/ui/Windows.h"
+#include "core/app/Windows.h"
 
 namespace vantrel::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ui/Windows.h"
+#include "core/app/Windows.h"
 
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/files/DeleteFile.h"

@@ -1,6 +1,6 @@
-#include "core/document/TextHelpers.h"
+#include "core/text/TextHelpers.h"
 
-#include "core/document/NumberText.h"
+#include "core/text/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,11 +1,11 @@
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioWriter.h"
 
-#include "core/document/Dates.h"
-#include "core/document/NumberText.h"
-#include "core/document/TextHelpers.h"
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/files/Description.h"
 #include "core/platform/TextFile.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <algorithm>
 #include <chrono>

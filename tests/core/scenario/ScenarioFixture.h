@@ -6,12 +6,12 @@
 #include "support/MiniInstallation.h"
 #include "support/TempFolder.h"
 
-#include "core/document/ScenarioReader.h"
-#include "core/document/ScenarioWriter.h"
+#include "core/app/ScenarioReader.h"
+#include "core/app/ScenarioWriter.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "core/ui/SystemChoice.h"
+#include "core/app/SystemChoice.h"
 
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
-#include "core/ui/Vantrel.h"
+#include "core/app/Vantrel.h"
 
 namespace vantrel {
 

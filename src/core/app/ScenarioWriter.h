@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/FileLayout.h"
+#include "core/scenario/FileLayout.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "core/ui/MainMenu.h"
+#include "core/app/MainMenu.h"
 
-#include "core/ui/CatalogueLoader.h"
+#include "core/app/CatalogueLoader.h"
 #include "core/tools/OrbiterFolderSearch.h"
-#include "core/document/ScenarioWriter.h"
-#include "core/document/TextHelpers.h"
+#include "core/app/ScenarioWriter.h"
+#include "core/text/TextHelpers.h"
 #include "core/files/DeleteFile.h"
 #include "core/files/Description.h"
 #include "core/files/FolderManagement.h"
@@ -15,8 +15,8 @@
 #include "core/tools/CoordinateConverter.h"
 #include "core/tools/ErrorLog.h"
 #include "core/tools/PlanetarySystemInformation.h"
-#include "core/ui/Vantrel.h"
-#include "core/ui/Windows.h"
+#include "core/app/Vantrel.h"
+#include "core/app/Windows.h"
 
 #include <algorithm>
 #include <initializer_list>

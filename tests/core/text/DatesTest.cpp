@@ -1,4 +1,4 @@
-#include "core/document/Dates.h"
+#include "core/text/Dates.h"
 
 #include <gtest/gtest.h>
 
