@@ -232,7 +232,7 @@ int ScenarioReader::countHeads(const std::vector<std::string>& lines, const char
 }
 
 bool ScenarioReader::readStations(const std::vector<std::string>& lines, const std::string& path) {
-    ScenarioModel& m = w_.model;
+    Scenario& m = w_.model;
     int row = 0;
     bool inSection = false;
     for (const std::string& raw : lines) {
@@ -321,7 +321,7 @@ bool ScenarioReader::readStations(const std::vector<std::string>& lines, const s
 }
 
 bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) {
-    ScenarioModel& m = w_.model;
+    Scenario& m = w_.model;
     bool inSection = false;
     // The line that directly follows the section's start or an "END" is the one the counting
     // took for a ship.
@@ -483,7 +483,7 @@ bool ScenarioReader::readShips(const std::vector<std::string>& lines, int& row) 
 }
 
 void ScenarioReader::TabSettings() {
-    ScenarioModel& m = w_.model;
+    Scenario& m = w_.model;
     ui::TextField& logText = w_.windows().errorLog().Text1;
     const std::string path = w_.state.ScnDir.caption() + w_.state.scnfile.caption();
 

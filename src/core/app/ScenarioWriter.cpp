@@ -112,7 +112,7 @@ std::string ScenarioWriter::descriptionText() const { return descriptionBlock(w_
 
 std::string ScenarioWriter::environmentText(const SectionAsRead* asRead) const {
     const ui::EnvironmentTab& env = w_.env;
-    const ScenarioModel& m = w_.model;
+    const Scenario& m = w_.model;
     // A calendar without a date (it always has one once the window is open) starts today.
     const int day = env.Calendar.date().value_or(today());
     const double startMjd =

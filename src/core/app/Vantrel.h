@@ -4,7 +4,7 @@
 // tabs, and the parts that hold the behaviour behind them.
 
 #include "core/ui/CatalogueState.h"
-#include "core/scenario/ScenarioModel.h"
+#include "core/scenario/Scenario.h"
 #include "core/ui/MainWindowControls.h"
 #include "core/app/ScenarioStatus.h"
 #include "core/ui/Services.h"
@@ -54,7 +54,7 @@ public:
     ui::MainMenuBar menu;
     ui::MainWindowState state;
 
-    ScenarioModel model;
+    Scenario model;
     CatalogueState cat;
 
     CatalogueLoader& catalogueLoader() { return *catalogue_; }

@@ -107,7 +107,7 @@ struct StartTime {
     bool operator==(const StartTime&) const = default;
 };
 
-class ScenarioModel {
+class Scenario {
 public:
     // The sections of the file read last, and its start time as the reader showed it: the
     // writer keeps what the editor does not own, and a start time nobody changed, as read.

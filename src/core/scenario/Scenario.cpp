@@ -1,4 +1,4 @@
-#include "core/scenario/ScenarioModel.h"
+#include "core/scenario/Scenario.h"
 
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
@@ -67,18 +67,18 @@ std::optional<std::string> sectionValue(const SectionAsRead& section, const std:
     return value;
 }
 
-void ScenarioModel::logScanError(const std::string& entry) {
+void Scenario::logScanError(const std::string& entry) {
     ScanLog += entry;
     ScanErrorsFound = true;
 }
 
-void ScenarioModel::StationTableRedim(int t) {
+void Scenario::StationTableRedim(int t) {
     stations.assign(static_cast<size_t>(std::max(t, -1) + 1), StationRow{});
 }
 
-void ScenarioModel::StationTableRedimPreserve(int t) { stations.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
+void Scenario::StationTableRedimPreserve(int t) { stations.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
 
-void ScenarioModel::StationTableBlanking(int iIndex) {
+void Scenario::StationTableBlanking(int iIndex) {
     if (!validStation(iIndex))
         return;
     StationRow blank;
@@ -86,11 +86,11 @@ void ScenarioModel::StationTableBlanking(int iIndex) {
     stations[static_cast<size_t>(iIndex)] = blank;
 }
 
-void ScenarioModel::ShipTableRedim(int t) { ships.assign(static_cast<size_t>(std::max(t, -1) + 1), ShipRow{}); }
+void Scenario::ShipTableRedim(int t) { ships.assign(static_cast<size_t>(std::max(t, -1) + 1), ShipRow{}); }
 
-void ScenarioModel::ShipTableRedimPreserve(int t) { ships.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
+void Scenario::ShipTableRedimPreserve(int t) { ships.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
 
-void ScenarioModel::ShipTableBlanking(int iIndex) {
+void Scenario::ShipTableBlanking(int iIndex) {
     if (!validShip(iIndex))
         return;
     ShipRow& row = ships[static_cast<size_t>(iIndex)];
