@@ -3,6 +3,8 @@
 // The description block that begins a scenario file or a folder's "description.txt":
 // "BEGIN_DESC" on the first line, the text, "END_DESC".
 
+#include "core/scenario/Description.h"
+
 #include <optional>
 #include <string>
 
@@ -18,10 +20,5 @@ std::string GetDescription(const std::string& path);
 // The same, but nothing when the file is missing or cannot be read.
 std::optional<std::string> readDescription(const std::string& path);
 
-// The description block as written into a file: "BEGIN_DESC", the text with its line breaks
-// made CR LF, a line break unless the text already ends with one, "END_DESC" and CR LF. An
-// empty text gives one empty line between the markers. Reading the block back gives the text
-// unchanged when it is empty or ends with a line break.
-std::string descriptionBlock(const std::string& text);
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel::platform {
@@ -14,6 +15,8 @@ std::optional<std::string> readFile(const std::string& path);
 // Splits text into lines: a line ends at CR LF, LF or CR. A last line without an end is a
 // line; an empty text has no line.
 std::vector<std::string> splitLines(const std::string& text);
+// The same lines as views into the text, which must outlive them.
+std::vector<std::string_view> lineViews(std::string_view text);
 
 // The lines of a file; nullopt when it cannot be opened or read.
 std::optional<std::vector<std::string>> readLines(const std::string& path);

@@ -6,26 +6,24 @@ namespace vantrel {
 
 namespace {
 
-// What a line says once its comment, its surrounding blanks and tabs and its letter case are
-// gone.
-std::string plain(const std::string& line) {
-    std::string text = ClearComments(line);
+// What a line says once its comment and its surrounding blanks and tabs are gone.
+std::string_view plain(std::string_view line) {
+    const std::string_view text = clearedOfComments(line);
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return {};
-    const size_t last = text.find_last_not_of(" \t");
-    return upper(std::string_view(text).substr(first, last - first + 1));
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+bool blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
-bool startsSection(const std::string& line) { return startsWithIgnoringCase(line, "BEGIN_"); }
+bool startsSection(std::string_view line) { return startsWithIgnoringCase(line, "BEGIN_"); }
 
 // "BEGIN_MFD   Left ; comment" gives "MFD LEFT".
-std::string keyOf(const std::string& line) {
+std::string keyOf(std::string_view line) {
     std::string key;
     bool blank = false;
-    for (char c : plain(line).substr(6)) {
+    for (char c : upper(plain(line).substr(6))) {
         if (c == ' ' || c == '\t') {
             blank = true;
             continue;
@@ -47,15 +45,16 @@ const SectionAsRead* FileLayout::find(const std::string& key) const {
     return nullptr;
 }
 
-FileLayout scanLayout(const std::vector<std::string>& lines) {
+FileLayout scanLayout(const std::vector<std::string_view>& lines, SectionBodies bodies) {
     FileLayout layout;
     layout.read = true;
     std::vector<std::string> comments;
+    bool stationsSeen = false, shipsSeen = false;
     size_t i = 0;
     while (i < lines.size()) {
         if (!startsSection(lines[i])) {
             if (!blank(lines[i]))
-                comments.push_back(lines[i]);
+                comments.emplace_back(lines[i]);
             ++i;
             continue;
         }
@@ -65,7 +64,7 @@ FileLayout scanLayout(const std::vector<std::string>& lines) {
         comments.clear();
         const std::string endMarker = "END_" + section.key.substr(0, section.key.find(' '));
         size_t next = i + 1;
-        while (next < lines.size() && !startsSection(lines[next]) && plain(lines[next]) != endMarker)
+        while (next < lines.size() && !startsSection(lines[next]) && !equalsIgnoringCase(plain(lines[next]), endMarker))
             ++next;
         size_t last; // the section's last line
         if (next < lines.size() && !startsSection(lines[next])) {
@@ -73,18 +72,28 @@ FileLayout scanLayout(const std::vector<std::string>& lines) {
         } else {
             last = next - 1;
             for (size_t j = i + 1; j < next; ++j)
-                if (plain(lines[j]) == "END") {
+                if (equalsIgnoringCase(plain(lines[j]), "END")) {
                     last = j;
                     break;
                 }
         }
-        section.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(i),
-                             lines.begin() + static_cast<std::ptrdiff_t>(last + 1));
+        bool& seen = section.key == "STATIONS" ? stationsSeen : shipsSeen;
+        if (bodies == SectionBodies::ExceptTables && (section.key == "STATIONS" || section.key == "SHIPS") && !seen) {
+            seen = true;
+            section.lines = {std::string(lines[i]), std::string(lines[last])};
+        } else {
+            section.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(i),
+                                 lines.begin() + static_cast<std::ptrdiff_t>(last + 1));
+        }
         layout.sections.push_back(std::move(section));
         i = last + 1;
     }
     layout.after = std::move(comments);
     return layout;
+}
+
+FileLayout scanLayout(const std::vector<std::string>& lines) {
+    return scanLayout(std::vector<std::string_view>(lines.begin(), lines.end()));
 }
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 // where it stood.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -33,6 +34,11 @@ struct FileLayout {
 // "BEGIN_" and runs to its "END_" line ("END_MFD" for "BEGIN_MFD Left"). A section with no such
 // line before the next section (a plugin's, as "BEGIN_ExtMFD") runs to its first bare "END", or
 // up to the next section when it has none.
+//
+// The first stations' and ships' sections are the editor's tables; with ExceptTables only their
+// first and last lines are kept, since the writer writes them from the tables.
+enum class SectionBodies { All, ExceptTables };
+FileLayout scanLayout(const std::vector<std::string_view>& lines, SectionBodies bodies = SectionBodies::All);
 FileLayout scanLayout(const std::vector<std::string>& lines);
 
 } // namespace vantrel

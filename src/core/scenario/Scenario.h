@@ -1,9 +1,10 @@
 #pragma once
 
-// The in-memory scenario: the station table, the ship table and the scan log. The environment
-// (description, system, start time, user-controlled ship) lives in the main window's fields.
-// Values stay the text read from the file until an editor validates them or the writer
-// formats them; only a station's epoch is held as a calendar day.
+// The scenario document: the first tab's values, the station table, the ship table, the scan log
+// and the sections of the file as read. Values stay the text read from the file until an editor
+// validates them or the writer formats them; only a station's epoch is held as a calendar day.
+// While the main window shows a scenario, its fields and name lists are what the person edits;
+// it collects them into the document before writing it.
 
 #include "core/scenario/FileLayout.h"
 
@@ -109,6 +110,16 @@ struct StartTime {
 
 class Scenario {
 public:
+    // The first tab: the description, the start time as shown (calendar day, hour, minute), the
+    // planetary system and the user-controlled ship.
+    std::string description;
+    StartTime start;
+    std::string system;
+    std::string focus;
+    // The stations and ships in use: rows 0..count-1 of the tables.
+    int stationCount = 0;
+    int shipCount = 0;
+
     // The sections of the file read last, and its start time as the reader showed it: the
     // writer keeps what the editor does not own, and a start time nobody changed, as read.
     FileLayout layout;

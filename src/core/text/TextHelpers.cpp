@@ -17,6 +17,16 @@ std::string ClearComments(std::string mot) {
     return mot;
 }
 
+std::string_view clearedOfComments(std::string_view line) {
+    if (line.empty())
+        return line;
+    if (const size_t semicolon = line.find(';'); semicolon != std::string_view::npos)
+        line = trimmed(line.substr(0, semicolon));
+    while (!line.empty() && static_cast<unsigned char>(line.back()) < 32)
+        line.remove_suffix(1);
+    return line;
+}
+
 std::string GetNumberValue(const std::string& mot) {
     std::string digits;
     for (char c : mot)
@@ -58,6 +68,13 @@ std::string trimLeft(std::string_view text) {
 std::string trimRight(std::string_view text) {
     const size_t last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
+}
+
+std::string_view trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string trim(std::string_view text) {

@@ -12,6 +12,8 @@ namespace vantrel {
 // trimmed (a line without ";" is not trimmed); then trailing control characters (code < 32)
 // are removed.
 std::string ClearComments(std::string mot);
+// The same as a view into the line, for readers that walk many lines without copying them.
+std::string_view clearedOfComments(std::string_view line);
 
 // The digits of a text glued together and read as a whole number, as text: "Dock 12" gives
 // "12", "Landing pad 03" gives "3", "1.5" gives "15", a text without digits gives "0".
@@ -25,6 +27,7 @@ bool IsANumber(const std::string& mot);
 std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
 std::string trimRight(std::string_view text);
+std::string_view trimmed(std::string_view text);
 
 // ASCII case conversions and comparisons.
 std::string upper(std::string_view text);

@@ -1,0 +1,958 @@
+#include "core/scenario/ScenarioFile.h"
+
+#include "core/platform/TextFile.h"
+#include "core/scenario/Description.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::string_view NoData = "No Data";
+
+// ---------------------------------------------------------------------------------------------
+// Reading. Lines are views into the bytes; a value is copied only when the document keeps it.
+
+// A line without its comment (`line`), and that trimmed (`text`).
+struct Line {
+    std::string_view raw;
+    std::string_view line;
+    std::string_view text;
+};
+
+Line lineOf(std::string_view raw) {
+    const std::string_view line = clearedOfComments(raw);
+    return {raw, line, trimmed(line)};
+}
+
+bool is(std::string_view text, std::string_view marker) { return equalsIgnoringCase(text, marker); }
+
+// What one line of a station or ship section is. Each line is exactly one of these, decided
+// in this order: the block's end, a keyword line, a head, anything else.
+enum class LineKind { Empty, End, Keyword, Head, Other };
+
+constexpr std::array<std::string_view, 6> StationKeywords = {"REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY",
+                                                             "ZROT_FREQ", "AROT"};
+constexpr std::array<std::string_view, 10> ShipKeywords = {"STATUS", "BASE", "HEADING", "RPOS", "RVEL",
+                                                           "AROT", "VROT", "FUEL", "ENGINE_MAIN", "ENGINE_HOVR"};
+
+// The keyword a line stands for: its trimmed text is the keyword alone or begins with it and a
+// blank, ignoring letter case. The longer of two keywords sharing a beginning is listed first.
+template <size_t N>
+std::string_view keywordOf(std::string_view text, const std::array<std::string_view, N>& keywords) {
+    for (std::string_view k : keywords)
+        if (text.size() >= k.size() && is(text.substr(0, k.size()), k) &&
+            (text.size() == k.size() || text[k.size()] == ' '))
+            return k;
+    return {};
+}
+
+struct SectionLine {
+    LineKind kind = LineKind::Other;
+    std::string_view keyword;
+};
+
+// A head stands unindented in the file: an indented line whose comment was cut off and trimmed
+// ("  PRPLEVEL 0:1 ; tanks") is still a line of the block, not a new ship or station.
+template <size_t N>
+SectionLine classify(const Line& l, const std::array<std::string_view, N>& keywords) {
+    if (l.text.empty())
+        return {LineKind::Empty, {}};
+    if (is(l.text, "END"))
+        return {LineKind::End, {}};
+    if (std::string_view k = keywordOf(l.text, keywords); !k.empty())
+        return {LineKind::Keyword, k};
+    if (l.line.front() != ' ' && l.line.back() != ' ' && l.raw.front() != ' ')
+        return {LineKind::Head, {}};
+    return {LineKind::Other, {}};
+}
+
+// A keyword line's value: the line without the keyword and the one character after it. A line
+// that is the keyword alone has no value and cannot be read.
+std::optional<std::string_view> rest(std::string_view text, std::string_view keyword) {
+    if (text.size() < keyword.size() + 1)
+        return std::nullopt;
+    return text.substr(keyword.size() + 1);
+}
+
+// Splits blank-separated values the way ELEMENTS and a station's AROT are read: each value but
+// the last runs up to and including the next blank, and the text after that blank is trimmed;
+// without a blank the value is empty and the text stays for the next one.
+std::vector<std::string> splitValues(std::string_view text, size_t count) {
+    std::vector<std::string> values;
+    for (size_t i = 0; i + 1 < count; ++i) {
+        const size_t blank = text.find(' ');
+        if (blank == std::string_view::npos) {
+            values.emplace_back();
+            text = trimmed(text);
+            continue;
+        }
+        values.emplace_back(text.substr(0, blank + 1));
+        text = trimmed(text.substr(blank + 1));
+    }
+    values.emplace_back(text);
+    return values;
+}
+
+// Splits "x y z" of a ship's RPOS, RVEL and AROT; false when a blank is missing.
+bool splitVector(std::string_view value, std::string& x, std::string& y, std::string& z) {
+    std::string_view r = trimmed(value);
+    const size_t first = r.find(' ');
+    if (first == std::string_view::npos)
+        return false;
+    const std::string_view after = r.substr(first + 1);
+    const size_t second = after.find(' ');
+    if (second == std::string_view::npos)
+        return false;
+    x.assign(r.substr(0, first));
+    y.assign(after.substr(0, second));
+    z.assign(after.substr(second + 1));
+    return true;
+}
+
+// A key's comma fields on a line: the last field that begins with the key, without comment and
+// surrounding blanks, replaces the answer.
+void takeField(std::string_view raw, std::string_view key, std::string& answer) {
+    // Only a line that holds the key anywhere can give it; most lines do not.
+    bool holds = false;
+    for (size_t i = 0; !holds && i + key.size() <= raw.size(); ++i)
+        holds = is(raw.substr(i, key.size()), key);
+    if (!holds)
+        return;
+    for (const std::string& field : platform::commaFields(std::string(raw))) {
+        std::string f = ClearComments(trim(field));
+        if (startsWithIgnoringCase(f, key))
+            answer = std::move(f);
+    }
+}
+
+// The answers of the environment's and the focus's keys.
+struct Answers {
+    std::string date{NoData};
+    std::string system{NoData};
+    std::string ship{NoData};
+};
+
+// One walk over the lines: the environment's and focus's keys, each in its own section so that a
+// ship named "Shipyard" or a description line beginning with "Date" cannot stand in for it, and
+// the heads of the stations' and ships' sections. Every line that directly follows a section's
+// start or an "END" inside it is one head, whatever it holds; lines empty of everything but
+// comments are passed over.
+struct Counting {
+    Answers answers;
+    bool environmentFound = false;
+    bool focusFound = false;
+    int stations = 0;
+    int ships = 0;
+};
+
+Counting countAndLookUp(const std::vector<std::string_view>& lines, std::vector<std::string>& candidates) {
+    Counting c;
+    bool inEnvironment = false, inFocus = false;
+    bool inStations = false, afterStationEnd = false;
+    bool inShips = false, afterShipEnd = false;
+    for (std::string_view raw : lines) {
+        const Line l = lineOf(raw);
+        const std::string_view t = l.text;
+        if (is(t, "BEGIN_ENVIRONMENT")) {
+            inEnvironment = c.environmentFound = true;
+        } else if (is(t, "END_ENVIRONMENT")) {
+            inEnvironment = false;
+        } else if (is(t, "BEGIN_FOCUS")) {
+            inFocus = c.focusFound = true;
+        } else if (is(t, "END_FOCUS")) {
+            inFocus = false;
+        } else {
+            if (inEnvironment) {
+                takeField(raw, "Date", c.answers.date);
+                takeField(raw, "System", c.answers.system);
+            }
+            if (inFocus)
+                takeField(raw, "Ship", c.answers.ship);
+        }
+
+        const bool end = is(t, "END");
+        if (!(inStations && t.empty())) {
+            if (is(t, "END_STATIONS"))
+                inStations = false;
+            if (inStations && afterStationEnd)
+                ++c.stations;
+            afterStationEnd = false;
+            if (is(t, "BEGIN_STATIONS"))
+                inStations = afterStationEnd = true;
+            if (end)
+                afterStationEnd = true;
+        }
+        if (!(inShips && t.empty())) {
+            if (is(t, "END_SHIPS"))
+                inShips = false;
+            if (inShips && afterShipEnd) {
+                ++c.ships;
+                candidates.emplace_back(t);
+            }
+            afterShipEnd = false;
+            if (is(t, "BEGIN_SHIPS"))
+                inShips = afterShipEnd = true;
+            if (end)
+                afterShipEnd = true;
+        }
+    }
+    // A file without the section: the key is looked up over the whole file, as in a
+    // configuration file.
+    if (!c.environmentFound || !c.focusFound)
+        for (std::string_view raw : lines) {
+            if (!c.environmentFound) {
+                takeField(raw, "Date", c.answers.date);
+                takeField(raw, "System", c.answers.system);
+            }
+            if (!c.focusFound)
+                takeField(raw, "Ship", c.answers.ship);
+        }
+    return c;
+}
+
+// The start time of a Date answer ("Date MJD 51982.5", "Date JD ...", "Date JE ...").
+void readStartDate(const std::string& answer, const std::string& path, ScenarioReading& r) {
+    // Without a date the current start date stays.
+    if (answer == NoData)
+        return;
+    const std::string line = trim(answer);
+    const std::string kind = trim(line.substr(std::min<size_t>(5, line.size()), 3));
+    const double value = leadingNumberValue(trim(dropLeft(line, 8)));
+    double mjd = value;
+    if (kind == "JD")
+        mjd = mjdFromJulianDate(value);
+    else if (kind == "JE")
+        mjd = mjdFromJulianEpoch(value);
+    r.start = splitDate(dateFromMjd(mjd));
+    if (!r.start)
+        r.dateEntry = "The start date of the file " + path + " is out of range. ";
+}
+
+// The lines from `from` up to the section's end line, as read.
+std::vector<std::string> linesUpTo(const std::vector<std::string_view>& lines, size_t from, std::string_view endMarker) {
+    std::vector<std::string> taken;
+    for (size_t i = from; i < lines.size() && !is(lineOf(lines[i]).text, endMarker); ++i)
+        taken.emplace_back(lines[i]);
+    return taken;
+}
+
+bool readStations(const std::vector<std::string_view>& lines, const std::string& path, ScenarioReading& r) {
+    Scenario& m = r.scenario;
+    int row = 0;
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Line l = lineOf(lines[i]);
+        if (!inSection) {
+            inSection = is(l.text, "BEGIN_STATIONS");
+            continue;
+        }
+        if (is(l.text, "END_STATIONS")) {
+            inSection = false;
+            continue;
+        }
+        const SectionLine what = classify(l, StationKeywords);
+        if (what.kind == LineKind::End) {
+            ++row;
+            m.StationTableBlanking(row);
+            continue;
+        }
+        if (!m.validStation(row))
+            continue;
+        StationRow& s = m.stations[static_cast<size_t>(row)];
+        if (what.kind == LineKind::Head) {
+            const size_t colon = l.text.find(':');
+            s.StationNameTable = l.text.substr(0, colon);
+            s.StationClassTable = colon == std::string_view::npos ? l.text : l.text.substr(colon + 1);
+            r.stationNames.push_back(s.StationNameTable);
+            continue;
+        }
+        if (what.kind != LineKind::Keyword) {
+            // Lines the editor does not know, comments included, stay in their place.
+            if (!s.StationNameTable.empty() && l.raw.find_first_not_of(" \t") != std::string_view::npos)
+                s.StationBlockLines.push_back({"", std::string(l.raw)});
+            continue;
+        }
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        const std::string key = what.keyword == "ZROT_FREQ" ? "ZROT_FREQUENCY" : std::string(what.keyword);
+        for (BlockLine& earlier : s.StationBlockLines)
+            if (earlier.keyword == key)
+                earlier.keyword.clear();
+        const std::optional<std::string_view> value = rest(l.text, what.keyword);
+        if (!value) {
+            // The pass stops here; this line and the rest of the section stay with the station,
+            // as read, so that saving loses none of the stations after it.
+            s.StationLinesNotTaken = linesUpTo(lines, i, "END_STATIONS");
+            return false;
+        }
+        s.StationBlockLines.push_back({key, std::string(l.raw)});
+        if (what.keyword == "REF") {
+            s.StationRefTable = trimmed(*value);
+        } else if (what.keyword == "EL_MJD") {
+            const std::optional<DayTime> epoch = splitDate(dateFromMjd(leadingNumberValue(std::string(*value))));
+            if (!epoch) {
+                r.stationEntries.push_back("An orbital element date of the file " + path + " is out of range. ");
+                continue;
+            }
+            r.lastEpochDay = epoch->day;
+            s.StationOrbitalRefDate = epoch->day;
+            s.StationOrbitalRefHourTable = std::to_string(epoch->hour);
+            s.StationOrbitalRefMinTable = std::to_string(epoch->minute);
+        } else if (what.keyword == "ELEMENTS") {
+            std::vector<std::string> v = splitValues(*value, 6);
+            s.StationSemiMajorAxisTable = std::move(v[0]);
+            s.StationExcentricityTable = std::move(v[1]);
+            s.StationInclinationTable = std::move(v[2]);
+            s.StationAscendingNodeLongitudeTable = std::move(v[3]);
+            s.StationPeriapsisLongitudeTable = std::move(v[4]);
+            s.StationMeanLongitudeTable = std::move(v[5]);
+        } else if (what.keyword == "ZROT_FREQ" || what.keyword == "ZROT_FREQUENCY") {
+            s.StationRotationFrequencyTable = *value;
+            s.StationUseClassFrequency = false;
+            r.lastFrequency = std::string(*value);
+        } else if (what.keyword == "AROT") {
+            std::vector<std::string> v = splitValues(*value, 3);
+            s.StationXAngleTable = std::move(v[0]);
+            s.StationYAngleTable = std::move(v[1]);
+            s.StationZAngleTable = std::move(v[2]);
+        }
+    }
+    // A section that never ends is cut off.
+    return !inSection;
+}
+
+bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
+    Scenario& m = r.scenario;
+    int& row = r.shipRow;
+    bool inSection = false;
+    // The line that directly follows the section's start or an "END" is the one the counting
+    // took for a ship.
+    bool blockStart = false;
+    // Comment lines between blocks: the simulator would take one for a nameless ship, so they
+    // go to just after the next head.
+    std::vector<std::string> between;
+    // A line that cannot be read stops the pass: it and the rest of the section stay with the
+    // ship being read, as read, so that saving loses none of the ships after it.
+    auto stop = [&](size_t at) {
+        if (m.validShip(row)) {
+            ShipRow& ship = m.ships[static_cast<size_t>(row)];
+            // The line itself was taken for one of the editor's lines before it failed.
+            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == lines[at]) {
+                ship.ShipLinesAsRead.erase(ship.ShipBlockLines.back().keyword);
+                ship.ShipBlockLines.pop_back();
+            }
+            rememberShipValues(ship);
+            ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
+        }
+        return false;
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Line l = lineOf(lines[i]);
+        const std::string_view raw = l.raw;
+        if (!inSection) {
+            inSection = blockStart = is(l.text, "BEGIN_SHIPS");
+            continue;
+        }
+        if (is(l.text, "END_SHIPS")) {
+            inSection = false;
+            continue;
+        }
+        const SectionLine what = classify(l, ShipKeywords);
+        if (what.kind == LineKind::Empty) {
+            if (raw.find_first_not_of(" \t") == std::string_view::npos)
+                continue;
+            if (blockStart)
+                between.emplace_back(raw);
+            else if (m.validShip(row) && !m.ships[static_cast<size_t>(row)].ShipNameTable.empty())
+                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({"", std::string(raw)});
+            continue;
+        }
+        const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
+        if (what.kind == LineKind::End) {
+            if (m.validShip(row))
+                rememberShipValues(m.ships[static_cast<size_t>(row)]);
+            ++row;
+            m.ShipTableBlanking(row);
+            continue;
+        }
+        if (!m.validShip(row))
+            continue;
+        ShipRow& s = m.ships[static_cast<size_t>(row)];
+        const std::string_view text = l.text;
+        // A block starts with its head, the line the counting took for a ship, indented or not
+        // ("  GL-01:DeltaGlider" in the simulator's own scenarios). It names the class after ":";
+        // a head with its name alone ("Mir") is a ship of that class. Anywhere else a line is a
+        // line of the block, unindented or holding ":" as it may be ("PRPLEVEL 0:0.43 1:0.56"
+        // was taken for a ship, renaming the ship and adding an empty one).
+        if (startsBlock) {
+            const size_t colon = text.find(':');
+            s.ShipNameTable = text.substr(0, colon);
+            s.ShipClassTable = colon == std::string_view::npos ? text : text.substr(colon + 1);
+            r.shipNames.push_back(s.ShipNameTable);
+            for (std::string& comment : between)
+                s.ShipBlockLines.push_back({"", std::move(comment)});
+            between.clear();
+            continue;
+        }
+        if (what.kind != LineKind::Keyword) {
+            // Lines the editor does not know are kept for the ship and written back as they
+            // were; a row without a name (no head where its block starts) keeps none.
+            // A line whose comment was cut off keeps its indentation, so that it is written
+            // back as a line of the block and never read again as a ship's head.
+            if (!s.ShipNameTable.empty()) {
+                if (!s.ShipExtraLines.empty())
+                    s.ShipExtraLines += "\r\n";
+                s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
+                const std::string_view line = l.line;
+                s.ShipExtraLines += line.substr(std::min(line.find_first_not_of(' '), line.size()));
+                s.ShipBlockLines.push_back({"", std::string(raw)}); // comment included
+            }
+            continue;
+        }
+        const std::string_view k = what.keyword;
+        // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
+        for (BlockLine& earlier : s.ShipBlockLines)
+            if (earlier.keyword == k)
+                earlier.keyword.clear();
+        s.ShipBlockLines.push_back({std::string(k), std::string(raw)});
+        s.ShipLinesAsRead[std::string(k)] = raw;
+        if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
+            if (text.size() < 12)
+                return stop(i);
+            (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trimmed(text.substr(12));
+            continue;
+        }
+        if (k == "HEADING") {
+            const size_t blank = text.find(' ');
+            if (blank == std::string_view::npos)
+                return stop(i);
+            s.ShipLandedHeadingTable = text.substr(blank + 1);
+            continue;
+        }
+        const std::optional<std::string_view> value = rest(text, k);
+        if (!value)
+            return stop(i);
+        if (k == "STATUS") {
+            const std::string_view status = trimmed(*value);
+            const size_t blank = status.find(' ');
+            if (blank == std::string_view::npos)
+                return stop(i);
+            const std::string_view word = status.substr(0, blank);
+            const std::string_view after = status.substr(blank + 1);
+            if (is(word, "Landed") || is(word, "Orbiting")) {
+                s.ShipPlanetTable = after;
+            } else if (is(word, "Docked")) {
+                const std::string_view d = trimmed(after);
+                const size_t first = d.find(':');
+                if (first == std::string_view::npos)
+                    return stop(i);
+                const size_t second = d.find(':', first + 1);
+                if (second == std::string_view::npos)
+                    return stop(i);
+                s.ShipPlanetTable = d.substr(0, first);
+                s.ShipDockedStationTable = d.substr(first + 1, second - first - 1);
+                s.ShipDockedPortTable = d.substr(second + 1);
+            }
+            s.ShipStatusTable = word;
+        } else if (k == "BASE") {
+            // The simulator's own scenarios also land a ship on a base without naming a pad
+            // ("BASE Habana"): the pad is then empty, and the ships after it are still read.
+            const std::string_view b = trimmed(*value);
+            const size_t colon = b.find(':');
+            s.ShipLandedBaseTable = b.substr(0, colon);
+            s.ShipLandedPadTable = colon == std::string_view::npos ? std::string_view() : b.substr(colon + 1);
+        } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
+            const bool split = k == "RPOS"   ? splitVector(*value, s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable)
+                               : k == "RVEL" ? splitVector(*value, s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable)
+                                             : splitVector(*value, s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+            if (!split)
+                return stop(i);
+        } else if (k == "VROT") {
+            s.ShipVrotTable = *value;
+        } else if (k == "FUEL") {
+            const std::string fuel = trim(*value);
+            s.ShipFuelTable = leadingNumberValue(fuel) == 0.0 ? "0" : fuel;
+        }
+    }
+    return !inSection;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing.
+
+std::string stationsText(const Scenario& m);
+std::string shipsText(const Scenario& m);
+
+class Lines {
+public:
+    void line(std::string_view text) {
+        text_ += text;
+        text_ += "\r\n";
+    }
+    std::string take() { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+// A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
+bool wholeNumber(const std::string& text) { return plainNumberValue(trim(text)).has_value(); }
+
+std::string number(const std::string& text) { return numberText(leadingNumberValue(trim(text))); }
+
+// A line's keyword or marker: its first word, upper-cased, without comment.
+std::string keyOf(const std::string& line) {
+    const std::string text = upper(trim(ClearComments(line)));
+    return text.substr(0, text.find(' '));
+}
+
+// The simulator lets a later line win over an earlier one: a line the block lacked goes after
+// the line it competes with.
+const char* competing(const std::string& keyword) {
+    if (keyword == "FUEL")
+        return "PRPLEVEL";
+    if (keyword == "RPOS" || keyword == "RVEL")
+        return "ELEMENTS";
+    if (keyword == "BASE")
+        return "POS";
+    return nullptr;
+}
+
+// A station's or ship's lines after its head. One the file gave keeps every line in its place:
+// the editor's lines stand where the block had them (the ones it no longer writes go), the
+// others as read, and an editor's line the block lacked follows the editor's lines before it
+// and the line it competes with. Any other: the editor's lines, then its other lines.
+std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const std::string& others,
+                                    const std::vector<BlockLine>& owned) {
+    std::vector<BlockLine> lines;
+    if (asRead.empty()) {
+        lines = owned;
+        if (!others.empty())
+            lines.push_back({"", others});
+    } else {
+        for (const BlockLine& line : asRead) {
+            if (line.keyword.empty()) {
+                lines.push_back(line);
+                continue;
+            }
+            const auto mine = std::find_if(owned.begin(), owned.end(),
+                                           [&](const BlockLine& o) { return o.keyword == line.keyword; });
+            if (mine != owned.end())
+                lines.push_back(*mine);
+        }
+        auto placed = [&](const std::string& keyword) {
+            for (size_t i = 0; i < lines.size(); ++i)
+                if (lines[i].keyword == keyword)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        for (size_t k = 0; k < owned.size(); ++k) {
+            const BlockLine& add = owned[k];
+            if (placed(add.keyword) >= 0)
+                continue;
+            size_t at = 0;
+            for (size_t j = 0; j < k; ++j)
+                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword) + 1));
+            if (const char* other = competing(add.keyword))
+                for (size_t i = 0; i < lines.size(); ++i)
+                    if (lines[i].keyword.empty() && keyOf(lines[i].text) == other)
+                        at = std::max(at, i + 1);
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
+        }
+    }
+    std::vector<std::string> texts;
+    for (BlockLine& line : lines)
+        texts.push_back(std::move(line.text));
+    return texts;
+}
+
+int today() {
+    using namespace std::chrono;
+    const sys_days now = floor<days>(system_clock::now());
+    return static_cast<int>(now.time_since_epoch().count()) + 25569;
+}
+
+std::string descriptionText(const Scenario& m) { return descriptionBlock(m.description); }
+
+std::string environmentText(const Scenario& m, const SectionAsRead* asRead) {
+    // A calendar without a date (it always has one once the window is open) starts today.
+    const int day = m.start.day.value_or(today());
+    const double startMjd = mjdFromDayTime(day, leadingNumberValue(m.start.hour), leadingNumberValue(m.start.minute));
+    const std::string system = "  System " + trim(m.system);
+    const std::string date = "  Date MJD " + numberText(startMjd);
+    // A start time nobody changed is written as the file had it: its form, its digits and its
+    // seconds, and "Date MJD ;" (the simulator's "now") stays "now".
+    const bool changed = !m.layout.read || !(m.start == m.startAsRead);
+
+    Lines out;
+    out.line("BEGIN_ENVIRONMENT");
+    std::vector<std::string> inner;
+    if (asRead) {
+        inner.assign(asRead->lines.begin() + 1, asRead->lines.end());
+        if (!inner.empty() && keyOf(inner.back()) == "END_ENVIRONMENT")
+            inner.pop_back();
+    }
+    // The last System and Date lines are the ones the simulator takes; earlier ones stay as read.
+    int systemAt = -1, dateAt = -1;
+    for (size_t j = 0; j < inner.size(); ++j) {
+        const std::string key = keyOf(inner[j]);
+        if (key == "SYSTEM")
+            systemAt = static_cast<int>(j);
+        else if (key == "DATE")
+            dateAt = static_cast<int>(j);
+    }
+    auto systemAndNewDate = [&] {
+        out.line(system);
+        if (dateAt < 0 && changed)
+            out.line(date);
+    };
+    if (systemAt < 0)
+        systemAndNewDate();
+    for (size_t j = 0; j < inner.size(); ++j) {
+        if (static_cast<int>(j) == systemAt)
+            systemAndNewDate();
+        else if (static_cast<int>(j) == dateAt && changed)
+            out.line(date);
+        else
+            out.line(inner[j]);
+    }
+    out.line("END_ENVIRONMENT");
+    return out.take();
+}
+
+std::string focusText(const Scenario& m) {
+    Lines out;
+    out.line("BEGIN_FOCUS");
+    out.line("  Ship " + trim(m.focus));
+    out.line("END_FOCUS");
+    return out.take();
+}
+
+std::string viewText(const Scenario& m, const std::string& key) {
+    Lines out;
+    if (key == "CAMERA") {
+        out.line("BEGIN_CAMERA");
+        out.line("  Target " + trim(m.focus));
+        out.line("  MODE Extern");
+        out.line("  POS 40 -115.88 -24.15");
+        out.line("  TRACKMODE TargetRelative");
+        out.line("  FOV 20#");
+        out.line("END_CAMERA");
+    } else if (key == "HUD") {
+        out.line("BEGIN_HUD");
+        out.line("  Type Surface");
+        out.line("END_HUD");
+    } else {
+        out.line(key == "MFD LEFT" ? "BEGIN_MFD Left" : "BEGIN_MFD Right");
+        out.line(key == "MFD LEFT" ? "  Type Surface" : "  Type Launch");
+        out.line("END_MFD");
+    }
+    return out.take();
+}
+
+std::string cameraText(const Scenario& m, const SectionAsRead& asRead) {
+    // The author's camera, as read; a ship it targeted is followed through a rename, and once
+    // deleted the camera targets the user-controlled ship.
+    std::string target;
+    if (m.cameraTargetIsShip) {
+        target = trim(m.focus);
+        for (int k = 0; k < m.shipCount && m.validShip(k); ++k)
+            if (m.ships[static_cast<size_t>(k)].ShipCameraTarget) {
+                target = trim(m.ships[static_cast<size_t>(k)].ShipNameTable);
+                break;
+            }
+    }
+    const std::optional<std::string> read = sectionValue(asRead, "TARGET");
+    Lines out;
+    for (const std::string& line : asRead.lines) {
+        if (m.cameraTargetIsShip && keyOf(line) == "TARGET" && read && target != *read)
+            out.line(line.substr(0, line.find_first_not_of(" \t")) + "TARGET " + target);
+        else
+            out.line(line);
+    }
+    return out.take();
+}
+
+std::string scenarioText(const Scenario& m) {
+    // The editor's sections in the order it writes them; any other section is written as read.
+    static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
+                                                 "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
+    const FileLayout& layout = m.layout;
+    // Each chunk is a section with the comments before it; a blank line parts them.
+    std::vector<std::string> chunks;
+
+    // A section the file lacked takes its place among the editor's sections. A description is
+    // only written when there is one: the simulator shows DESC before HYPERDESC, so an empty one
+    // would hide the other.
+    auto lacking = [&](const std::string& key) {
+        if (key == "DESC") {
+            if (!layout.read || !m.description.empty())
+                chunks.push_back(descriptionText(m));
+        } else if (key == "ENVIRONMENT") {
+            chunks.push_back(environmentText(m, nullptr));
+        } else if (key == "FOCUS") {
+            chunks.push_back(focusText(m));
+        } else if (key == "STATIONS") {
+            chunks.push_back(stationsText(m));
+        } else if (key == "SHIPS") {
+            chunks.push_back(shipsText(m));
+        } else {
+            chunks.push_back(viewText(m, key));
+        }
+    };
+    auto asRead = [](const std::vector<std::string>& lines) {
+        Lines out;
+        for (const std::string& line : lines)
+            out.line(line);
+        return out.take();
+    };
+
+    // Sections the file lacked go right after the editor's section before them, or before the
+    // first one the file has.
+    size_t nextOwn = 0;
+    auto lackingUpTo = [&](size_t upTo) {
+        for (; nextOwn < upTo; ++nextOwn)
+            if (!layout.read || !layout.find(own[nextOwn]))
+                lacking(own[nextOwn]);
+    };
+    auto lackingAfter = [&] {
+        while (nextOwn < own.size() && !layout.find(own[nextOwn]))
+            lacking(own[nextOwn++]);
+    };
+    for (const SectionAsRead& section : layout.sections) {
+        const auto found = std::find(own.begin(), own.end(), section.key);
+        // A section of the editor's written once already (a second ENVIRONMENT) stays as read.
+        if (found == own.end() || layout.find(section.key) != &section) {
+            chunks.push_back(asRead(section.comments) + asRead(section.lines));
+            continue;
+        }
+        const size_t index = static_cast<size_t>(found - own.begin());
+        lackingUpTo(index);
+        std::string text;
+        if (section.key == "DESC")
+            text = m.description == m.descriptionAsRead ? asRead(section.lines) : descriptionText(m);
+        else if (section.key == "ENVIRONMENT")
+            text = environmentText(m, &section);
+        else if (section.key == "FOCUS")
+            text = focusText(m);
+        else if (section.key == "STATIONS")
+            text = stationsText(m);
+        else if (section.key == "SHIPS")
+            text = shipsText(m);
+        else if (section.key == "CAMERA")
+            text = cameraText(m, section);
+        else
+            text = asRead(section.lines); // the author's HUD and MFD set-up
+        chunks.push_back(asRead(section.comments) + text);
+        nextOwn = std::max(nextOwn, index + 1);
+        lackingAfter();
+    }
+    lackingUpTo(own.size());
+    if (!layout.after.empty())
+        chunks.push_back(asRead(layout.after));
+
+    std::string text;
+    for (size_t k = 0; k < chunks.size(); ++k) {
+        if (k > 0)
+            text += "\r\n";
+        text += chunks[k];
+    }
+    return text;
+}
+
+std::string stationsText(const Scenario& m) {
+    Lines out;
+    const int stations = m.stationCount;
+    if (stations > 0) {
+        out.line("BEGIN_STATIONS");
+        for (int i = 0; i < stations && m.validStation(i); ++i) {
+            const StationRow& s = m.stations[static_cast<size_t>(i)];
+            out.line(trim(s.StationNameTable) + ":" + trim(s.StationClassTable));
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
+            // A keyword line without any value could not be read back (and would end the
+            // reading of every station after it), so it is left out.
+            if (!trim(s.StationRefTable).empty())
+                put("REF", "  REF " + trim(s.StationRefTable));
+            // A station never given an epoch has none to write; the simulator then takes the
+            // scenario's start.
+            if (s.StationOrbitalRefDate)
+                put("EL_MJD", "  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
+                                                                 leadingNumberValue(s.StationOrbitalRefHourTable),
+                                                                 leadingNumberValue(s.StationOrbitalRefMinTable))));
+            const std::string elements =
+                trim(s.StationSemiMajorAxisTable) + " " + trim(s.StationExcentricityTable) + " " +
+                trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
+                trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable);
+            if (!trim(elements).empty())
+                put("ELEMENTS", "  ELEMENTS " + elements);
+            const std::string angles =
+                trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
+            // A station with its own frequency keeps its angles too: without them it read back
+            // with empty angles, which validation refuses.
+            if (!s.StationUseClassFrequency && !trim(s.StationRotationFrequencyTable).empty())
+                put("ZROT_FREQUENCY", "  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
+            if (!trim(angles).empty())
+                put("AROT", "  AROT " + angles);
+            for (const std::string& line : blockLines(s.StationBlockLines, {}, owned))
+                out.line(line);
+            if (s.StationLinesNotTaken.empty())
+                out.line("END");
+            for (const std::string& line : s.StationLinesNotTaken)
+                out.line(line);
+        }
+        out.line("END_STATIONS");
+    }
+    return out.take();
+}
+
+std::string shipsText(const Scenario& m) {
+    Lines out;
+    const int ships = m.shipCount;
+    if (ships > 0) {
+        out.line("BEGIN_SHIPS");
+        for (int i = 0; i < ships && m.validShip(i); ++i) {
+            const ShipRow& s = m.ships[static_cast<size_t>(i)];
+            out.line(trim(s.ShipNameTable) + ":" + trim(s.ShipClassTable));
+            const std::string status = trim(s.ShipStatusTable);
+            const std::string planet = trim(s.ShipPlanetTable);
+            // A ship the file gave keeps the lines it had; a line it lacked is written only when
+            // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
+            // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
+            const bool fromFile = !s.ShipValuesAsRead.empty();
+            std::vector<BlockLine> owned; // in the order the editor writes them
+            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
+            auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
+            auto changed = [&](const char* keyword) {
+                const auto read = s.ShipValuesAsRead.find(keyword);
+                return read == s.ShipValuesAsRead.end() || !sameShipValue(read->second, shipValue(s, keyword));
+            };
+            auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
+            auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
+                if (wanted(keyword))
+                    put(keyword, std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+            };
+            auto fuelAndEngines = [&] {
+                if (wanted("FUEL"))
+                    put("FUEL", "  FUEL " + number(s.ShipFuelTable));
+                // Engine levels: those the file had, and any other than 0 the person set.
+                for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
+                    const std::string& level = shipValue(s, engine);
+                    if (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0))
+                        put(engine, std::string("  ") + engine + " " + number(level));
+                }
+            };
+            const auto readAs = [&](const char* word) {
+                const auto read = s.ShipValuesAsRead.find("STATUS");
+                return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
+            };
+            if (equalsIgnoringCase(status, "Landed")) {
+                put("STATUS", "  STATUS " + status + " " + planet);
+                // A base without a pad is written as the simulator writes it ("BASE Habana"). A
+                // ship landed by POS has no base until the person gives it one.
+                const std::string base = trim(s.ShipLandedBaseTable);
+                const std::string pad = trim(s.ShipLandedPadTable);
+                if (wanted("BASE"))
+                    put("BASE", "  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
+                // The blank heading of a ship read without one is no heading at all.
+                if (wholeNumber(s.ShipLandedHeadingTable))
+                    put("HEADING", "  HEADING " + trim(s.ShipLandedHeadingTable));
+                fuelAndEngines();
+                // The editor shows no attitude for a landed ship; the simulator reads it.
+                if (readAs("Landed") && had("AROT"))
+                    put("AROT", s.ShipLinesAsRead.at("AROT"));
+            } else if (equalsIgnoringCase(status, "Orbiting")) {
+                put("STATUS", "  STATUS " + status + " " + planet);
+                fuelAndEngines();
+                vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
+                vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+                vector("AROT", s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+                // The editor shows only the first of three spin values: unchanged, the line
+                // stays as read.
+                if (had("VROT") && !changed("VROT"))
+                    put("VROT", s.ShipLinesAsRead.at("VROT"));
+                else if (wanted("VROT"))
+                    put("VROT", "  VROT " + number(s.ShipVrotTable));
+            } else if (equalsIgnoringCase(status, "Docked")) {
+                put("STATUS", "  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
+                         trim(s.ShipDockedPortTable));
+                fuelAndEngines();
+            }
+            for (const std::string& line : blockLines(s.ShipBlockLines, s.ShipExtraLines, owned))
+                out.line(line);
+            if (s.ShipLinesNotTaken.empty())
+                out.line("END");
+            for (const std::string& line : s.ShipLinesNotTaken)
+                out.line(line);
+        }
+        out.line("END_SHIPS");
+    }
+    return out.take();
+}
+
+} // namespace
+
+std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::string& path) {
+    if (bytes.find('\0') != std::string_view::npos)
+        return "The file " + path + " is not a scenario file (it holds a NUL byte), so it was not opened.";
+    for (std::string_view line : platform::lineViews(bytes)) {
+        const std::string_view clean = clearedOfComments(line);
+        const size_t first = clean.find_first_not_of(" \t");
+        if (first != std::string_view::npos && startsWithIgnoringCase(clean.substr(first), "BEGIN_"))
+            return std::nullopt;
+    }
+    return "The file " + path + " is not a scenario file (it has no BEGIN_ line), so it was not opened.";
+}
+
+std::string writeScenario(const Scenario& scenario) { return scenarioText(scenario); }
+
+ScenarioReading readScenario(std::string_view bytes, const std::string& path) {
+    ScenarioReading r;
+    Scenario& m = r.scenario;
+    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    m.layout = scanLayout(lines, SectionBodies::ExceptTables);
+    m.description = descriptionOf(bytes);
+    m.descriptionAsRead = m.description;
+
+    const Counting counted = countAndLookUp(lines, r.focusCandidates);
+    readStartDate(counted.answers.date, path, r);
+    if (r.start)
+        m.start = {r.start->day, std::to_string(r.start->hour), std::to_string(r.start->minute)};
+    m.startAsRead = m.start;
+    m.focus = counted.answers.ship == NoData ? std::string() : trim(dropLeft(counted.answers.ship, 4));
+    m.system = trim(dropLeft(counted.answers.system, 7));
+
+    const std::string cannotOpen = "Can not open the file " + path;
+    r.stationHeads = counted.stations;
+    if (counted.stations > 0) {
+        m.StationTableRedim(counted.stations);
+        m.StationTableBlanking(0);
+        if (!readStations(lines, path, r))
+            r.stationEntries.push_back(cannotOpen);
+    }
+    r.shipHeads = counted.ships;
+    if (counted.ships > 0) {
+        m.ShipTableRedim(counted.ships);
+        m.ShipTableBlanking(0);
+        if (!readShips(lines, r))
+            r.shipEntries.push_back(cannotOpen);
+    }
+    m.stationCount = static_cast<int>(r.stationNames.size());
+    m.shipCount = static_cast<int>(r.shipNames.size());
+
+    m.cameraTargetIsShip = false;
+    if (const SectionAsRead* camera = m.layout.find("CAMERA"))
+        if (const std::optional<std::string> target = sectionValue(*camera, "TARGET"))
+            for (int k = 0; k < m.shipCount && m.validShip(k) && !m.cameraTargetIsShip; ++k)
+                if (trim(m.ships[static_cast<size_t>(k)].ShipNameTable) == *target)
+                    m.cameraTargetIsShip = m.ships[static_cast<size_t>(k)].ShipCameraTarget = true;
+    return r;
+}
+
+} // namespace vantrel
