@@ -73,7 +73,7 @@ void ShipDisplay::ShipParameterDisplay() {
     // A landed or docked ship always has a full tank: showing it stores that in the model. A
     // ship the file gave without a FUEL line keeps what the file says (PRPLEVEL, or nothing).
     auto fillTank = [&] {
-        if (!row.ShipValuesAsRead.empty() && row.ShipLinesAsRead.count("FUEL") == 0)
+        if (shipFromFile(row) && !lineAsRead(row, "FUEL"))
             return;
         t.ShipFuel.setCaption("100 %");
         row.ShipFuelTable = "1";

@@ -8,45 +8,91 @@
 
 namespace vantrel {
 
-std::string shipValue(const ShipRow& row, const std::string& keyword) {
+namespace {
+
+// The keywords of shipValue, in the order ShipValuesAsRead holds their values.
+constexpr std::string_view ValueKeywords[] = {"FUEL", "RPOS", "RVEL", "AROT", "VROT",
+                                              "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"};
+
+void appendValue(std::string& out, const ShipRow& row, std::string_view keyword) {
+    auto three = [&](const std::string& x, const std::string& y, const std::string& z) {
+        out += x;
+        out += '|';
+        out += y;
+        out += '|';
+        out += z;
+    };
     if (keyword == "FUEL")
-        return row.ShipFuelTable;
-    if (keyword == "RPOS")
-        return row.ShipRposXTable + "|" + row.ShipRposYTable + "|" + row.ShipRposZTable;
-    if (keyword == "RVEL")
-        return row.ShipRvelXTable + "|" + row.ShipRvelYTable + "|" + row.ShipRvelZTable;
-    if (keyword == "AROT")
-        return row.ShipArotXTable + "|" + row.ShipArotYTable + "|" + row.ShipArotZTable;
-    if (keyword == "VROT")
-        return row.ShipVrotTable;
-    if (keyword == "ENGINE_MAIN")
-        return row.ShipMainEngineTable;
-    if (keyword == "ENGINE_HOVR")
-        return row.ShipHoverEngineTable;
-    if (keyword == "STATUS")
-        return row.ShipStatusTable;
-    if (keyword == "BASE")
-        return row.ShipLandedBaseTable + "|" + row.ShipLandedPadTable;
-    return {};
+        out += row.ShipFuelTable;
+    else if (keyword == "RPOS")
+        three(row.ShipRposXTable, row.ShipRposYTable, row.ShipRposZTable);
+    else if (keyword == "RVEL")
+        three(row.ShipRvelXTable, row.ShipRvelYTable, row.ShipRvelZTable);
+    else if (keyword == "AROT")
+        three(row.ShipArotXTable, row.ShipArotYTable, row.ShipArotZTable);
+    else if (keyword == "VROT")
+        out += row.ShipVrotTable;
+    else if (keyword == "ENGINE_MAIN")
+        out += row.ShipMainEngineTable;
+    else if (keyword == "ENGINE_HOVR")
+        out += row.ShipHoverEngineTable;
+    else if (keyword == "STATUS")
+        out += row.ShipStatusTable;
+    else if (keyword == "BASE") {
+        out += row.ShipLandedBaseTable;
+        out += '|';
+        out += row.ShipLandedPadTable;
+    }
+}
+
+} // namespace
+
+std::string shipValue(const ShipRow& row, std::string_view keyword) {
+    std::string value;
+    appendValue(value, row, keyword);
+    return value;
 }
 
 void rememberShipValues(ShipRow& row) {
-    for (const char* keyword : {"FUEL", "RPOS", "RVEL", "AROT", "VROT", "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"})
-        row.ShipValuesAsRead[keyword] = shipValue(row, keyword);
+    std::string values;
+    for (std::string_view keyword : ValueKeywords) {
+        appendValue(values, row, keyword);
+        values += '\n';
+    }
+    row.ShipValuesAsRead = std::move(values);
 }
 
-bool sameShipValue(const std::string& a, const std::string& b) {
-    auto beginsWithNumber = [](const std::string& text) {
-        const std::string t = trim(text);
+std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view keyword) {
+    if (!shipFromFile(row))
+        return std::nullopt;
+    std::string_view values = row.ShipValuesAsRead;
+    for (std::string_view k : ValueKeywords) {
+        const size_t end = values.find('\n');
+        if (k == keyword)
+            return values.substr(0, end);
+        values.remove_prefix(end + 1);
+    }
+    return std::nullopt;
+}
+
+const std::string* lineAsRead(const ShipRow& row, std::string_view keyword) {
+    for (const BlockLine& line : row.ShipBlockLines)
+        if (line.keyword == keyword)
+            return &line.text;
+    return nullptr;
+}
+
+bool sameShipValue(std::string_view a, std::string_view b) {
+    auto beginsWithNumber = [](std::string_view t) {
         const size_t first = t.find_first_not_of("+-");
-        return first != std::string::npos && (std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.');
+        return first != std::string_view::npos && (std::isdigit(static_cast<unsigned char>(t[first])) || t[first] == '.');
     };
     size_t i = 0, j = 0;
     while (true) {
         const size_t ai = std::min(a.find('|', i), a.size());
         const size_t bj = std::min(b.find('|', j), b.size());
-        const std::string x = trim(std::string_view(a).substr(i, ai - i));
-        const std::string y = trim(std::string_view(b).substr(j, bj - j));
+        const std::string_view x = trimmed(a.substr(i, ai - i));
+        const std::string_view y = trimmed(b.substr(j, bj - j));
         if (x != y && !(beginsWithNumber(x) && beginsWithNumber(y) && leadingNumberValue(x) == leadingNumberValue(y)))
             return false;
         if (ai == a.size() || bj == b.size())

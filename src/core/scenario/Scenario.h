@@ -11,14 +11,16 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
 
 // A line of a station's or ship's block: one of the editor's by its keyword ("FUEL"), or any
-// other line (empty keyword) as read.
+// other line (empty keyword) as read. The keyword is always a text of the program (a literal),
+// never one of a file.
 struct BlockLine {
-    std::string keyword;
+    std::string_view keyword;
     std::string text;
 };
 
@@ -67,16 +69,15 @@ struct ShipRow {
     std::string ShipHoverEngineTable;
     std::string ShipExtraLines; // other lines of the ship's block, joined by CR LF
 
-    // The editor's lines the ship's block had, by keyword ("FUEL", "VROT", ...), as read; and
-    // after its END, shipValue of every keyword (of the block's lines or the blank values) and
-    // the status. Both empty for a ship the file did not give. The writer adds a line the block
-    // lacked only when its value changed, and writes a form the editor reduces (VROT with three
-    // values) as read while its value is the same.
-    std::map<std::string, std::string> ShipLinesAsRead;
-    std::map<std::string, std::string> ShipValuesAsRead;
+    // After the block's END: shipValue of every keyword (of the block's lines or the blank
+    // values), each followed by a line feed, which no value holds; see valueAsRead. Empty for a
+    // ship the file did not give. The writer adds a line the block lacked only when its value
+    // changed, and writes a form the editor reduces (VROT with three values) as read while its
+    // value is the same.
+    std::string ShipValuesAsRead;
     // The lines of the block after its head, in file order; of a keyword that repeats, the last
-    // is the editor's and the earlier ones are lines as read. Empty for a ship the file did not
-    // give.
+    // is the editor's and the earlier ones are lines as read (see lineAsRead). Empty for a ship
+    // the file did not give.
     std::vector<BlockLine> ShipBlockLines;
     // Whether the file's camera targeted this ship: the target follows it through a rename.
     bool ShipCameraTarget = false;
@@ -87,15 +88,20 @@ struct ShipRow {
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
 // "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"), joined by "|"; empty for any other keyword.
-std::string shipValue(const ShipRow& row, const std::string& keyword);
+std::string shipValue(const ShipRow& row, std::string_view keyword);
 // Remembers what the block read into the row gave, as ShipValuesAsRead.
 void rememberShipValues(ShipRow& row);
+// Whether the file gave the ship, and what its block gave for a keyword of shipValue.
+inline bool shipFromFile(const ShipRow& row) { return !row.ShipValuesAsRead.empty(); }
+std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view keyword);
+// The editor's line of the block for a keyword, as read, or null when the block had none.
+const std::string* lineAsRead(const ShipRow& row, std::string_view keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
 // without comment, or nothing.
 std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);
 // Whether two shipValue texts hold the same values: each part the same text once trimmed, or
 // the same number ("0.50" and " .5").
-bool sameShipValue(const std::string& a, const std::string& b);
+bool sameShipValue(std::string_view a, std::string_view b);
 
 // The blank heading of a landed ship that was never given one.
 inline constexpr const char* BlankHeading = "Toto";

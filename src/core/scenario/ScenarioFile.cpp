@@ -280,10 +280,10 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
             continue;
         }
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
-        const std::string key = what.keyword == "ZROT_FREQ" ? "ZROT_FREQUENCY" : std::string(what.keyword);
+        const std::string_view key = what.keyword == "ZROT_FREQ" ? std::string_view("ZROT_FREQUENCY") : what.keyword;
         for (BlockLine& earlier : s.StationBlockLines)
             if (earlier.keyword == key)
-                earlier.keyword.clear();
+                earlier.keyword = {};
         const std::optional<std::string_view> value = rest(l.text, what.keyword);
         if (!value) {
             // The pass stops here; this line and the rest of the section stay with the station,
@@ -343,10 +343,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         if (m.validShip(row)) {
             ShipRow& ship = m.ships[static_cast<size_t>(row)];
             // The line itself was taken for one of the editor's lines before it failed.
-            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == lines[at]) {
-                ship.ShipLinesAsRead.erase(ship.ShipBlockLines.back().keyword);
+            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == lines[at])
                 ship.ShipBlockLines.pop_back();
-            }
             rememberShipValues(ship);
             ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
         }
@@ -419,9 +417,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
         for (BlockLine& earlier : s.ShipBlockLines)
             if (earlier.keyword == k)
-                earlier.keyword.clear();
-        s.ShipBlockLines.push_back({std::string(k), std::string(raw)});
-        s.ShipLinesAsRead[std::string(k)] = raw;
+                earlier.keyword = {};
+        s.ShipBlockLines.push_back({k, std::string(raw)});
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (text.size() < 12)
                 return stop(i);
@@ -514,7 +511,7 @@ std::string keyOf(const std::string& line) {
 
 // The simulator lets a later line win over an earlier one: a line the block lacked goes after
 // the line it competes with.
-const char* competing(const std::string& keyword) {
+const char* competing(std::string_view keyword) {
     if (keyword == "FUEL")
         return "PRPLEVEL";
     if (keyword == "RPOS" || keyword == "RVEL")
@@ -546,7 +543,7 @@ std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const 
             if (mine != owned.end())
                 lines.push_back(*mine);
         }
-        auto placed = [&](const std::string& keyword) {
+        auto placed = [&](std::string_view keyword) {
             for (size_t i = 0; i < lines.size(); ++i)
                 if (lines[i].keyword == keyword)
                     return static_cast<int>(i);
@@ -825,13 +822,13 @@ std::string shipsText(const Scenario& m) {
             // A ship the file gave keeps the lines it had; a line it lacked is written only when
             // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
             // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
-            const bool fromFile = !s.ShipValuesAsRead.empty();
+            const bool fromFile = shipFromFile(s);
             std::vector<BlockLine> owned; // in the order the editor writes them
             auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
-            auto had = [&](const char* keyword) { return s.ShipLinesAsRead.count(keyword) > 0; };
+            auto had = [&](const char* keyword) { return lineAsRead(s, keyword) != nullptr; };
             auto changed = [&](const char* keyword) {
-                const auto read = s.ShipValuesAsRead.find(keyword);
-                return read == s.ShipValuesAsRead.end() || !sameShipValue(read->second, shipValue(s, keyword));
+                const std::optional<std::string_view> read = valueAsRead(s, keyword);
+                return !read || !sameShipValue(*read, shipValue(s, keyword));
             };
             auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
             auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
@@ -849,8 +846,8 @@ std::string shipsText(const Scenario& m) {
                 }
             };
             const auto readAs = [&](const char* word) {
-                const auto read = s.ShipValuesAsRead.find("STATUS");
-                return read != s.ShipValuesAsRead.end() && equalsIgnoringCase(trim(read->second), word);
+                const std::optional<std::string_view> read = valueAsRead(s, "STATUS");
+                return read && equalsIgnoringCase(trimmed(*read), word);
             };
             if (equalsIgnoringCase(status, "Landed")) {
                 put("STATUS", "  STATUS " + status + " " + planet);
@@ -866,7 +863,7 @@ std::string shipsText(const Scenario& m) {
                 fuelAndEngines();
                 // The editor shows no attitude for a landed ship; the simulator reads it.
                 if (readAs("Landed") && had("AROT"))
-                    put("AROT", s.ShipLinesAsRead.at("AROT"));
+                    put("AROT", *lineAsRead(s, "AROT"));
             } else if (equalsIgnoringCase(status, "Orbiting")) {
                 put("STATUS", "  STATUS " + status + " " + planet);
                 fuelAndEngines();
@@ -876,7 +873,7 @@ std::string shipsText(const Scenario& m) {
                 // The editor shows only the first of three spin values: unchanged, the line
                 // stays as read.
                 if (had("VROT") && !changed("VROT"))
-                    put("VROT", s.ShipLinesAsRead.at("VROT"));
+                    put("VROT", *lineAsRead(s, "VROT"));
                 else if (wanted("VROT"))
                     put("VROT", "  VROT " + number(s.ShipVrotTable));
             } else if (equalsIgnoringCase(status, "Docked")) {
