@@ -73,7 +73,7 @@ void ShipDisplay::ShipParameterDisplay() {
     // A landed or docked ship always has a full tank: showing it stores that in the model. A
     // ship the file gave without a FUEL line keeps what the file says (PRPLEVEL, or nothing).
     auto fillTank = [&] {
-        if (shipFromFile(row) && !lineAsRead(row, "FUEL"))
+        if (shipFromFile(row) && !lineAsRead(row, "FUEL").has_value())
             return;
         t.ShipFuel.setCaption("100 %");
         row.ShipFuelTable = "1";

@@ -75,11 +75,11 @@ std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view
     return std::nullopt;
 }
 
-const std::string* lineAsRead(const ShipRow& row, std::string_view keyword) {
+std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword) {
     for (const BlockLine& line : row.ShipBlockLines)
         if (line.keyword == keyword)
-            return &line.text;
-    return nullptr;
+            return line.text;
+    return std::nullopt;
 }
 
 bool sameShipValue(std::string_view a, std::string_view b) {

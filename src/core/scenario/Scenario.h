@@ -9,6 +9,7 @@
 #include "core/scenario/FileLayout.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,13 +17,16 @@
 
 namespace vantrel {
 
-// A line of a station's or ship's block: one of the editor's by its keyword ("FUEL"), or any
-// other line (empty keyword) as read. The keyword is always a text of the program (a literal),
-// never one of a file.
+// A line of a station's or ship's block as read: one of the editor's by its keyword ("FUEL"), or
+// any other line (empty keyword). The keyword is always a text of the program (a literal); the
+// text lies in the bytes the row was read from, which the row keeps alive (its Source).
 struct BlockLine {
     std::string_view keyword;
-    std::string text;
+    std::string_view text;
 };
+
+// The bytes of a file as read, shared by the rows whose lines lie in them.
+using SourceBytes = std::shared_ptr<const std::string>;
 
 struct StationRow {
     std::string StationNameTable;
@@ -45,6 +49,7 @@ struct StationRow {
     // The lines of the block after its head, in file order, as for a ship. Empty for a station
     // the file did not give.
     std::vector<BlockLine> StationBlockLines;
+    SourceBytes StationSource;
     // When a line of the block could not be read: that line and the rest of the stations'
     // section, as read, written in place of the block's END.
     std::vector<std::string> StationLinesNotTaken;
@@ -79,6 +84,7 @@ struct ShipRow {
     // is the editor's and the earlier ones are lines as read (see lineAsRead). Empty for a ship
     // the file did not give.
     std::vector<BlockLine> ShipBlockLines;
+    SourceBytes ShipSource;
     // Whether the file's camera targeted this ship: the target follows it through a rename.
     bool ShipCameraTarget = false;
     // When a line of the block could not be read: that line and the rest of the ships' section,
@@ -95,7 +101,7 @@ void rememberShipValues(ShipRow& row);
 inline bool shipFromFile(const ShipRow& row) { return !row.ShipValuesAsRead.empty(); }
 std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view keyword);
 // The editor's line of the block for a keyword, as read, or null when the block had none.
-const std::string* lineAsRead(const ShipRow& row, std::string_view keyword);
+std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
 // without comment, or nothing.
 std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);

@@ -276,7 +276,7 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
         if (what.kind != LineKind::Keyword) {
             // Lines the editor does not know, comments included, stay in their place.
             if (!s.StationNameTable.empty() && l.raw.find_first_not_of(" \t") != std::string_view::npos)
-                s.StationBlockLines.push_back({"", std::string(l.raw)});
+                s.StationBlockLines.push_back({{}, l.raw});
             continue;
         }
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
@@ -291,7 +291,7 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
             s.StationLinesNotTaken = linesUpTo(lines, i, "END_STATIONS");
             return false;
         }
-        s.StationBlockLines.push_back({key, std::string(l.raw)});
+        s.StationBlockLines.push_back({key, l.raw});
         if (what.keyword == "REF") {
             s.StationRefTable = trimmed(*value);
         } else if (what.keyword == "EL_MJD") {
@@ -336,7 +336,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
     bool blockStart = false;
     // Comment lines between blocks: the simulator would take one for a nameless ship, so they
     // go to just after the next head.
-    std::vector<std::string> between;
+    std::vector<std::string_view> between;
     // A line that cannot be read stops the pass: it and the rest of the section stay with the
     // ship being read, as read, so that saving loses none of the ships after it.
     auto stop = [&](size_t at) {
@@ -368,7 +368,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
             if (blockStart)
                 between.emplace_back(raw);
             else if (m.validShip(row) && !m.ships[static_cast<size_t>(row)].ShipNameTable.empty())
-                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({"", std::string(raw)});
+                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({{}, raw});
             continue;
         }
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
@@ -393,8 +393,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
             s.ShipNameTable = text.substr(0, colon);
             s.ShipClassTable = colon == std::string_view::npos ? text : text.substr(colon + 1);
             r.shipNames.push_back(s.ShipNameTable);
-            for (std::string& comment : between)
-                s.ShipBlockLines.push_back({"", std::move(comment)});
+            for (std::string_view comment : between)
+                s.ShipBlockLines.push_back({{}, comment});
             between.clear();
             continue;
         }
@@ -409,7 +409,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
                 s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
                 const std::string_view line = l.line;
                 s.ShipExtraLines += line.substr(std::min(line.find_first_not_of(' '), line.size()));
-                s.ShipBlockLines.push_back({"", std::string(raw)}); // comment included
+                s.ShipBlockLines.push_back({{}, raw}); // comment included
             }
             continue;
         }
@@ -418,7 +418,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         for (BlockLine& earlier : s.ShipBlockLines)
             if (earlier.keyword == k)
                 earlier.keyword = {};
-        s.ShipBlockLines.push_back({k, std::string(raw)});
+        s.ShipBlockLines.push_back({k, raw});
         if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
             if (text.size() < 12)
                 return stop(i);
@@ -492,6 +492,12 @@ public:
         text_ += text;
         text_ += "\r\n";
     }
+    void line(std::initializer_list<std::string_view> pieces) {
+        for (std::string_view piece : pieces)
+            text_ += piece;
+        text_ += "\r\n";
+    }
+    void reserve(size_t bytes) { text_.reserve(bytes); }
     std::string take() { return std::move(text_); }
 
 private:
@@ -521,27 +527,55 @@ const char* competing(std::string_view keyword) {
     return nullptr;
 }
 
+// The editor's lines of one block, in the order it writes them. The slots are reused from block to
+// block, so that writing a huge scenario does not allocate a text per line.
+class OwnedLines {
+public:
+    void clear() { count_ = 0; }
+    void put(std::string_view keyword, std::initializer_list<std::string_view> pieces) {
+        if (count_ == lines_.size())
+            lines_.emplace_back();
+        Owned& line = lines_[count_++];
+        line.keyword = keyword;
+        line.text.clear();
+        for (std::string_view piece : pieces)
+            line.text += piece;
+    }
+    size_t size() const { return count_; }
+    BlockLine operator[](size_t k) const { return {lines_[k].keyword, lines_[k].text}; }
+
+private:
+    struct Owned {
+        std::string_view keyword;
+        std::string text;
+    };
+    std::vector<Owned> lines_;
+    size_t count_ = 0;
+};
+
 // A station's or ship's lines after its head. One the file gave keeps every line in its place:
 // the editor's lines stand where the block had them (the ones it no longer writes go), the
 // others as read, and an editor's line the block lacked follows the editor's lines before it
 // and the line it competes with. Any other: the editor's lines, then its other lines.
-std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const std::string& others,
-                                    const std::vector<BlockLine>& owned) {
-    std::vector<BlockLine> lines;
+void writeBlock(Lines& out, const std::vector<BlockLine>& asRead, std::string_view others, const OwnedLines& owned,
+                std::vector<BlockLine>& lines) {
+    lines.clear();
     if (asRead.empty()) {
-        lines = owned;
+        for (size_t k = 0; k < owned.size(); ++k)
+            lines.push_back(owned[k]);
         if (!others.empty())
-            lines.push_back({"", others});
+            lines.push_back({{}, others});
     } else {
         for (const BlockLine& line : asRead) {
             if (line.keyword.empty()) {
                 lines.push_back(line);
                 continue;
             }
-            const auto mine = std::find_if(owned.begin(), owned.end(),
-                                           [&](const BlockLine& o) { return o.keyword == line.keyword; });
-            if (mine != owned.end())
-                lines.push_back(*mine);
+            for (size_t k = 0; k < owned.size(); ++k)
+                if (owned[k].keyword == line.keyword) {
+                    lines.push_back(owned[k]);
+                    break;
+                }
         }
         auto placed = [&](std::string_view keyword) {
             for (size_t i = 0; i < lines.size(); ++i)
@@ -550,7 +584,7 @@ std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const 
             return -1;
         };
         for (size_t k = 0; k < owned.size(); ++k) {
-            const BlockLine& add = owned[k];
+            const BlockLine add = owned[k];
             if (placed(add.keyword) >= 0)
                 continue;
             size_t at = 0;
@@ -558,15 +592,13 @@ std::vector<std::string> blockLines(const std::vector<BlockLine>& asRead, const 
                 at = std::max(at, static_cast<size_t>(placed(owned[j].keyword) + 1));
             if (const char* other = competing(add.keyword))
                 for (size_t i = 0; i < lines.size(); ++i)
-                    if (lines[i].keyword.empty() && keyOf(lines[i].text) == other)
+                    if (lines[i].keyword.empty() && keyOf(std::string(lines[i].text)) == other)
                         at = std::max(at, i + 1);
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
         }
     }
-    std::vector<std::string> texts;
-    for (BlockLine& line : lines)
-        texts.push_back(std::move(line.text));
-    return texts;
+    for (const BlockLine& line : lines)
+        out.line(line.text);
 }
 
 int today() {
@@ -768,37 +800,38 @@ std::string stationsText(const Scenario& m) {
     const int stations = m.stationCount;
     if (stations > 0) {
         out.line("BEGIN_STATIONS");
+        OwnedLines owned;
+        std::vector<BlockLine> scratch;
         for (int i = 0; i < stations && m.validStation(i); ++i) {
             const StationRow& s = m.stations[static_cast<size_t>(i)];
-            out.line(trim(s.StationNameTable) + ":" + trim(s.StationClassTable));
-            std::vector<BlockLine> owned; // in the order the editor writes them
-            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
+            out.line({trimmed(s.StationNameTable), ":", trimmed(s.StationClassTable)});
+            owned.clear();
             // A keyword line without any value could not be read back (and would end the
             // reading of every station after it), so it is left out.
-            if (!trim(s.StationRefTable).empty())
-                put("REF", "  REF " + trim(s.StationRefTable));
+            if (!trimmed(s.StationRefTable).empty())
+                owned.put("REF", {"  REF ", trimmed(s.StationRefTable)});
             // A station never given an epoch has none to write; the simulator then takes the
             // scenario's start.
             if (s.StationOrbitalRefDate)
-                put("EL_MJD", "  EL_MJD " + numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
-                                                                 leadingNumberValue(s.StationOrbitalRefHourTable),
-                                                                 leadingNumberValue(s.StationOrbitalRefMinTable))));
-            const std::string elements =
-                trim(s.StationSemiMajorAxisTable) + " " + trim(s.StationExcentricityTable) + " " +
-                trim(s.StationInclinationTable) + " " + trim(s.StationAscendingNodeLongitudeTable) + " " +
-                trim(s.StationPeriapsisLongitudeTable) + " " + trim(s.StationMeanLongitudeTable);
-            if (!trim(elements).empty())
-                put("ELEMENTS", "  ELEMENTS " + elements);
-            const std::string angles =
-                trim(s.StationXAngleTable) + " " + trim(s.StationYAngleTable) + " " + trim(s.StationZAngleTable);
+                owned.put("EL_MJD", {"  EL_MJD ", numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
+                                                                            leadingNumberValue(s.StationOrbitalRefHourTable),
+                                                                            leadingNumberValue(s.StationOrbitalRefMinTable)))});
+            const std::string_view elements[] = {
+                trimmed(s.StationSemiMajorAxisTable),          trimmed(s.StationExcentricityTable),
+                trimmed(s.StationInclinationTable),            trimmed(s.StationAscendingNodeLongitudeTable),
+                trimmed(s.StationPeriapsisLongitudeTable),     trimmed(s.StationMeanLongitudeTable)};
+            if (std::any_of(std::begin(elements), std::end(elements), [](std::string_view v) { return !v.empty(); }))
+                owned.put("ELEMENTS", {"  ELEMENTS ", elements[0], " ", elements[1], " ", elements[2], " ",
+                                       elements[3], " ", elements[4], " ", elements[5]});
+            const std::string_view angles[] = {trimmed(s.StationXAngleTable), trimmed(s.StationYAngleTable),
+                                               trimmed(s.StationZAngleTable)};
             // A station with its own frequency keeps its angles too: without them it read back
             // with empty angles, which validation refuses.
-            if (!s.StationUseClassFrequency && !trim(s.StationRotationFrequencyTable).empty())
-                put("ZROT_FREQUENCY", "  ZROT_FREQUENCY " + trim(s.StationRotationFrequencyTable));
-            if (!trim(angles).empty())
-                put("AROT", "  AROT " + angles);
-            for (const std::string& line : blockLines(s.StationBlockLines, {}, owned))
-                out.line(line);
+            if (!s.StationUseClassFrequency && !trimmed(s.StationRotationFrequencyTable).empty())
+                owned.put("ZROT_FREQUENCY", {"  ZROT_FREQUENCY ", trimmed(s.StationRotationFrequencyTable)});
+            if (std::any_of(std::begin(angles), std::end(angles), [](std::string_view v) { return !v.empty(); }))
+                owned.put("AROT", {"  AROT ", angles[0], " ", angles[1], " ", angles[2]});
+            writeBlock(out, s.StationBlockLines, {}, owned, scratch);
             if (s.StationLinesNotTaken.empty())
                 out.line("END");
             for (const std::string& line : s.StationLinesNotTaken)
@@ -813,59 +846,65 @@ std::string shipsText(const Scenario& m) {
     Lines out;
     const int ships = m.shipCount;
     if (ships > 0) {
+        out.reserve(static_cast<size_t>(ships) * 160);
         out.line("BEGIN_SHIPS");
+        OwnedLines owned;
+        std::vector<BlockLine> scratch;
         for (int i = 0; i < ships && m.validShip(i); ++i) {
             const ShipRow& s = m.ships[static_cast<size_t>(i)];
-            out.line(trim(s.ShipNameTable) + ":" + trim(s.ShipClassTable));
-            const std::string status = trim(s.ShipStatusTable);
-            const std::string planet = trim(s.ShipPlanetTable);
+            out.line({trimmed(s.ShipNameTable), ":", trimmed(s.ShipClassTable)});
+            const std::string_view status = trimmed(s.ShipStatusTable);
+            const std::string_view planet = trimmed(s.ShipPlanetTable);
             // A ship the file gave keeps the lines it had; a line it lacked is written only when
             // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
             // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
             const bool fromFile = shipFromFile(s);
-            std::vector<BlockLine> owned; // in the order the editor writes them
-            auto put = [&](const char* keyword, std::string text) { owned.push_back({keyword, std::move(text)}); };
-            auto had = [&](const char* keyword) { return lineAsRead(s, keyword) != nullptr; };
-            auto changed = [&](const char* keyword) {
+            owned.clear();
+            auto had = [&](std::string_view keyword) { return lineAsRead(s, keyword).has_value(); };
+            auto changed = [&](std::string_view keyword) {
                 const std::optional<std::string_view> read = valueAsRead(s, keyword);
                 return !read || !sameShipValue(*read, shipValue(s, keyword));
             };
-            auto wanted = [&](const char* keyword) { return !fromFile || had(keyword) || changed(keyword); };
-            auto vector = [&](const char* keyword, const std::string& x, const std::string& y, const std::string& z) {
+            auto wanted = [&](std::string_view keyword) { return !fromFile || had(keyword) || changed(keyword); };
+            auto vector = [&](std::string_view keyword, const std::string& x, const std::string& y, const std::string& z) {
                 if (wanted(keyword))
-                    put(keyword, std::string("  ") + keyword + " " + trim(x) + " " + trim(y) + " " + trim(z));
+                    owned.put(keyword, {"  ", keyword, " ", trimmed(x), " ", trimmed(y), " ", trimmed(z)});
             };
             auto fuelAndEngines = [&] {
                 if (wanted("FUEL"))
-                    put("FUEL", "  FUEL " + number(s.ShipFuelTable));
+                    owned.put("FUEL", {"  FUEL ", number(s.ShipFuelTable)});
                 // Engine levels: those the file had, and any other than 0 the person set.
-                for (const char* engine : {"ENGINE_MAIN", "ENGINE_HOVR"}) {
-                    const std::string& level = shipValue(s, engine);
-                    if (had(engine) || (changed(engine) && leadingNumberValue(trim(level)) != 0))
-                        put(engine, std::string("  ") + engine + " " + number(level));
+                for (std::string_view engine : {std::string_view("ENGINE_MAIN"), std::string_view("ENGINE_HOVR")}) {
+                    const std::string& level = engine == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable;
+                    if (had(engine) || (changed(engine) && leadingNumberValue(trimmed(level)) != 0))
+                        owned.put(engine, {"  ", engine, " ", number(level)});
                 }
             };
-            const auto readAs = [&](const char* word) {
+            const auto readAs = [&](std::string_view word) {
                 const std::optional<std::string_view> read = valueAsRead(s, "STATUS");
                 return read && equalsIgnoringCase(trimmed(*read), word);
             };
             if (equalsIgnoringCase(status, "Landed")) {
-                put("STATUS", "  STATUS " + status + " " + planet);
+                owned.put("STATUS", {"  STATUS ", status, " ", planet});
                 // A base without a pad is written as the simulator writes it ("BASE Habana"). A
                 // ship landed by POS has no base until the person gives it one.
-                const std::string base = trim(s.ShipLandedBaseTable);
-                const std::string pad = trim(s.ShipLandedPadTable);
-                if (wanted("BASE"))
-                    put("BASE", "  BASE " + base + (pad.empty() && !base.empty() ? "" : ":" + pad));
+                const std::string_view base = trimmed(s.ShipLandedBaseTable);
+                const std::string_view pad = trimmed(s.ShipLandedPadTable);
+                if (wanted("BASE")) {
+                    if (pad.empty() && !base.empty())
+                        owned.put("BASE", {"  BASE ", base});
+                    else
+                        owned.put("BASE", {"  BASE ", base, ":", pad});
+                }
                 // The blank heading of a ship read without one is no heading at all.
                 if (wholeNumber(s.ShipLandedHeadingTable))
-                    put("HEADING", "  HEADING " + trim(s.ShipLandedHeadingTable));
+                    owned.put("HEADING", {"  HEADING ", trimmed(s.ShipLandedHeadingTable)});
                 fuelAndEngines();
                 // The editor shows no attitude for a landed ship; the simulator reads it.
                 if (readAs("Landed") && had("AROT"))
-                    put("AROT", *lineAsRead(s, "AROT"));
+                    owned.put("AROT", {*lineAsRead(s, "AROT")});
             } else if (equalsIgnoringCase(status, "Orbiting")) {
-                put("STATUS", "  STATUS " + status + " " + planet);
+                owned.put("STATUS", {"  STATUS ", status, " ", planet});
                 fuelAndEngines();
                 vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
                 vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
@@ -873,16 +912,15 @@ std::string shipsText(const Scenario& m) {
                 // The editor shows only the first of three spin values: unchanged, the line
                 // stays as read.
                 if (had("VROT") && !changed("VROT"))
-                    put("VROT", *lineAsRead(s, "VROT"));
+                    owned.put("VROT", {*lineAsRead(s, "VROT")});
                 else if (wanted("VROT"))
-                    put("VROT", "  VROT " + number(s.ShipVrotTable));
+                    owned.put("VROT", {"  VROT ", number(s.ShipVrotTable)});
             } else if (equalsIgnoringCase(status, "Docked")) {
-                put("STATUS", "  STATUS " + status + " " + planet + ":" + trim(s.ShipDockedStationTable) + ":" +
-                         trim(s.ShipDockedPortTable));
+                owned.put("STATUS", {"  STATUS ", status, " ", planet, ":", trimmed(s.ShipDockedStationTable), ":",
+                                     trimmed(s.ShipDockedPortTable)});
                 fuelAndEngines();
             }
-            for (const std::string& line : blockLines(s.ShipBlockLines, s.ShipExtraLines, owned))
-                out.line(line);
+            writeBlock(out, s.ShipBlockLines, s.ShipExtraLines, owned, scratch);
             if (s.ShipLinesNotTaken.empty())
                 out.line("END");
             for (const std::string& line : s.ShipLinesNotTaken)
@@ -912,9 +950,10 @@ std::string writeScenario(const Scenario& scenario) { return scenarioText(scenar
 ScenarioReading readScenario(std::string_view bytes, const std::string& path) {
     ScenarioReading r;
     Scenario& m = r.scenario;
-    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    const SourceBytes source = std::make_shared<const std::string>(bytes);
+    const std::vector<std::string_view> lines = platform::lineViews(*source);
     m.layout = scanLayout(lines, SectionBodies::ExceptTables);
-    m.description = descriptionOf(bytes);
+    m.description = descriptionOf(*source);
     m.descriptionAsRead = m.description;
 
     const Counting counted = countAndLookUp(lines, r.focusCandidates);
@@ -940,6 +979,13 @@ ScenarioReading readScenario(std::string_view bytes, const std::string& path) {
         if (!readShips(lines, r))
             r.shipEntries.push_back(cannotOpen);
     }
+    // The rows' lines as read lie in the bytes; each row that has some keeps them alive.
+    for (StationRow& row : m.stations)
+        if (!row.StationBlockLines.empty())
+            row.StationSource = source;
+    for (ShipRow& row : m.ships)
+        if (!row.ShipBlockLines.empty())
+            row.ShipSource = source;
     m.stationCount = static_cast<int>(r.stationNames.size());
     m.shipCount = static_cast<int>(r.shipNames.size());
 

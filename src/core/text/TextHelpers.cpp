@@ -85,24 +85,30 @@ std::string trim(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// ASCII letters only, whatever locale the process runs in (the desktop takes the user's):
+// files are compared the same way everywhere, and fast, since readers compare every line.
+namespace {
+constexpr char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+} // namespace
+
 std::string upper(std::string_view text) {
     std::string out(text);
     for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = asciiUpper(c);
     return out;
 }
 
 std::string lower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = asciiLower(c);
     return out;
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
