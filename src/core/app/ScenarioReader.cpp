@@ -58,10 +58,10 @@ void ScenarioReader::TabSettings() {
         m.ScanErrorsFound = false;
         logText.setText({});
 
-        const std::optional<std::string> bytes = platform::readFile(path);
+        std::optional<std::string> bytes = platform::readFile(path);
         ScenarioReading read;
         if (bytes) {
-            read = readScenario(*bytes, path);
+            read = readScenario(std::move(*bytes), path);
         } else {
             // Without the file each key is looked up as in a configuration file, which logs
             // the file it cannot open.

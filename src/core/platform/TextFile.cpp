@@ -1,5 +1,6 @@
 #include "core/platform/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,9 +52,10 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 std::vector<std::string_view> lineViews(std::string_view text) {
     // The same rules as splitLines, found with memchr: a huge scenario is mostly line text.
-    std::vector<std::string_view> lines;
     const char* data = text.data();
     const size_t n = text.size();
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < n) {
         const void* lf = std::memchr(data + start, '\n', n - start);

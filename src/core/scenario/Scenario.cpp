@@ -10,10 +10,6 @@ namespace vantrel {
 
 namespace {
 
-// The keywords of shipValue, in the order ShipValuesAsRead holds their values.
-constexpr std::string_view ValueKeywords[] = {"FUEL", "RPOS", "RVEL", "AROT", "VROT",
-                                              "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"};
-
 void appendValue(std::string& out, const ShipRow& row, std::string_view keyword) {
     auto three = [&](const std::string& x, const std::string& y, const std::string& z) {
         out += x;
@@ -45,7 +41,86 @@ void appendValue(std::string& out, const ShipRow& row, std::string_view keyword)
     }
 }
 
+// Splits "x y z" of a ship's RPOS, RVEL and AROT; false when a blank is missing.
+bool splitVector(std::string_view value, std::string& x, std::string& y, std::string& z) {
+    std::string_view r = trimmed(value);
+    const size_t first = r.find(' ');
+    if (first == std::string_view::npos)
+        return false;
+    const std::string_view after = r.substr(first + 1);
+    const size_t second = after.find(' ');
+    if (second == std::string_view::npos)
+        return false;
+    x.assign(r.substr(0, first));
+    y.assign(after.substr(0, second));
+    z.assign(after.substr(second + 1));
+    return true;
+}
+
 } // namespace
+
+bool readShipLine(ShipRow& s, std::string_view k, std::string_view raw) {
+    const std::string_view text = trimmed(clearedOfComments(raw));
+    if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
+        if (text.size() < 12)
+            return false;
+        (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trimmed(text.substr(12));
+        return true;
+    }
+    if (k == "HEADING") {
+        const size_t blank = text.find(' ');
+        if (blank == std::string_view::npos)
+            return false;
+        s.ShipLandedHeadingTable = text.substr(blank + 1);
+        return true;
+    }
+    const std::optional<std::string_view> value =
+        text.size() < k.size() + 1 ? std::nullopt : std::optional<std::string_view>(text.substr(k.size() + 1));
+    if (!value)
+        return false;
+    if (k == "STATUS") {
+        const std::string_view status = trimmed(*value);
+        const size_t blank = status.find(' ');
+        if (blank == std::string_view::npos)
+            return false;
+        const std::string_view word = status.substr(0, blank);
+        const std::string_view after = status.substr(blank + 1);
+        if (equalsIgnoringCase(word, "Landed") || equalsIgnoringCase(word, "Orbiting")) {
+            s.ShipPlanetTable = after;
+        } else if (equalsIgnoringCase(word, "Docked")) {
+            const std::string_view d = trimmed(after);
+            const size_t first = d.find(':');
+            if (first == std::string_view::npos)
+                return false;
+            const size_t second = d.find(':', first + 1);
+            if (second == std::string_view::npos)
+                return false;
+            s.ShipPlanetTable = d.substr(0, first);
+            s.ShipDockedStationTable = d.substr(first + 1, second - first - 1);
+            s.ShipDockedPortTable = d.substr(second + 1);
+        }
+        s.ShipStatusTable = word;
+    } else if (k == "BASE") {
+        // The simulator's own scenarios also land a ship on a base without naming a pad
+        // ("BASE Habana"): the pad is then empty, and the ships after it are still read.
+        const std::string_view b = trimmed(*value);
+        const size_t colon = b.find(':');
+        s.ShipLandedBaseTable = b.substr(0, colon);
+        s.ShipLandedPadTable = colon == std::string_view::npos ? std::string_view() : b.substr(colon + 1);
+    } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
+        const bool split = k == "RPOS"   ? splitVector(*value, s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable)
+                           : k == "RVEL" ? splitVector(*value, s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable)
+                                         : splitVector(*value, s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+        if (!split)
+            return false;
+    } else if (k == "VROT") {
+        s.ShipVrotTable = *value;
+    } else if (k == "FUEL") {
+        const std::string fuel = trim(*value);
+        s.ShipFuelTable = leadingNumberValue(fuel) == 0.0 ? "0" : fuel;
+    }
+    return true;
+}
 
 std::string shipValue(const ShipRow& row, std::string_view keyword) {
     std::string value;
@@ -53,26 +128,22 @@ std::string shipValue(const ShipRow& row, std::string_view keyword) {
     return value;
 }
 
-void rememberShipValues(ShipRow& row) {
-    std::string values;
-    for (std::string_view keyword : ValueKeywords) {
-        appendValue(values, row, keyword);
-        values += '\n';
-    }
-    row.ShipValuesAsRead = std::move(values);
-}
-
-std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view keyword) {
+std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyword) {
     if (!shipFromFile(row))
         return std::nullopt;
-    std::string_view values = row.ShipValuesAsRead;
-    for (std::string_view k : ValueKeywords) {
-        const size_t end = values.find('\n');
-        if (k == keyword)
-            return values.substr(0, end);
-        values.remove_prefix(end + 1);
-    }
-    return std::nullopt;
+    // Each value comes from its own keyword's line only, so the line alone gives it back; a
+    // block without the line had the blank value.
+    ShipRow read;
+    read.ShipLandedHeadingTable = BlankHeading;
+    for (std::string* field : {&read.ShipRposXTable, &read.ShipRposYTable, &read.ShipRposZTable,
+                               &read.ShipRvelXTable, &read.ShipRvelYTable, &read.ShipRvelZTable,
+                               &read.ShipArotXTable, &read.ShipArotYTable, &read.ShipArotZTable,
+                               &read.ShipVrotTable, &read.ShipFuelTable, &read.ShipMainEngineTable,
+                               &read.ShipHoverEngineTable})
+        *field = "0";
+    if (const std::optional<std::string_view> line = lineAsRead(row, keyword))
+        readShipLine(read, keyword, *line);
+    return shipValue(read, keyword);
 }
 
 std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword) {

@@ -74,12 +74,11 @@ struct ShipRow {
     std::string ShipHoverEngineTable;
     std::string ShipExtraLines; // other lines of the ship's block, joined by CR LF
 
-    // After the block's END: shipValue of every keyword (of the block's lines or the blank
-    // values), each followed by a line feed, which no value holds; see valueAsRead. Empty for a
-    // ship the file did not give. The writer adds a line the block lacked only when its value
+    // Whether the file gave the ship (its block was read up to its END, or up to a line that
+    // could not be read). The writer then adds a line the block lacked only when its value
     // changed, and writes a form the editor reduces (VROT with three values) as read while its
     // value is the same.
-    std::string ShipValuesAsRead;
+    bool ShipFromFile = false;
     // The lines of the block after its head, in file order; of a keyword that repeats, the last
     // is the editor's and the earlier ones are lines as read (see lineAsRead). Empty for a ship
     // the file did not give.
@@ -95,11 +94,14 @@ struct ShipRow {
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
 // "ENGINE_MAIN", "ENGINE_HOVR", "STATUS", "BASE"), joined by "|"; empty for any other keyword.
 std::string shipValue(const ShipRow& row, std::string_view keyword);
-// Remembers what the block read into the row gave, as ShipValuesAsRead.
-void rememberShipValues(ShipRow& row);
-// Whether the file gave the ship, and what its block gave for a keyword of shipValue.
-inline bool shipFromFile(const ShipRow& row) { return !row.ShipValuesAsRead.empty(); }
-std::optional<std::string_view> valueAsRead(const ShipRow& row, std::string_view keyword);
+// Reads one of the editor's lines of a ship's block into the row; false when the line cannot be
+// read (a value or one of its parts is missing).
+bool readShipLine(ShipRow& row, std::string_view keyword, std::string_view line);
+// Whether the file gave the ship, and what its block gave for a keyword of shipValue, in
+// shipValue's form: the value of the block's line, or the blank value when it had none.
+// Nothing for a ship the file did not give.
+inline bool shipFromFile(const ShipRow& row) { return row.ShipFromFile; }
+std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyword);
 // The editor's line of the block for a keyword, as read, or null when the block had none.
 std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and

@@ -100,22 +100,6 @@ std::vector<std::string> splitValues(std::string_view text, size_t count) {
     return values;
 }
 
-// Splits "x y z" of a ship's RPOS, RVEL and AROT; false when a blank is missing.
-bool splitVector(std::string_view value, std::string& x, std::string& y, std::string& z) {
-    std::string_view r = trimmed(value);
-    const size_t first = r.find(' ');
-    if (first == std::string_view::npos)
-        return false;
-    const std::string_view after = r.substr(first + 1);
-    const size_t second = after.find(' ');
-    if (second == std::string_view::npos)
-        return false;
-    x.assign(r.substr(0, first));
-    y.assign(after.substr(0, second));
-    z.assign(after.substr(second + 1));
-    return true;
-}
-
 // A key's comma fields on a line: the last field that begins with the key, without comment and
 // surrounding blanks, replaces the answer.
 void takeField(std::string_view raw, std::string_view key, std::string& answer) {
@@ -345,7 +329,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
             // The line itself was taken for one of the editor's lines before it failed.
             if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == lines[at])
                 ship.ShipBlockLines.pop_back();
-            rememberShipValues(ship);
+            ship.ShipFromFile = true;
             ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
         }
         return false;
@@ -374,7 +358,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
         if (what.kind == LineKind::End) {
             if (m.validShip(row))
-                rememberShipValues(m.ships[static_cast<size_t>(row)]);
+                m.ships[static_cast<size_t>(row)].ShipFromFile = true;
             ++row;
             m.ShipTableBlanking(row);
             continue;
@@ -419,63 +403,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
             if (earlier.keyword == k)
                 earlier.keyword = {};
         s.ShipBlockLines.push_back({k, raw});
-        if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
-            if (text.size() < 12)
-                return stop(i);
-            (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trimmed(text.substr(12));
-            continue;
-        }
-        if (k == "HEADING") {
-            const size_t blank = text.find(' ');
-            if (blank == std::string_view::npos)
-                return stop(i);
-            s.ShipLandedHeadingTable = text.substr(blank + 1);
-            continue;
-        }
-        const std::optional<std::string_view> value = rest(text, k);
-        if (!value)
+        if (!readShipLine(s, k, raw))
             return stop(i);
-        if (k == "STATUS") {
-            const std::string_view status = trimmed(*value);
-            const size_t blank = status.find(' ');
-            if (blank == std::string_view::npos)
-                return stop(i);
-            const std::string_view word = status.substr(0, blank);
-            const std::string_view after = status.substr(blank + 1);
-            if (is(word, "Landed") || is(word, "Orbiting")) {
-                s.ShipPlanetTable = after;
-            } else if (is(word, "Docked")) {
-                const std::string_view d = trimmed(after);
-                const size_t first = d.find(':');
-                if (first == std::string_view::npos)
-                    return stop(i);
-                const size_t second = d.find(':', first + 1);
-                if (second == std::string_view::npos)
-                    return stop(i);
-                s.ShipPlanetTable = d.substr(0, first);
-                s.ShipDockedStationTable = d.substr(first + 1, second - first - 1);
-                s.ShipDockedPortTable = d.substr(second + 1);
-            }
-            s.ShipStatusTable = word;
-        } else if (k == "BASE") {
-            // The simulator's own scenarios also land a ship on a base without naming a pad
-            // ("BASE Habana"): the pad is then empty, and the ships after it are still read.
-            const std::string_view b = trimmed(*value);
-            const size_t colon = b.find(':');
-            s.ShipLandedBaseTable = b.substr(0, colon);
-            s.ShipLandedPadTable = colon == std::string_view::npos ? std::string_view() : b.substr(colon + 1);
-        } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
-            const bool split = k == "RPOS"   ? splitVector(*value, s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable)
-                               : k == "RVEL" ? splitVector(*value, s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable)
-                                             : splitVector(*value, s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
-            if (!split)
-                return stop(i);
-        } else if (k == "VROT") {
-            s.ShipVrotTable = *value;
-        } else if (k == "FUEL") {
-            const std::string fuel = trim(*value);
-            s.ShipFuelTable = leadingNumberValue(fuel) == 0.0 ? "0" : fuel;
-        }
     }
     return !inSection;
 }
@@ -862,7 +791,7 @@ std::string shipsText(const Scenario& m) {
             owned.clear();
             auto had = [&](std::string_view keyword) { return lineAsRead(s, keyword).has_value(); };
             auto changed = [&](std::string_view keyword) {
-                const std::optional<std::string_view> read = valueAsRead(s, keyword);
+                const std::optional<std::string> read = valueAsRead(s, keyword);
                 return !read || !sameShipValue(*read, shipValue(s, keyword));
             };
             auto wanted = [&](std::string_view keyword) { return !fromFile || had(keyword) || changed(keyword); };
@@ -881,7 +810,7 @@ std::string shipsText(const Scenario& m) {
                 }
             };
             const auto readAs = [&](std::string_view word) {
-                const std::optional<std::string_view> read = valueAsRead(s, "STATUS");
+                const std::optional<std::string> read = valueAsRead(s, "STATUS");
                 return read && equalsIgnoringCase(trimmed(*read), word);
             };
             if (equalsIgnoringCase(status, "Landed")) {
@@ -947,10 +876,10 @@ std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::st
 
 std::string writeScenario(const Scenario& scenario) { return scenarioText(scenario); }
 
-ScenarioReading readScenario(std::string_view bytes, const std::string& path) {
+ScenarioReading readScenario(std::string bytes, const std::string& path) {
     ScenarioReading r;
     Scenario& m = r.scenario;
-    const SourceBytes source = std::make_shared<const std::string>(bytes);
+    const SourceBytes source = std::make_shared<const std::string>(std::move(bytes));
     const std::vector<std::string_view> lines = platform::lineViews(*source);
     m.layout = scanLayout(lines, SectionBodies::ExceptTables);
     m.description = descriptionOf(*source);

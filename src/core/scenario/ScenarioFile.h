@@ -47,7 +47,7 @@ struct ScenarioReading {
 // section); the stations and ships are counted by their heads and read pass by pass. A pass
 // that meets a line it cannot read stops there, logs "Can not open the file <path>", and keeps
 // that line and the rest of its section as read with the station or ship being read.
-ScenarioReading readScenario(std::string_view bytes, const std::string& path);
+ScenarioReading readScenario(std::string bytes, const std::string& path);
 
 // The bytes of the document as a scenario file: the description, the environment, the focus,
 // the view blocks, the stations and the ships, every line ending with CR LF, a blank line
