@@ -72,6 +72,7 @@ void ScenarioReader::TabSettings() {
         }
         Scenario& doc = read.scenario;
         m.layout = std::move(doc.layout);
+        m.sizeAsRead = doc.sizeAsRead;
         m.descriptionAsRead = w_.env.Description.text();
 
         if (read.dateEntry)
@@ -90,6 +91,7 @@ void ScenarioReader::TabSettings() {
             m.logScanError("Can not open the file " + path);
         }
         w_.env.PossibleShipFocus.clear();
+        w_.env.PossibleShipFocus.reserve(read.focusCandidates.size());
         for (const std::string& name : read.focusCandidates)
             w_.env.PossibleShipFocus.addItem(name);
         if (w_.env.PossibleShipFocus.listCount() > 0)
@@ -101,6 +103,7 @@ void ScenarioReader::TabSettings() {
         if (read.stationHeads > 0) {
             m.stations = std::move(doc.stations);
             w_.stationTab.StationName.clear();
+            w_.stationTab.StationName.reserve(read.stationNames.size());
             for (const std::string& name : read.stationNames)
                 w_.stationTab.StationName.addItem(name);
             if (read.lastEpochDay)
@@ -121,6 +124,7 @@ void ScenarioReader::TabSettings() {
         w_.shipTab.ShipName.clear();
         if (read.shipHeads > 0) {
             m.ships = std::move(doc.ships);
+            w_.shipTab.ShipName.reserve(read.shipNames.size());
             for (const std::string& name : read.shipNames)
                 w_.shipTab.ShipName.addItem(name);
             for (const std::string& entry : read.shipEntries)

@@ -246,6 +246,10 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
 
     std::vector<int> shipNodes;
     const int ships = w_.shipCount();
+    size_t ofStatus = 0;
+    for (int i = 0; i < ships && w_.model.validShip(i); ++i)
+        ofStatus += equalsIgnoringCase(trimmed(w_.model.ships[static_cast<size_t>(i)].ShipStatusTable), status);
+    tree.reserve(static_cast<size_t>(tree.count()) + ofStatus);
     std::vector<int> nodeOfRow(static_cast<size_t>(std::max(ships, 0)), 0);
     std::unordered_map<std::string, int> rowsByPlace;
     bool allRows = true;
@@ -255,7 +259,7 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
             break;
         }
         const ShipRow& row = w_.model.ships[static_cast<size_t>(i)];
-        if (upper(trim(row.ShipStatusTable)) != status)
+        if (!equalsIgnoringCase(trimmed(row.ShipStatusTable), status))
             continue;
         const std::string& port = docked ? row.ShipDockedPortTable : row.ShipLandedPadTable;
         const std::string& owner = docked ? row.ShipDockedStationTable : row.ShipLandedBaseTable;

@@ -122,6 +122,24 @@ bool readShipLine(ShipRow& s, std::string_view k, std::string_view raw) {
     return true;
 }
 
+namespace {
+
+// The editor's keywords a block line may stand for; 0 is none.
+constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "HEADING",     "RPOS",
+                                              "RVEL", "AROT",   "VROT",        "FUEL",        "ENGINE_MAIN",
+                                              "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY"};
+
+} // namespace
+
+BlockLine::BlockLine(std::string_view keyword, std::string_view text)
+    : text_(text.data()), size_(static_cast<uint32_t>(text.size())) {
+    for (size_t k = 1; k < std::size(BlockKeywords); ++k)
+        if (BlockKeywords[k] == keyword)
+            keyword_ = static_cast<uint8_t>(k);
+}
+
+std::string_view BlockLine::keyword() const { return BlockKeywords[keyword_]; }
+
 std::string shipValue(const ShipRow& row, std::string_view keyword) {
     std::string value;
     appendValue(value, row, keyword);
@@ -148,8 +166,8 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
 
 std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword) {
     for (const BlockLine& line : row.ShipBlockLines)
-        if (line.keyword == keyword)
-            return line.text;
+        if (line.keyword() == keyword)
+            return line.text();
     return std::nullopt;
 }
 

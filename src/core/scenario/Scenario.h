@@ -8,6 +8,7 @@
 
 #include "core/scenario/FileLayout.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,9 +21,20 @@ namespace vantrel {
 // A line of a station's or ship's block as read: one of the editor's by its keyword ("FUEL"), or
 // any other line (empty keyword). The keyword is always a text of the program (a literal); the
 // text lies in the bytes the row was read from, which the row keeps alive (its Source).
-struct BlockLine {
-    std::string_view keyword;
-    std::string_view text;
+class BlockLine {
+public:
+    BlockLine() = default;
+    BlockLine(std::string_view keyword, std::string_view text);
+    std::string_view keyword() const;
+    std::string_view text() const { return {text_, size_}; }
+    // An earlier line of a keyword that repeats becomes a line as read.
+    void clearKeyword() { keyword_ = 0; }
+
+private:
+    // Kept small: a huge scenario has a hundred thousand of them.
+    const char* text_ = nullptr;
+    uint32_t size_ = 0;
+    uint8_t keyword_ = 0;
 };
 
 // The bytes of a file as read, shared by the rows whose lines lie in them.
@@ -137,6 +149,8 @@ public:
     // The sections of the file read last, and its start time as the reader showed it: the
     // writer keeps what the editor does not own, and a start time nobody changed, as read.
     FileLayout layout;
+    // The size of the file read last, in bytes: what a save will be about.
+    size_t sizeAsRead = 0;
     StartTime startAsRead;
     // The description the load gave with the file (the load window reads only a DESC block
     // that opens the file, so one after HYPERDESC or URLDESC comes as an empty text).

@@ -266,8 +266,8 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
         const std::string_view key = what.keyword == "ZROT_FREQ" ? std::string_view("ZROT_FREQUENCY") : what.keyword;
         for (BlockLine& earlier : s.StationBlockLines)
-            if (earlier.keyword == key)
-                earlier.keyword = {};
+            if (earlier.keyword() == key)
+                earlier.clearKeyword();
         const std::optional<std::string_view> value = rest(l.text, what.keyword);
         if (!value) {
             // The pass stops here; this line and the rest of the section stay with the station,
@@ -327,7 +327,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         if (m.validShip(row)) {
             ShipRow& ship = m.ships[static_cast<size_t>(row)];
             // The line itself was taken for one of the editor's lines before it failed.
-            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text == lines[at])
+            if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text() == lines[at])
                 ship.ShipBlockLines.pop_back();
             ship.ShipFromFile = true;
             ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
@@ -400,8 +400,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         const std::string_view k = what.keyword;
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
         for (BlockLine& earlier : s.ShipBlockLines)
-            if (earlier.keyword == k)
-                earlier.keyword = {};
+            if (earlier.keyword() == k)
+                earlier.clearKeyword();
         s.ShipBlockLines.push_back({k, raw});
         if (!readShipLine(s, k, raw))
             return stop(i);
@@ -413,10 +413,13 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
 // Writing.
 
 std::string stationsText(const Scenario& m);
-std::string shipsText(const Scenario& m);
+void shipsText(const Scenario& m, std::string& text);
 
 class Lines {
 public:
+    Lines() : text_(own_) {}
+    // Lines appended to a text of the caller's.
+    explicit Lines(std::string& text) : text_(text) {}
     void line(std::string_view text) {
         text_ += text;
         text_ += "\r\n";
@@ -426,11 +429,11 @@ public:
             text_ += piece;
         text_ += "\r\n";
     }
-    void reserve(size_t bytes) { text_.reserve(bytes); }
     std::string take() { return std::move(text_); }
 
 private:
-    std::string text_;
+    std::string own_;
+    std::string& text_;
 };
 
 // A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
@@ -496,38 +499,38 @@ void writeBlock(Lines& out, const std::vector<BlockLine>& asRead, std::string_vi
             lines.push_back({{}, others});
     } else {
         for (const BlockLine& line : asRead) {
-            if (line.keyword.empty()) {
+            if (line.keyword().empty()) {
                 lines.push_back(line);
                 continue;
             }
             for (size_t k = 0; k < owned.size(); ++k)
-                if (owned[k].keyword == line.keyword) {
+                if (owned[k].keyword() == line.keyword()) {
                     lines.push_back(owned[k]);
                     break;
                 }
         }
         auto placed = [&](std::string_view keyword) {
             for (size_t i = 0; i < lines.size(); ++i)
-                if (lines[i].keyword == keyword)
+                if (lines[i].keyword() == keyword)
                     return static_cast<int>(i);
             return -1;
         };
         for (size_t k = 0; k < owned.size(); ++k) {
             const BlockLine add = owned[k];
-            if (placed(add.keyword) >= 0)
+            if (placed(add.keyword()) >= 0)
                 continue;
             size_t at = 0;
             for (size_t j = 0; j < k; ++j)
-                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword) + 1));
-            if (const char* other = competing(add.keyword))
+                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword()) + 1));
+            if (const char* other = competing(add.keyword()))
                 for (size_t i = 0; i < lines.size(); ++i)
-                    if (lines[i].keyword.empty() && keyOf(std::string(lines[i].text)) == other)
+                    if (lines[i].keyword().empty() && keyOf(std::string(lines[i].text())) == other)
                         at = std::max(at, i + 1);
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
         }
     }
     for (const BlockLine& line : lines)
-        out.line(line.text);
+        out.line(line.text());
 }
 
 int today() {
@@ -642,8 +645,17 @@ std::string scenarioText(const Scenario& m) {
     static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
                                                  "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
     const FileLayout& layout = m.layout;
-    // Each chunk is a section with the comments before it; a blank line parts them.
-    std::vector<std::string> chunks;
+    // Each chunk is a section with the comments before it; a blank line parts them. One text is
+    // built, chunk after chunk, so that a huge scenario is never held twice.
+    std::string text;
+    text.reserve(m.sizeAsRead + 65536);
+    bool first = true;
+    auto chunk = [&]() -> std::string& {
+        if (!first)
+            text += "\r\n";
+        first = false;
+        return text;
+    };
 
     // A section the file lacked takes its place among the editor's sections. A description is
     // only written when there is one: the simulator shows DESC before HYPERDESC, so an empty one
@@ -651,17 +663,17 @@ std::string scenarioText(const Scenario& m) {
     auto lacking = [&](const std::string& key) {
         if (key == "DESC") {
             if (!layout.read || !m.description.empty())
-                chunks.push_back(descriptionText(m));
+                chunk() += (descriptionText(m));
         } else if (key == "ENVIRONMENT") {
-            chunks.push_back(environmentText(m, nullptr));
+            chunk() += (environmentText(m, nullptr));
         } else if (key == "FOCUS") {
-            chunks.push_back(focusText(m));
+            chunk() += (focusText(m));
         } else if (key == "STATIONS") {
-            chunks.push_back(stationsText(m));
+            chunk() += (stationsText(m));
         } else if (key == "SHIPS") {
-            chunks.push_back(shipsText(m));
+            shipsText(m, chunk());
         } else {
-            chunks.push_back(viewText(m, key));
+            chunk() += (viewText(m, key));
         }
     };
     auto asRead = [](const std::vector<std::string>& lines) {
@@ -687,40 +699,34 @@ std::string scenarioText(const Scenario& m) {
         const auto found = std::find(own.begin(), own.end(), section.key);
         // A section of the editor's written once already (a second ENVIRONMENT) stays as read.
         if (found == own.end() || layout.find(section.key) != &section) {
-            chunks.push_back(asRead(section.comments) + asRead(section.lines));
+            chunk() += (asRead(section.comments) + asRead(section.lines));
             continue;
         }
         const size_t index = static_cast<size_t>(found - own.begin());
         lackingUpTo(index);
-        std::string text;
+        std::string& out = chunk();
+        out += asRead(section.comments);
         if (section.key == "DESC")
-            text = m.description == m.descriptionAsRead ? asRead(section.lines) : descriptionText(m);
+            out += m.description == m.descriptionAsRead ? asRead(section.lines) : descriptionText(m);
         else if (section.key == "ENVIRONMENT")
-            text = environmentText(m, &section);
+            out += environmentText(m, &section);
         else if (section.key == "FOCUS")
-            text = focusText(m);
+            out += focusText(m);
         else if (section.key == "STATIONS")
-            text = stationsText(m);
+            out += stationsText(m);
         else if (section.key == "SHIPS")
-            text = shipsText(m);
+            shipsText(m, out);
         else if (section.key == "CAMERA")
-            text = cameraText(m, section);
+            out += cameraText(m, section);
         else
-            text = asRead(section.lines); // the author's HUD and MFD set-up
-        chunks.push_back(asRead(section.comments) + text);
+            out += asRead(section.lines); // the author's HUD and MFD set-up
         nextOwn = std::max(nextOwn, index + 1);
         lackingAfter();
     }
     lackingUpTo(own.size());
     if (!layout.after.empty())
-        chunks.push_back(asRead(layout.after));
+        chunk() += (asRead(layout.after));
 
-    std::string text;
-    for (size_t k = 0; k < chunks.size(); ++k) {
-        if (k > 0)
-            text += "\r\n";
-        text += chunks[k];
-    }
     return text;
 }
 
@@ -771,11 +777,10 @@ std::string stationsText(const Scenario& m) {
     return out.take();
 }
 
-std::string shipsText(const Scenario& m) {
-    Lines out;
+void shipsText(const Scenario& m, std::string& text) {
+    Lines out(text);
     const int ships = m.shipCount;
     if (ships > 0) {
-        out.reserve(static_cast<size_t>(ships) * 160);
         out.line("BEGIN_SHIPS");
         OwnedLines owned;
         std::vector<BlockLine> scratch;
@@ -857,7 +862,6 @@ std::string shipsText(const Scenario& m) {
         }
         out.line("END_SHIPS");
     }
-    return out.take();
 }
 
 } // namespace
@@ -882,6 +886,7 @@ ScenarioReading readScenario(std::string bytes, const std::string& path) {
     const SourceBytes source = std::make_shared<const std::string>(std::move(bytes));
     const std::vector<std::string_view> lines = platform::lineViews(*source);
     m.layout = scanLayout(lines, SectionBodies::ExceptTables);
+    m.sizeAsRead = source->size();
     m.description = descriptionOf(*source);
     m.descriptionAsRead = m.description;
 

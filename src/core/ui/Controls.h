@@ -113,6 +113,8 @@ public:
     // Empties the list; the selection becomes -1 and the text empty.
     void clear();
     void addItem(std::string item);
+    // Room for n items in all, so that filling a long list does not grow it step by step.
+    void reserve(size_t n) { items_.reserve(n); }
     // Replaces every entry at once (no event); the selection becomes -1, the text is kept.
     void setItems(std::vector<std::string> items);
     // Removes one entry; removing the selected entry leaves nothing selected and an empty text.

@@ -35,6 +35,8 @@ public:
     void clear();
     // Adds a node as the last child of parent (0: top level); returns its position.
     int add(int parent, std::string text, int image);
+    // Room for n nodes in all.
+    void reserve(size_t n) { nodes_.reserve(n); }
     // Removes the node at a position together with its descendants.
     void remove(int position);
     // Removes every node for which the test holds, with its descendants, in one pass.
