@@ -55,27 +55,8 @@ void CatalogueLoader::logUnreadable(const UnreadableFiles& files) {
 // ---------------------------------------------------------------------------------------------
 // Configuration lookup
 
-const std::vector<std::string>* CatalogueLoader::fieldsOf(const std::string& path) {
-    std::error_code timeError, sizeError;
-    const auto time = std::filesystem::last_write_time(path, timeError);
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!timeError && !sizeError) {
-        const auto it = fieldCache_.find(path);
-        if (it != fieldCache_.end() && it->second.time == time && it->second.size == size)
-            return &it->second.fields;
-    }
-    auto fields = configFields(path);
-    if (!fields) {
-        fieldCache_.erase(path);
-        return nullptr;
-    }
-    if (timeError || sizeError)
-        return &(fieldCache_[path] = CachedFields{{}, 0, std::move(*fields)}).fields;
-    return &(fieldCache_[path] = CachedFields{time, size, std::move(*fields)}).fields;
-}
-
 std::string CatalogueLoader::GetData(const std::string& FileName, const std::string& Flag) {
-    const std::vector<std::string>* fields = fieldsOf(resolveFile(FileName));
+    const std::vector<std::string>* fields = fieldCache_.fields(resolveFile(FileName));
     if (!fields) {
         logUnreadable({FileName});
         return NoData;

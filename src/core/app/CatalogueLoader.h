@@ -5,10 +5,8 @@
 // window's lists (systems, classes, bodies, bases) and its scan log.
 
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/ConfigFiles.h"
 
-#include <cstdint>
-#include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -82,15 +80,7 @@ private:
     void startupFailed();
     void logUnreadable(const UnreadableFiles& files);
 
-    // The fields of the body files the editors look up on every validation, kept while the
-    // file keeps its time and size.
-    struct CachedFields {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
-        std::vector<std::string> fields;
-    };
-    const std::vector<std::string>* fieldsOf(const std::string& path);
-    std::map<std::string, CachedFields> fieldCache_;
+    FieldCache fieldCache_;
 
     Vantrel& w_;
     Catalogue data_;
