@@ -1,7 +1,6 @@
 #include "core/app/CatalogueLoader.h"
 
 #include "core/catalogue/ConfigFiles.h"
-#include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/platform/FileSystem.h"
@@ -17,8 +16,6 @@
 namespace vantrel {
 
 namespace {
-
-const char* const NoData = "No Data";
 
 bool isAbsolute(const std::string& path) { return std::filesystem::path(path).is_absolute(); }
 
@@ -38,55 +35,11 @@ std::string CatalogueLoader::absoluteFolder(const std::string& folder) const {
     return w_.cat.StartFolder + folder;
 }
 
-std::string CatalogueLoader::resolveFile(const std::string& FileName) const {
-    if (FileName.empty())
-        return FileName;
-    std::string path = FileName;
-    if (!isAbsolute(path) && !w_.cat.currentFolder.empty())
-        path = platform::withTrailingSeparator(w_.cat.currentFolder) + path;
-    return platform::resolveIgnoringCase(path);
-}
-
-void CatalogueLoader::logUnreadable(const UnreadableFiles& files) {
-    for (const std::string& path : files)
-        w_.model.logScanError("Can not open the file " + path + ". ");
-}
-
 // ---------------------------------------------------------------------------------------------
 // Configuration lookup
 
-const std::vector<std::string>* CatalogueLoader::fieldsOf(const std::string& path) {
-    std::error_code timeError, sizeError;
-    const auto time = std::filesystem::last_write_time(path, timeError);
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!timeError && !sizeError) {
-        const auto it = fieldCache_.find(path);
-        if (it != fieldCache_.end() && it->second.time == time && it->second.size == size)
-            return &it->second.fields;
-    }
-    auto fields = configFields(path);
-    if (!fields) {
-        fieldCache_.erase(path);
-        return nullptr;
-    }
-    if (timeError || sizeError)
-        return &(fieldCache_[path] = CachedFields{{}, 0, std::move(*fields)}).fields;
-    return &(fieldCache_[path] = CachedFields{time, size, std::move(*fields)}).fields;
-}
-
 std::string CatalogueLoader::GetData(const std::string& FileName, const std::string& Flag) {
-    const std::vector<std::string>* fields = fieldsOf(resolveFile(FileName));
-    if (!fields) {
-        logUnreadable({FileName});
-        return NoData;
-    }
-    const auto field = lastField(*fields, Flag);
-    return field ? *field : std::string(NoData);
-}
-
-double CatalogueLoader::numberOf(const std::string& FileName, const std::string& Flag) {
-    const std::string field = GetData(FileName, Flag);
-    return field == NoData ? 0.0 : leadingNumberValue(trim(configValue(field)));
+    return w_.GetData(FileName, Flag);
 }
 
 void CatalogueLoader::FindData(const std::string& Flag1, const std::string& Flag2) {
@@ -100,7 +53,7 @@ void CatalogueLoader::FindData(const std::string& Flag1, const std::string& Flag
         s.Buffer.addItem(file);
     for (const std::string& value : found.values)
         s.NBuffer.addItem(value);
-    logUnreadable(unreadable);
+    w_.logUnreadable(unreadable);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -167,13 +120,13 @@ bool CatalogueLoader::runStartupScan() {
     // written loses nothing (the folder it would hold is the one just read or validated), so
     // the start-up goes on.
     if (!w_.options.orbiterFolder)
-        platform::writeFileAtomically(cat.StartFolder + SettingsFileName, cat.OrbiterFolder + "\r\n");
+        platform::writeFileAtomically(cat.StartFolder + CatalogueState::SettingsFileName, cat.OrbiterFolder + "\r\n");
 
     s.BufferList.setPath(s.CfgDir.caption());
 
     UnreadableFiles unreadable;
     data_ = Catalogue::scan(s.CfgDir.caption(), unreadable);
-    logUnreadable(unreadable);
+    w_.logUnreadable(unreadable);
     showCatalogue();
 
     if (w_.stationTab.StationClass.listCount() == 0)
@@ -221,7 +174,7 @@ void CatalogueLoader::showCatalogue() {
 // Installation location
 
 bool CatalogueLoader::readSettingsFile() {
-    auto lines = platform::readLines(w_.cat.StartFolder + SettingsFileName);
+    auto lines = platform::readLines(w_.cat.StartFolder + CatalogueState::SettingsFileName);
     if (!lines || lines->empty())
         return false;
     w_.cat.OrbiterFolder = platform::nativeSeparators(ClearComments(lines->front()));
@@ -258,7 +211,7 @@ void CatalogueLoader::OrbiterFolderLocation() {
     orbiterFolderCurrent_ = false;
     // A folder named by the new settings file that cannot be used leaves the working folder
     // where it is; the start-up then reports the folder as not located.
-    if (platform::fileExists(cat.StartFolderPath + SettingsFileName) && readSettingsFile())
+    if (platform::fileExists(cat.StartFolderPath + CatalogueState::SettingsFileName) && readSettingsFile())
         makeOrbiterFolderCurrent();
 }
 
@@ -283,22 +236,12 @@ void CatalogueLoader::StationDockScan() {
     for (size_t i = 0; i < files.size(); ++i) {
         cat.StationClassNames[i] = left(files[i], files[i].size() >= 4 ? files[i].size() - 4 : 0);
         long long docks = -1;
-        if (const auto* lines = cache.lines(resolveFile(folder + files[i])))
+        if (const auto* lines = cache.lines(w_.resolveFile(folder + files[i])))
             docks = countDocks(*lines);
         else
-            logUnreadable({folder + files[i]});
+            w_.logUnreadable({folder + files[i]});
         cat.StationClassDockCounts[i] = numberText(docks);
     }
-}
-
-int CatalogueLoader::StationDockNumberDisplay(const std::string& sn) const {
-    const auto& cat = w_.cat;
-    int result = 0;
-    const std::string wanted = trim(sn);
-    for (int i = 0; i < cat.StationClassCount && i < static_cast<int>(cat.StationClassNames.size()); ++i)
-        if (equalsIgnoringCase(trim(cat.StationClassNames[i]), wanted))
-            result = static_cast<int>(roundHalfEven(leadingNumberValue(cat.StationClassDockCounts[i])));
-    return result;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -310,9 +253,9 @@ void CatalogueLoader::ExtractPlanet(const std::string& FileName) {
     s.NBuffer.clear();
 
     UnreadableFiles unreadable;
-    const std::vector<std::string> bodies = readBodies(resolveFile(FileName), unreadable);
+    const std::vector<std::string> bodies = readBodies(w_.resolveFile(FileName), unreadable);
     if (!unreadable.empty())
-        logUnreadable({FileName});
+        w_.logUnreadable({FileName});
     for (const std::string& body : bodies)
         s.Buffer.addItem(body);
 
@@ -337,7 +280,7 @@ void CatalogueLoader::BaseUpDate() {
     auto& cat = w_.cat;
     UnreadableFiles unreadable;
     bases_ = readBases(s.CfgDir.caption(), w_.stationTab.StationRef.items(), unreadable);
-    logUnreadable(unreadable);
+    w_.logUnreadable(unreadable);
 
     s.Transit.clear();
     for (const BaseEntry& base : bases_)

@@ -6,9 +6,6 @@
 
 #include "core/catalogue/Catalogue.h"
 
-#include <cstdint>
-#include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -23,16 +20,10 @@ public:
     // The start-up's warning when the simulator folder cannot be used.
     static constexpr const char* FolderNotLocatedMessage =
         "The Orbiter folder was not correctly located. You must locate it using the folder search in the menu Tools.";
-    static constexpr const char* SettingsFileName = "vantrel.cfg";
 
-    // The field of FileName (a full path, or relative to the program's working folder) whose
-    // beginning equals Flag ignoring letter case, trimmed and freed of its comment: the key, the
-    // "=" and the value ("Mass = 5.976e24"). The last such field wins; "No Data" when none
-    // matches. A file that cannot be read is logged in the scan log and gives "No Data".
+    // The main window's configuration lookup (MainWindowParts::GetData), as the scenario reader
+    // asks it.
     std::string GetData(const std::string& FileName, const std::string& Flag);
-    // The value of that field as a number ("Size = 6.4e6" and "Size=6.4e6" alike), 0 when the
-    // file has no such field.
-    double numberOf(const std::string& FileName, const std::string& Flag);
 
     // Scans the files listed by BufferList (in the configuration folder): Buffer gets the name
     // of each file once per line beginning with Flag1 (case counts), NBuffer the value of every
@@ -50,8 +41,6 @@ public:
 
     // Fills the station class dock table from the station class files listed in Buffer.
     void StationDockScan();
-    // The number of docking ports of a station class (ignoring letter case), 0 when unknown.
-    int StationDockNumberDisplay(const std::string& sn) const;
 
     // Reads the bodies of a planetary system file into StationRef, OrbitingRef and the
     // information window's Planet (moons as three blanks + name).
@@ -70,9 +59,6 @@ public:
     // The folder the program's working folder stands for: the simulator folder as read, made
     // absolute against the start folder when it was written relative to it.
     std::string absoluteFolder(const std::string& folder) const;
-    // A file name resolved against the program's working folder when relative, then found
-    // again ignoring letter case when it does not exist with its exact name.
-    std::string resolveFile(const std::string& FileName) const;
 
 private:
     bool readSettingsFile();
@@ -80,17 +66,6 @@ private:
     bool runStartupScan();
     void showCatalogue();
     void startupFailed();
-    void logUnreadable(const UnreadableFiles& files);
-
-    // The fields of the body files the editors look up on every validation, kept while the
-    // file keeps its time and size.
-    struct CachedFields {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
-        std::vector<std::string> fields;
-    };
-    const std::vector<std::string>* fieldsOf(const std::string& path);
-    std::map<std::string, CachedFields> fieldCache_;
 
     Vantrel& w_;
     Catalogue data_;

@@ -16,20 +16,7 @@
 
 namespace vantrel {
 
-Vantrel::Vantrel(ui::Services services, Options options)
-    : ui::Window("Vantrel", "Vantrel"), status(*this),
-      services{status.dialogs(services.dialogs), services.screen, services.launcher}, options(std::move(options)) {
-    for (ui::Control* c : env.all())
-        add(*c);
-    for (ui::Control* c : stationTab.all())
-        add(*c);
-    for (ui::Control* c : shipTab.all())
-        add(*c);
-    for (ui::Control* c : menu.all())
-        add(*c);
-    for (ui::Control* c : state.all())
-        add(*c);
-
+Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(services, std::move(options)) {
     // The parts wire their own handlers to the controls; the windows come first because the
     // catalogue fills one of them.
     windows_ = std::make_unique<Windows>(*this);
@@ -40,13 +27,23 @@ Vantrel::Vantrel(ui::Services services, Options options)
     trees_ = std::make_unique<SelectionTrees>(*this);
     stationDisplay_ = std::make_unique<StationDisplay>(*this);
     shipDisplay_ = std::make_unique<ShipDisplay>(*this);
-    stationEditor_ = std::make_unique<StationEditor>(*this);
-    shipEditor_ = std::make_unique<ShipEditor>(*this);
-    shipList_ = std::make_unique<ShipList>(*this);
+    stationEditor_ = std::make_unique<StationEditor>(*this, *stationDisplay_, *shipDisplay_, *trees_);
+    shipEditor_ = std::make_unique<ShipEditor>(*this, *trees_);
+    shipList_ = std::make_unique<ShipList>(*this, *shipDisplay_, *shipEditor_, *trees_);
     mainMenu_ = std::make_unique<MainMenu>(*this);
 }
 
 Vantrel::~Vantrel() = default;
+
+std::optional<std::string> Vantrel::scenarioFileRefusal(const std::string& path) const {
+    return vantrel::scenarioFileRefusal(path);
+}
+
+void Vantrel::TabSettings() { reader().TabSettings(); }
+
+bool Vantrel::ScenarioFileSaving(const std::string& path) { return writer().ScenarioFileSaving(path); }
+
+std::string Vantrel::scenarioText() const { return writer_->scenarioText(); }
 
 void Vantrel::Form_Load() { catalogueLoader().Form_Load(); }
 

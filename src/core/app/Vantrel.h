@@ -1,14 +1,9 @@
 #pragma once
 
-// The main window: it owns the scenario model, the catalogue and every control of its three
-// tabs, and the parts that hold the behaviour behind them.
+// The main window: the controls, model and catalogue it shares with the other windows
+// (MainWindowParts), and the parts that hold the behaviour behind them, which it owns.
 
-#include "core/ui/CatalogueState.h"
-#include "core/scenario/Scenario.h"
-#include "core/ui/MainWindowControls.h"
-#include "core/app/ScenarioStatus.h"
-#include "core/ui/Services.h"
-#include "core/ui/Window.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <memory>
 #include <optional>
@@ -29,33 +24,10 @@ class ShipList;
 class MainMenu;
 class Windows;
 
-class Vantrel : public ui::Window {
+class Vantrel : public MainWindowParts {
 public:
-    struct Options {
-        // The program's start folder (where "vantrel.cfg" lies); the process's working folder
-        // when empty.
-        std::string startFolder;
-        // A simulator folder given from outside (the command-line tool): the settings file is
-        // then neither read nor written and no folder search is shown.
-        std::optional<std::string> orbiterFolder;
-    };
-
     Vantrel(ui::Services services, Options options);
     ~Vantrel() override;
-
-    // The status line; it comes before the services because their message boxes pass through it.
-    ScenarioStatus status;
-    ui::Services services;
-    const Options options;
-
-    ui::EnvironmentTab env;
-    ui::StationTab stationTab;
-    ui::ShipTab shipTab;
-    ui::MainMenuBar menu;
-    ui::MainWindowState state;
-
-    Scenario model;
-    CatalogueState cat;
 
     CatalogueLoader& catalogueLoader() { return *catalogue_; }
     SystemChoice& systemChoice() { return *systemChoice_; }
@@ -71,9 +43,11 @@ public:
     // The other windows of the program (load, save as, delete, folders, tools, about).
     Windows& windows() { return *windows_; }
 
-    // The number of stations and ships: the entry counts of the two name lists.
-    int stationCount() const { return stationTab.StationName.listCount(); }
-    int shipCount() const { return shipTab.ShipName.listCount(); }
+    // The steps the other windows start, carried out by the reader and the writer.
+    std::optional<std::string> scenarioFileRefusal(const std::string& path) const override;
+    void TabSettings() override;
+    bool ScenarioFileSaving(const std::string& path) override;
+    std::string scenarioText() const override;
 
 protected:
     void Form_Load() override;

@@ -1,5 +1,6 @@
 #include "core/app/Windows.h"
 
+#include "core/app/Vantrel.h"
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/files/DeleteFile.h"
 #include "core/files/FolderManagement.h"

@@ -15,6 +15,25 @@ const std::vector<std::string>* LineCache::lines(const std::string& path) {
     return it->second ? &*it->second : nullptr;
 }
 
+const std::vector<std::string>* FieldCache::fields(const std::string& path) {
+    std::error_code timeError, sizeError;
+    const auto time = std::filesystem::last_write_time(path, timeError);
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (!timeError && !sizeError) {
+        const auto it = files_.find(path);
+        if (it != files_.end() && it->second.time == time && it->second.size == size)
+            return &it->second.fields;
+    }
+    auto fields = configFields(path);
+    if (!fields) {
+        files_.erase(path);
+        return nullptr;
+    }
+    if (timeError || sizeError)
+        return &(files_[path] = CachedFields{{}, 0, std::move(*fields)}).fields;
+    return &(files_[path] = CachedFields{time, size, std::move(*fields)}).fields;
+}
+
 std::vector<FoundData::FileValue> FoundData::distinct() const {
     std::vector<FileValue> result;
     std::set<std::string> seen;

@@ -1,10 +1,13 @@
 #pragma once
 
-// Reading the configuration folder: each file read once per scan, and the key scan that finds
-// the files carrying one key and collects the values of another.
+// Reading the configuration folder: each file read once per scan, the fields of the body files
+// kept between lookups, and the key scan that finds the files carrying one key and collects the
+// values of another.
 
 #include "core/catalogue/Catalogue.h"
 
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,6 +24,22 @@ public:
 
 private:
     std::map<std::string, std::optional<std::vector<std::string>>> files_;
+};
+
+// The fields of configuration files (as configFields gives them), each kept while its file keeps
+// its time and size. The editors look up the body files on every validation.
+class FieldCache {
+public:
+    // Null when the file cannot be read; a file that could not be read is tried again next time.
+    const std::vector<std::string>* fields(const std::string& path);
+
+private:
+    struct CachedFields {
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        std::vector<std::string> fields;
+    };
+    std::map<std::string, CachedFields> files_;
 };
 
 // What a key scan found: the files, once per line that carries the first key; the values of

@@ -1,9 +1,8 @@
 #include "core/editing/SelectionTrees.h"
 
-#include "core/app/CatalogueLoader.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <algorithm>
 #include <string_view>
@@ -34,7 +33,7 @@ std::string portKey(std::string_view parentText, const std::string& number) {
 
 } // namespace
 
-SelectionTrees::SelectionTrees(Vantrel& main) : w_(main) {
+SelectionTrees::SelectionTrees(MainWindowParts& main) : w_(main) {
     w_.shipTab.ShipDockedTree.onDblClick = [this] { ShipDockedTree_DblClick(); };
     w_.shipTab.ShipLandingTree.onDblClick = [this] { ShipLandingTree_DblClick(); };
 }
@@ -79,7 +78,7 @@ void SelectionTrees::StationTreeUpdate() {
             continue;
         // Only the nodes that existed when this station's turn began.
         const std::vector<int> places = found->second;
-        const int docks = places.empty() ? 0 : w_.catalogueLoader().StationDockNumberDisplay(row.StationClassTable);
+        const int docks = places.empty() ? 0 : w_.StationDockNumberDisplay(row.StationClassTable);
         for (int j : places) {
             const int k = add(j, row.StationNameTable, StationImage);
             for (int d = 1; d <= docks; ++d)

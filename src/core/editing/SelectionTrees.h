@@ -6,7 +6,7 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 struct ShipRow;
 
 namespace ui {
@@ -29,7 +29,7 @@ public:
         ShipImage = 7,
     };
 
-    explicit SelectionTrees(Vantrel& main);
+    explicit SelectionTrees(MainWindowParts& main);
 
     // Rebuilds the dock tree: bodies, then each station under every node that bears its
     // reference body's name, with its class's docking ports. Ship marks are gone afterwards.
@@ -72,7 +72,7 @@ private:
     // Removes the ship nodes and adds one under every free-or-taken port or pad whose number and
     // parent name match a ship of the given status.
     void markShips(ui::TreeView& tree, const char* status, bool docked, ShipMarks& marks);
-    Vantrel& w_;
+    MainWindowParts& w_;
     ShipMarks dockMarks_;
     ShipMarks padMarks_;
     // The station rows and body list the dock tree was last built from.

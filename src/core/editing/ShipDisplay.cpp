@@ -2,7 +2,7 @@
 
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
@@ -19,7 +19,7 @@ int sliderPosition(double percent) {
 
 } // namespace
 
-ShipDisplay::ShipDisplay(Vantrel& main) : w_(main) {
+ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
     ui::ShipTab& t = w_.shipTab;
     t.ShipName.onClick = [this] { ShipName_Click(); };
     t.LandedShipOption.onClick = [this] { LandedShipOption_Click(); };

@@ -4,13 +4,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // Shows a ship of the table on the ship tab: the ship list's selection, the status options
 // with their frames, and the level labels of the sliders.
 class ShipDisplay {
 public:
-    explicit ShipDisplay(Vantrel& main);
+    explicit ShipDisplay(MainWindowParts& main);
 
     // Empties every ship field of the tab; the sliders and the enabled state of the labels
     // are left as they are.
@@ -34,7 +34,7 @@ public:
 private:
     void showFrames(bool landed, bool docked, bool orbiting);
     void setEngineLabelsEnabled(bool enabled);
-    Vantrel& w_;
+    MainWindowParts& w_;
 };
 
 } // namespace vantrel

@@ -1,12 +1,11 @@
 #include "core/editing/ShipEditor.h"
 
-#include "core/app/CatalogueLoader.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,7 +29,7 @@ double levelFromPercentLabel(const std::string& caption) {
     return leadingNumberValue(t.empty() ? t : left(t, t.size() - 1)) / 100;
 }
 
-ShipEditor::ShipEditor(Vantrel& main) : w_(main) {
+ShipEditor::ShipEditor(MainWindowParts& main, SelectionTrees& trees) : w_(main), trees_(trees) {
     auto& tab = w_.shipTab;
     tab.Command4.onClick = [this] { Command4_Click(); };
     tab.Command10.onClick = [this] { Command10_Click(); };
@@ -40,7 +39,7 @@ ShipEditor::ShipEditor(Vantrel& main) : w_(main) {
 double ShipEditor::planetRadius(const std::string& planet) {
     const std::string file =
         platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
-    return w_.catalogueLoader().numberOf(file, "Size");
+    return w_.numberOf(file, "Size");
 }
 
 std::string ShipEditor::validationErrors() {
@@ -161,7 +160,7 @@ void ShipEditor::Command4_Click() {
     tab.ShipName.setListIndex(r);
     ShipFocusCheck();
 
-    w_.trees().shipChanged(r, before);
+    trees_.shipChanged(r, before);
     w_.status.report(w_.model.ships[static_cast<size_t>(r)].ShipNameTable + " validated");
 }
 

@@ -5,13 +5,14 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
+class SelectionTrees;
 
 // The ship tab's validation and its class and planet choices. What a person types stays in
 // the screen fields until "Ship parameter validation" accepts every field of the status shown.
 class ShipEditor {
 public:
-    explicit ShipEditor(Vantrel& main);
+    ShipEditor(MainWindowParts& main, SelectionTrees& trees);
 
     // "Ship parameter validation": checks the fields of the selected status and, when all
     // pass, stores the row shown, rebuilds the ship lists, shows the row again, checks the
@@ -43,7 +44,8 @@ private:
     // file or its "Size" entry is missing).
     double planetRadius(const std::string& planet);
 
-    Vantrel& w_;
+    MainWindowParts& w_;
+    SelectionTrees& trees_;
     // The lists' revisions when they last showed the table exactly, one entry per row.
     unsigned long long namesShown_ = ~0ull;
     unsigned long long candidatesShown_ = ~0ull;

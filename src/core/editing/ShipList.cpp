@@ -5,11 +5,12 @@
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
-ShipList::ShipList(Vantrel& main) : w_(main) {
+ShipList::ShipList(MainWindowParts& main, ShipDisplay& shipDisplay, ShipEditor& shipEditor, SelectionTrees& trees)
+    : w_(main), shipDisplay_(shipDisplay), shipEditor_(shipEditor), trees_(trees) {
     w_.shipTab.Command5.onClick = [this] { Command5_Click(); };
     w_.shipTab.Command6.onClick = [this] { Command6_Click(); };
     w_.env.Command7.onClick = [this] { Command7_Click(); };
@@ -25,7 +26,7 @@ void ShipList::Command5_Click() {
     w_.model.ships[static_cast<size_t>(n)] = ShipRow{};
     names.addItem("New Ship");
     names.setListIndex(n);
-    w_.shipDisplay().ShipParameterDisplay();
+    shipDisplay_.ShipParameterDisplay();
 }
 
 void ShipList::Command6_Click() {
@@ -44,7 +45,7 @@ void ShipList::Command6_Click() {
         return;
 
     if (n == 0) {
-        w_.shipDisplay().ShipTabReset();
+        shipDisplay_.ShipTabReset();
     } else if (n == 1) {
         dialogs.msgBox("You may not delete this ship : the scenario must keep at least one ship !",
                        ui::MsgInformation, "Warning");
@@ -72,13 +73,13 @@ void ShipList::Command6_Click() {
         w_.env.ShipFocus.setCaption("");
     } else {
         // A name typed but not validated is dropped here: the lists come from the table.
-        w_.shipEditor().rebuildShipLists(m);
+        shipEditor_.rebuildShipLists(m);
         tab.ShipName.setListIndex(static_cast<int>(leadingNumberValue(tab.ShipIndex.caption())));
-        w_.shipEditor().ShipFocusCheck();
+        shipEditor_.ShipFocusCheck();
     }
 
-    w_.trees().StationDockTreeUpdate();
-    w_.trees().BasePadTreeUpdate();
+    trees_.StationDockTreeUpdate();
+    trees_.BasePadTreeUpdate();
 }
 
 void ShipList::Command7_Click() {

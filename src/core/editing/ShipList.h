@@ -4,12 +4,15 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
+class SelectionTrees;
+class ShipDisplay;
+class ShipEditor;
 
 // Adding and deleting ships, and the user-controlled ship.
 class ShipList {
 public:
-    explicit ShipList(Vantrel& main);
+    ShipList(MainWindowParts& main, ShipDisplay& shipDisplay, ShipEditor& shipEditor, SelectionTrees& trees);
 
     // "Add a new ship": a "New Ship" entry showing the table's next row; it becomes a
     // possible user-controlled ship only once validated.
@@ -21,7 +24,10 @@ public:
     void Command7_Click();
 
 private:
-    Vantrel& w_;
+    MainWindowParts& w_;
+    ShipDisplay& shipDisplay_;
+    ShipEditor& shipEditor_;
+    SelectionTrees& trees_;
 };
 
 } // namespace vantrel

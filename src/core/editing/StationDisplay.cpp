@@ -1,7 +1,7 @@
 #include "core/editing/StationDisplay.h"
 
 #include "core/text/NumberText.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
@@ -15,7 +15,7 @@ int entryIndex(const std::string& text) {
 
 } // namespace
 
-StationDisplay::StationDisplay(Vantrel& main) : w_(main) {
+StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
     w_.stationTab.StationName.onClick = [this] { StationName_Click(); };
     w_.stationTab.Check1.onClick = [this] { Check1_Click(); };
 }

@@ -4,12 +4,12 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // Shows a station of the table on the station tab.
 class StationDisplay {
 public:
-    explicit StationDisplay(Vantrel& main);
+    explicit StationDisplay(MainWindowParts& main);
 
     // Empties the station list and every station field. StationIndex and Check1 keep their
     // values.
@@ -23,7 +23,7 @@ public:
     void Check1_Click();
 
 private:
-    Vantrel& w_;
+    MainWindowParts& w_;
 };
 
 } // namespace vantrel

@@ -1,6 +1,5 @@
 #include "core/editing/StationEditor.h"
 
-#include "core/app/CatalogueLoader.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
@@ -8,7 +7,7 @@
 #include "core/editing/StationDisplay.h"
 #include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +36,9 @@ int rowFromIndexLabel(const std::string& caption, int count) {
 
 } // namespace
 
-StationEditor::StationEditor(Vantrel& main) : w_(main) {
+StationEditor::StationEditor(MainWindowParts& main, StationDisplay& stationDisplay, ShipDisplay& shipDisplay,
+                             SelectionTrees& trees)
+    : w_(main), stationDisplay_(stationDisplay), shipDisplay_(shipDisplay), trees_(trees) {
     auto& tab = w_.stationTab;
     tab.Command1.onClick = [this] { Command1_Click(); };
     tab.Command2.onClick = [this] { Command2_Click(); };
@@ -54,9 +55,8 @@ int StationEditor::shownRow() const {
 double StationEditor::planetLimit(const std::string& planet) {
     const std::string file =
         platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
-    CatalogueLoader& cat = w_.catalogueLoader();
-    const double radius = cat.numberOf(file, "Size");
-    const double atmosphere = cat.numberOf(file, "AtmAltLimit");
+    const double radius = w_.numberOf(file, "Size");
+    const double atmosphere = w_.numberOf(file, "AtmAltLimit");
     return radius + atmosphere;
 }
 
@@ -126,7 +126,7 @@ void StationEditor::Command1_Click() {
     const std::string& planet = tab.StationRefPlanet.caption();
     // A station that keeps its name, body and class leaves the dock tree as it is.
     const bool treeKept =
-        w_.trees().stationTreeKeeps(i, tab.StationName.text(), planet, tab.StationClassName.caption());
+        trees_.stationTreeKeeps(i, tab.StationName.text(), planet, tab.StationClassName.caption());
     const bool named = i < tab.StationName.listCount() && tab.StationName.list(i) == row.StationNameTable;
     if (planet != row.StationRefTable && named) {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
@@ -174,10 +174,10 @@ void StationEditor::Command1_Click() {
     tab.StationName.setListIndex(i);
 
     if (!treeKept)
-        w_.trees().StationTreeUpdate();
-    w_.shipDisplay().ShipParameterDisplay();
+        trees_.StationTreeUpdate();
+    shipDisplay_.ShipParameterDisplay();
     if (!treeKept)
-        w_.trees().StationDockTreeUpdate();
+        trees_.StationDockTreeUpdate();
     w_.status.report(w_.model.stations[static_cast<size_t>(i)].StationNameTable + " validated");
 }
 
@@ -214,8 +214,8 @@ void StationEditor::Command2_Click() {
 
     if (n <= 1) {
         // The table rows stay as they are: they are spare rows behind an empty list.
-        w_.stationDisplay().StationTabReset();
-        w_.trees().StationTreeUpdate();
+        stationDisplay_.StationTabReset();
+        trees_.StationTreeUpdate();
         return;
     }
 
@@ -229,7 +229,7 @@ void StationEditor::Command2_Click() {
         tab.StationIndex.setCaption(std::to_string(i - 1));
     tab.StationName.setListIndex(static_cast<int>(leadingNumberValue(tab.StationIndex.caption())));
 
-    w_.trees().StationTreeUpdate();
+    trees_.StationTreeUpdate();
 }
 
 void StationEditor::Command3_Click() {
@@ -240,7 +240,7 @@ void StationEditor::Command3_Click() {
     w_.model.StationTableRedimPreserve(n + 1);
     tab.StationName.addItem("New Station");
     tab.StationName.setListIndex(n);
-    w_.stationDisplay().StationParameterDisplay();
+    stationDisplay_.StationParameterDisplay();
     tab.Check1.setValue(1);
 }
 

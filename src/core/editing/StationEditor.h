@@ -4,13 +4,17 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
+class SelectionTrees;
+class ShipDisplay;
+class StationDisplay;
 
 // The station tab's actions: change class and planet, validation, add and delete. The screen
 // fields are a working copy; only an accepted validation writes the station's row.
 class StationEditor {
 public:
-    explicit StationEditor(Vantrel& main);
+    StationEditor(MainWindowParts& main, StationDisplay& stationDisplay, ShipDisplay& shipDisplay,
+                  SelectionTrees& trees);
 
     // "Station parameter validation": checks every field and, when all pass, stores the row
     // shown, moves the ships docked at it to its new planet, rebuilds the list and the views.
@@ -35,7 +39,10 @@ private:
     // The row shown, or -1 when no station is shown.
     int shownRow() const;
 
-    Vantrel& w_;
+    MainWindowParts& w_;
+    StationDisplay& stationDisplay_;
+    ShipDisplay& shipDisplay_;
+    SelectionTrees& trees_;
     // The name list's revision when it last showed the table exactly, one entry per row.
     unsigned long long namesShown_ = ~0ull;
 };

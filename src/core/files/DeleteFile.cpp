@@ -3,11 +3,11 @@
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
-DeleteFile::DeleteFile(Vantrel& main) : ui::Window("DeleteFile", "Delete a scenario file"), main_(main) {
+DeleteFile::DeleteFile(MainWindowParts& main) : ui::Window("DeleteFile", "Delete a scenario file"), main_(main) {
     FileListtoDelete.setToolTip("List of the scenario files installed in the Orbiter configuration");
     Command1.setToolTip("Delete the selected scenario file. Both standard scenario files (Current save and quick "
                         "save) are protected from deleting in order to ensure to keep at least a scenario when "

@@ -8,13 +8,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Delete a scenario file": removes scenario files of the scenario tree one at a time, after a
 // confirmation. The simulator's two standard scenarios are never removed.
 class DeleteFile : public ui::Window {
 public:
-    explicit DeleteFile(Vantrel& main);
+    explicit DeleteFile(MainWindowParts& main);
 
     ui::FolderList Dir1{"Dir1"};
     ui::Label Label1{"Label1", "Scenario folder description"};
@@ -46,7 +46,7 @@ private:
     // remaining file afterwards, the double-click leaves the selection to the list.
     void DeleteSelected(int questionStyle, int goOnAnswer, bool selectFirstAfter);
 
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

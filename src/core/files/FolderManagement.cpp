@@ -2,7 +2,7 @@
 
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
@@ -10,7 +10,7 @@ namespace {
 const char* const CreationRefused = "A folder with the same name already exists..";
 }
 
-FolderManagement::FolderManagement(Vantrel& main)
+FolderManagement::FolderManagement(MainWindowParts& main)
     : ui::Window("FolderManagement", "Scenario folder management"), main_(main) {
     Dir1.setToolTip("Displys the scenario folders and sub folders");
     Text1.setToolTip("Displays the selected folder description");

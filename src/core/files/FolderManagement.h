@@ -6,13 +6,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Scenario folder management": creates sub-folders, removes empty folders, and edits the
 // description of the open folder.
 class FolderManagement : public ui::Window {
 public:
-    explicit FolderManagement(Vantrel& main);
+    explicit FolderManagement(MainWindowParts& main);
 
     ui::Label Label1{"Label1", "Scenario folder"};
     ui::FolderList Dir1{"Dir1"};
@@ -36,7 +36,7 @@ private:
     // Is the open folder one the commands may act on? Tells the person when it is not.
     bool OpenFolderUsable();
 
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

@@ -1,17 +1,16 @@
 #include "core/files/LoadFile.h"
 
-#include "core/app/ScenarioReader.h"
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <optional>
 #include <string>
 
 namespace vantrel {
 
-LoadFile::LoadFile(Vantrel& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {
+LoadFile::LoadFile(MainWindowParts& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {
     Text2.setToolTip("Selected folder scenario description");
     FilelisttoLoad.setToolTip("List of the scenario files installed in the Orbiter configuration");
     Text1.setToolTip("Selected scenario description");
@@ -92,11 +91,11 @@ void LoadFile::LoadSelected() {
         main_.services.screen.unload(*this);
 }
 
-bool LoadFile::showScenario(Vantrel& main, const std::string& folder, const std::string& fileName,
+bool LoadFile::showScenario(MainWindowParts& main, const std::string& folder, const std::string& fileName,
                             const std::string& description) {
     // A file that is not a scenario would replace the open one with an empty scenario.
     const std::string chosen = platform::withTrailingSeparator(folder) + fileName;
-    if (const std::optional<std::string> refusal = scenarioFileRefusal(chosen)) {
+    if (const std::optional<std::string> refusal = main.scenarioFileRefusal(chosen)) {
         main.services.dialogs.msgBox(*refusal, ui::MsgExclamation, "Warning");
         return false;
     }
@@ -113,7 +112,7 @@ bool LoadFile::showScenario(Vantrel& main, const std::string& folder, const std:
     state.ScnDir.setCaption(platform::withTrailingSeparator(folder));
     state.scnfile.setCaption(fileName);
     main.env.Description.setText(description);
-    main.reader().TabSettings();
+    main.TabSettings();
     main.status.markSaved();
     if (!state.SSTab1.visible())
         state.SSTab1.setVisible(true);

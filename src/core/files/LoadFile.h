@@ -8,13 +8,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Load a scenario": browses the scenario tree with its folder and file descriptions and hands
 // the chosen file to the main window, whose reader fills the tabs.
 class LoadFile : public ui::Window {
 public:
-    explicit LoadFile(Vantrel& main);
+    explicit LoadFile(MainWindowParts& main);
 
     ui::FolderList Dir1{"Dir1"};
     ui::Label Label1{"Label1", "Scenario folder description"};
@@ -39,7 +39,7 @@ public:
     // window's folder, so File/Save writes back where the file came from, inside the scenario
     // folder or not. A file that is not a scenario is refused with a message naming it, and
     // false is returned: the open scenario stays as it was.
-    static bool showScenario(Vantrel& main, const std::string& folder, const std::string& fileName,
+    static bool showScenario(MainWindowParts& main, const std::string& folder, const std::string& fileName,
                              const std::string& description);
 
 protected:
@@ -50,7 +50,7 @@ private:
     // The work shared by the Load button, the double-click and the Enter key.
     void LoadSelected();
 
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

@@ -1,10 +1,9 @@
 #include "core/files/SaveAs.h"
 
-#include "core/app/ScenarioWriter.h"
 #include "core/text/TextHelpers.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
@@ -12,7 +11,7 @@ namespace {
 const char* const InitialName = "NewScenario";
 }
 
-SaveAs::SaveAs(Vantrel& main) : ui::Window("SaveAs", "Save the scenario file as ..."), main_(main) {
+SaveAs::SaveAs(MainWindowParts& main) : ui::Window("SaveAs", "Save the scenario file as ..."), main_(main) {
     Dir1.setToolTip("Scenario Folder display");
     Text1.setToolTip("Selected scenario folder description");
     ScenarioFileList.setToolTip("List of the scenario files already exusting");
@@ -100,7 +99,7 @@ void SaveAs::SaveScenario(int questionStyle, int goOnAnswer) {
         return;
     ui::BusyPointer busy(main_.services.screen);
     // The writer tells the person why a save failed; the window then stays open.
-    if (!main_.writer().ScenarioFileSaving(path))
+    if (!main_.ScenarioFileSaving(path))
         return;
     saved_ = true;
     main_.state.scnfile.setCaption(name);

@@ -8,13 +8,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Save the scenario file as ...": writes the edited scenario under a name typed or picked in a
 // folder of the scenario tree, asking before it replaces a file.
 class SaveAs : public ui::Window {
 public:
-    explicit SaveAs(Vantrel& main);
+    explicit SaveAs(MainWindowParts& main);
 
     ui::FolderList Dir1{"Dir1"};
     ui::Label Label1{"Label1", "Scenario folder description"};
@@ -46,7 +46,7 @@ private:
     // The save shared by the button (Yes/No question) and the Enter key (OK/Cancel question).
     void SaveScenario(int questionStyle, int goOnAnswer);
 
-    Vantrel& main_;
+    MainWindowParts& main_;
     bool saved_ = false;
 };
 

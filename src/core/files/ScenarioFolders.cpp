@@ -5,7 +5,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/ui/FileControls.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <filesystem>
 #include <system_error>
@@ -16,7 +16,7 @@ namespace {
 const char* const DescriptionFileName = "description.txt";
 }
 
-std::string scenarioRoot(const Vantrel& main) { return main.cat.OrbiterFolder + main.cat.ScenarioDir; }
+std::string scenarioRoot(const MainWindowParts& main) { return main.cat.OrbiterFolder + main.cat.ScenarioDir; }
 
 bool confineFolderList(ui::FolderList& folders, const std::string& root) {
     if (root.empty() || folders.path().empty() || platform::isInside(folders.path(), root))
@@ -26,7 +26,7 @@ bool confineFolderList(ui::FolderList& folders, const std::string& root) {
     return folders.path() != before;
 }
 
-bool scenarioRootFound(Vantrel& main) {
+bool scenarioRootFound(MainWindowParts& main) {
     const std::string root = scenarioRoot(main);
     if (!root.empty() && platform::folderExists(root))
         return true;

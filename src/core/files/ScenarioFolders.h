@@ -11,11 +11,11 @@ class FolderList;
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // The top of the scenario tree: the simulator folder followed by the scenario folder name,
 // joined as they stand.
-std::string scenarioRoot(const Vantrel& main);
+std::string scenarioRoot(const MainWindowParts& main);
 
 // Keeps a folder list inside the scenario tree: a path that is neither the root nor inside it
 // (compared on normalised paths) is replaced by the root, which raises the list's change event
@@ -24,7 +24,7 @@ bool confineFolderList(ui::FolderList& folders, const std::string& root);
 
 // Tells the person when the scenario tree is missing (the simulator folder moved, or its
 // scenario folder was removed). True when the tree is there.
-bool scenarioRootFound(Vantrel& main);
+bool scenarioRootFound(MainWindowParts& main);
 
 // Is the list showing a real folder of the scenario tree, one the commands may act on?
 bool folderListUsable(const ui::FolderList& folders, const std::string& root);

@@ -1,12 +1,12 @@
 #include "core/tools/About.h"
 
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
 const char* programVersion() { return VANTREL_VERSION; }
 
-About::About(Vantrel& main) : ui::Window("About", "About"), main_(main) {
+About::About(MainWindowParts& main) : ui::Window("About", "About"), main_(main) {
     add(Image1, Label1, Label2, Label3, Label4, Label5, Command1);
     Command1.onClick = [this] { Command1_Click(); };
 }

@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // The program's version, as the build names it (the project version).
 const char* programVersion();
@@ -16,7 +16,7 @@ const char* programVersion();
 // input when it goes, however it is closed.
 class About : public ui::Window {
 public:
-    explicit About(Vantrel& main);
+    explicit About(MainWindowParts& main);
 
     ui::Image Image1{"Image1", "about"};
     ui::Label Label1{"Label1", "Vantrel"};
@@ -32,7 +32,7 @@ protected:
     void Form_Unload() override;
 
 private:
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

@@ -1,14 +1,14 @@
 #include "core/tools/CoordinateConverter.h"
 
 #include "core/text/NumberText.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <cmath>
 #include <cstdint>
 
 namespace vantrel {
 
-CoordinateConverter::CoordinateConverter(Vantrel& main)
+CoordinateConverter::CoordinateConverter(MainWindowParts& main)
     : ui::Window("CoordinateConverter", "Sperical cartesian coordinate converter"), main_(main) {
     Radius.setToolTip("Vecor radius value");
     Azimuth.setToolTip(

@@ -8,13 +8,13 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // The spherical to cartesian converter: radius, azimuth and elevation become X, Y and Z while
 // the person types.
 class CoordinateConverter : public ui::Window {
 public:
-    explicit CoordinateConverter(Vantrel& main);
+    explicit CoordinateConverter(MainWindowParts& main);
 
     ui::Frame Frame1{"Frame1", "Spherical coordinates"};
     ui::Label Label1{"Label1", "Radiius"};
@@ -46,7 +46,7 @@ protected:
     void Form_Load() override;
 
 private:
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

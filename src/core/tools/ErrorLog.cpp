@@ -1,10 +1,10 @@
 #include "core/tools/ErrorLog.h"
 
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
-ErrorLog::ErrorLog(Vantrel& main) : ui::Window("ErrorLog", "Error Log"), main_(main) {
+ErrorLog::ErrorLog(MainWindowParts& main) : ui::Window("ErrorLog", "Error Log"), main_(main) {
     add(Text1, Command1);
     Command1.onClick = [this] { Command1_Click(); };
 }

@@ -5,12 +5,12 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Error Log": the files the last scenario read could not open.
 class ErrorLog : public ui::Window {
 public:
-    explicit ErrorLog(Vantrel& main);
+    explicit ErrorLog(MainWindowParts& main);
 
     ui::TextField Text1{"Text1", true};
     ui::Button Command1{"Command1", "Close"};
@@ -21,7 +21,7 @@ protected:
     void Form_Load() override;
 
 private:
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

@@ -1,14 +1,13 @@
 #include "core/tools/OrbiterFolderSearch.h"
 
 #include "core/catalogue/Catalogue.h"
-#include "core/app/CatalogueLoader.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
-OrbiterFolderSearch::OrbiterFolderSearch(Vantrel& main)
+OrbiterFolderSearch::OrbiterFolderSearch(MainWindowParts& main)
     : ui::Window("OrbiterFolderSearch", "Orbiter folder search"), main_(main) {
     add(Drive1, Dir1, Label1, Label2, Command1);
     Drive1.onChange = [this] { Drive1_Change(); };
@@ -52,7 +51,7 @@ void OrbiterFolderSearch::Dir1_Change() {
 
 void OrbiterFolderSearch::Command1_Click() {
     auto& dialogs = main_.services.dialogs;
-    const std::string target = main_.cat.StartFolderPath + CatalogueLoader::SettingsFileName;
+    const std::string target = main_.cat.StartFolderPath + CatalogueState::SettingsFileName;
     const std::string failure = platform::writeFileAtomically(target, Label1.caption() + "\r\n");
     if (!failure.empty()) {
         // Nothing was changed; the person may choose another folder or close the window.

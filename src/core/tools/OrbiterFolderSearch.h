@@ -12,11 +12,11 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 class OrbiterFolderSearch : public ui::Window {
 public:
-    explicit OrbiterFolderSearch(Vantrel& main);
+    explicit OrbiterFolderSearch(MainWindowParts& main);
 
     static constexpr const char* Instruction =
         "Select (and open by double clicking) the folder where Orbiter is installed and click on Validate";
@@ -37,7 +37,7 @@ protected:
     void Form_Load() override;
 
 private:
-    Vantrel& main_;
+    MainWindowParts& main_;
     // Set while the window fills itself, so that its own path changes are not a person's.
     bool loading_ = false;
     bool restoringDrive_ = false;

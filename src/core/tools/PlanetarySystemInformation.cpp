@@ -1,9 +1,8 @@
 #include "core/tools/PlanetarySystemInformation.h"
 
-#include "core/app/CatalogueLoader.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,7 +19,7 @@ std::string wholeText(double value) {
 }
 } // namespace
 
-PlanetarySystemInformation::PlanetarySystemInformation(Vantrel& main)
+PlanetarySystemInformation::PlanetarySystemInformation(MainWindowParts& main)
     : ui::Window("PlanetarySystemInformation", "Planetary System Information"), main_(main) {
     Planet.setToolTip("Displays the planetary system planet list.");
     PlanetMass.setToolTip("Displays the planet mass in kg.");
@@ -49,22 +48,21 @@ void PlanetarySystemInformation::Form_Load() {
 void PlanetarySystemInformation::Planet_Click() {
     if (Planet.listIndex() < 0)
         return;
-    CatalogueLoader& catalogue = main_.catalogueLoader();
     const std::string file = main_.state.CfgDir.caption() + trim(Planet.text()) + ".cfg";
 
-    const std::string mass = catalogue.GetData(file, "Mass");
+    const std::string mass = main_.GetData(file, "Mass");
     PlanetMass.setCaption(mass == NoData ? std::string(NoData) : configValue(mass) + " kg");
 
-    const std::string atmosphere = catalogue.GetData(file, "AtmAltLimit");
+    const std::string atmosphere = main_.GetData(file, "AtmAltLimit");
     PlanetAtmosphereLimit.setCaption(
         atmosphere == NoData ? std::string("0 m")
                              : groupedWhole(leadingNumberValue(configValue(atmosphere)), thousandsSeparator) + " m");
 
-    const std::string period = catalogue.GetData(file, "SidRotPeriod");
+    const std::string period = main_.GetData(file, "SidRotPeriod");
     PlanetSideralRotationPeriod.setCaption(
         period == NoData ? std::string(NoData) : rotationPeriodText(leadingNumberValue(configValue(period))));
 
-    const std::string size = catalogue.GetData(file, "Size");
+    const std::string size = main_.GetData(file, "Size");
     PlanetMeanRadius.setCaption(groupedWhole(leadingNumberValue(configValue(size)), thousandsSeparator) + " m");
 }
 

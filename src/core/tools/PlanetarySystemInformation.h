@@ -7,14 +7,14 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 // "Planetary System Information": mass, mean radius, sidereal rotation period and atmosphere
 // limit of each body of the current system, read from the body's configuration file. Closing
 // only hides it, so it keeps its list.
 class PlanetarySystemInformation : public ui::Window {
 public:
-    explicit PlanetarySystemInformation(Vantrel& main);
+    explicit PlanetarySystemInformation(MainWindowParts& main);
 
     // The bodies of the current system, filled by the planetary-system reader.
     ui::ComboBox Planet{"Planet"};
@@ -43,7 +43,7 @@ protected:
     void Form_Load() override;
 
 private:
-    Vantrel& main_;
+    MainWindowParts& main_;
 };
 
 } // namespace vantrel

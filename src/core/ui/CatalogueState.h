@@ -9,6 +9,9 @@
 namespace vantrel {
 
 struct CatalogueState {
+    // The program's settings file in the start folder: it names the simulator folder.
+    static constexpr const char* SettingsFileName = "vantrel.cfg";
+
     // The program's start folder and the folder that holds the settings file, each followed by
     // the separator.
     std::string StartFolder;

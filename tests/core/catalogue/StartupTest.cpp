@@ -200,7 +200,7 @@ TEST_F(Startup, NamesStayWithTheirFilesWhenAFileHasTwoNamesOrNone) {
     // A class with two dock lists is listed once.
     EXPECT_EQ(w.stationTab.StationClass.items(), (std::vector<std::string>{"Big", "ISS", "Mir", "Wheel"}));
     EXPECT_EQ(w.cat.StationClassCount, 4);
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("Big"), 4);
+    EXPECT_EQ(main->StationDockNumberDisplay("Big"), 4);
 }
 
 } // namespace

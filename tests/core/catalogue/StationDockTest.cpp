@@ -41,21 +41,21 @@ TEST_F(StationDocks, AnUnreadableClassFileCountsMinusOneAndIsLogged) {
     scan({"Gone.cfg", "ISS.cfg"});
     EXPECT_EQ(counts(), (std::vector<std::string>{"-1", " 1", ""}));
     EXPECT_EQ(main->model.ScanLog, "Can not open the file " + main->state.CfgDir.caption() + "Gone.cfg. ");
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("Gone"), -1);
+    EXPECT_EQ(main->StationDockNumberDisplay("Gone"), -1);
 }
 
 TEST_F(StationDocks, NumberDisplayMatchesTrimmedNamesIgnoringCase) {
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("ISS"), 0); // nothing scanned yet
+    EXPECT_EQ(main->StationDockNumberDisplay("ISS"), 0); // nothing scanned yet
     temp.write("Config/ISS.cfg", crlf({"BEGIN_DOCKLIST", "a", "b", "END_DOCKLIST"}));
     scan({"ISS.cfg"});
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("  iss "), 2);
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("Mir"), 0);
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay(""), 0);
+    EXPECT_EQ(main->StationDockNumberDisplay("  iss "), 2);
+    EXPECT_EQ(main->StationDockNumberDisplay("Mir"), 0);
+    EXPECT_EQ(main->StationDockNumberDisplay(""), 0);
 
     // An empty scan leaves the table as it was.
     scan({});
     EXPECT_EQ(main->cat.StationClassCount, 0);
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("ISS"), 0);
+    EXPECT_EQ(main->StationDockNumberDisplay("ISS"), 0);
 }
 
 TEST_F(StationDocks, ALowerCaseDockListCountsButDoesNotMakeAClass) {

@@ -76,7 +76,7 @@ TEST_F(TodaysLayout, AStartWithoutOrbiterCfgScansTheDefaultFoldersAndTheFolderSe
     EXPECT_EQ(main->state.CfgDir.caption(), platform::normalPath(temp / "Orbiter") + "/Config/");
     EXPECT_EQ(main->state.ScnDir.caption(), platform::normalPath(temp / "Orbiter") + "/Scenarios/");
     EXPECT_EQ(main->stationTab.StationClass.items(), std::vector<std::string>{"ISS"});
-    EXPECT_EQ(catalogueLoader().StationDockNumberDisplay("iss"), 2);
+    EXPECT_EQ(main->StationDockNumberDisplay("iss"), 2);
     EXPECT_EQ(main->env.PlanetarySystem.items(), std::vector<std::string>{"Sol"});
     EXPECT_TRUE(scripted.dialogs.messages().empty());
 }

@@ -1,11 +1,10 @@
-#include "core/app/ScenarioStatus.h"
+#include "core/ui/ScenarioStatus.h"
 
-#include "core/app/ScenarioWriter.h"
-#include "core/app/Vantrel.h"
+#include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
 
-ScenarioStatus::ScenarioStatus(Vantrel& main) : w_(main) {}
+ScenarioStatus::ScenarioStatus(MainWindowParts& main) : w_(main) {}
 
 std::string ScenarioStatus::path() const {
     const std::string& file = w_.state.scnfile.caption();
@@ -13,7 +12,7 @@ std::string ScenarioStatus::path() const {
 }
 
 ScenarioStatus::Fingerprint ScenarioStatus::fingerprint() const {
-    const std::string text = w_.writer().scenarioText();
+    const std::string text = w_.scenarioText();
     return {text.size(), std::hash<std::string>{}(text)};
 }
 

@@ -13,11 +13,11 @@
 
 namespace vantrel {
 
-class Vantrel;
+class MainWindowParts;
 
 class ScenarioStatus {
 public:
-    explicit ScenarioStatus(Vantrel& main);
+    explicit ScenarioStatus(MainWindowParts& main);
 
     // The path of the edited scenario file; empty while none is loaded.
     std::string path() const;
@@ -60,7 +60,7 @@ private:
     };
     Fingerprint fingerprint() const;
 
-    Vantrel& w_;
+    MainWindowParts& w_;
     ReportingDialogs dialogs_{*this};
     std::optional<Fingerprint> saved_;
     std::string lastReport_;
