@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/app/ScenarioReader.h"
+#include "core/files/LoadFile.h"
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
@@ -116,7 +116,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         w.state.ScnDir.setCaption(folder);
         w.state.scnfile.setCaption(path.substr(folder.size()));
         w.env.Description.setText(GetDescription(path));
-        w.reader().TabSettings();
+        w.TabSettings();
         dialogs.clear();
         if (!w.model.ScanLog.empty()) {
             out << file << "\tscanlog\t" << oneLine(w.model.ScanLog) << "\n";

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
-#include "core/app/ScenarioReader.h"
+#include "core/files/LoadFile.h"
 #include "core/app/ScenarioWriter.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
@@ -43,7 +43,7 @@ int runResave(const std::vector<std::string>& args, std::ostream&, std::ostream&
     w.state.ScnDir.setCaption(platform::withTrailingSeparator(folder));
     w.state.scnfile.setCaption(in.substr(platform::withTrailingSeparator(folder).size()));
     w.env.Description.setText(GetDescription(in));
-    w.reader().TabSettings();
+    w.TabSettings();
     if (!w.model.ScanLog.empty())
         err << "scanlog\t" << w.model.ScanLog << "\n";
 

@@ -15,13 +15,6 @@
 
 namespace vantrel {
 
-std::optional<std::string> scenarioFileRefusal(const std::string& path) {
-    const std::optional<std::string> bytes = platform::readFile(path);
-    if (!bytes)
-        return "The file " + path + " can not be read, so it was not opened.";
-    return scenarioRefusal(*bytes, path);
-}
-
 ScenarioReader::ScenarioReader(Vantrel& main) : w_(main) {}
 
 void ScenarioReader::selectSystem(const std::string& name) {

@@ -7,12 +7,6 @@ namespace vantrel {
 
 class Vantrel;
 
-// Why the file at `path` cannot be opened as a scenario, as the message that refuses it, or
-// nothing when it can: it cannot be read, it holds a NUL byte (it is not text), or no line of
-// it begins a section ("BEGIN_..."). Opening such a file would empty the open scenario and
-// leave nothing in its place.
-std::optional<std::string> scenarioFileRefusal(const std::string& path);
-
 // Opens a scenario file in the main window: reads it into the document, then shows it.
 class ScenarioReader {
 public:

@@ -35,10 +35,6 @@ Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(servi
 
 Vantrel::~Vantrel() = default;
 
-std::optional<std::string> Vantrel::scenarioFileRefusal(const std::string& path) const {
-    return vantrel::scenarioFileRefusal(path);
-}
-
 void Vantrel::TabSettings() { reader().TabSettings(); }
 
 bool Vantrel::ScenarioFileSaving(const std::string& path) { return writer().ScenarioFileSaving(path); }

@@ -44,7 +44,6 @@ public:
     Windows& windows() { return *windows_; }
 
     // The steps the other windows start, carried out by the reader and the writer.
-    std::optional<std::string> scenarioFileRefusal(const std::string& path) const override;
     void TabSettings() override;
     bool ScenarioFileSaving(const std::string& path) override;
     std::string scenarioText() const override;

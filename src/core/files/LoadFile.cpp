@@ -3,12 +3,21 @@
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "core/scenario/ScenarioFile.h"
 #include "core/ui/MainWindowParts.h"
 
 #include <optional>
 #include <string>
 
 namespace vantrel {
+
+std::optional<std::string> scenarioFileRefusal(const std::string& path) {
+    const std::optional<std::string> bytes = platform::readFile(path);
+    if (!bytes)
+        return "The file " + path + " can not be read, so it was not opened.";
+    return scenarioRefusal(*bytes, path);
+}
 
 LoadFile::LoadFile(MainWindowParts& main) : ui::Window("LoadFile", "Load a scenario"), main_(main) {
     Text2.setToolTip("Selected folder scenario description");
@@ -95,7 +104,7 @@ bool LoadFile::showScenario(MainWindowParts& main, const std::string& folder, co
                             const std::string& description) {
     // A file that is not a scenario would replace the open one with an empty scenario.
     const std::string chosen = platform::withTrailingSeparator(folder) + fileName;
-    if (const std::optional<std::string> refusal = main.scenarioFileRefusal(chosen)) {
+    if (const std::optional<std::string> refusal = scenarioFileRefusal(chosen)) {
         main.services.dialogs.msgBox(*refusal, ui::MsgExclamation, "Warning");
         return false;
     }

@@ -4,9 +4,16 @@
 #include "core/ui/FileControls.h"
 #include "core/ui/Window.h"
 
+#include <optional>
 #include <string>
 
 namespace vantrel {
+
+// Why the file at `path` cannot be opened as a scenario, as the message that refuses it, or
+// nothing when it can: it cannot be read, it holds a NUL byte (it is not text), or no line of
+// it begins a section ("BEGIN_..."). Opening such a file would empty the open scenario and
+// leave nothing in its place.
+std::optional<std::string> scenarioFileRefusal(const std::string& path);
 
 class MainWindowParts;
 

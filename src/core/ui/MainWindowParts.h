@@ -66,9 +66,6 @@ public:
     // The number of docking ports of a station class (ignoring letter case), 0 when unknown.
     int StationDockNumberDisplay(const std::string& sn) const;
 
-    // Why the file at path cannot be opened as a scenario, as the message that refuses it, or
-    // nothing when it can (the scenario reader's check, made before the open scenario changes).
-    virtual std::optional<std::string> scenarioFileRefusal(const std::string& path) const = 0;
     // Reads the scenario file named by the folder caption ScnDir and the file name caption
     // scnfile into the model and the tabs (the scenario reader's TabSettings).
     virtual void TabSettings() = 0;

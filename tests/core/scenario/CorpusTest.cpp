@@ -10,7 +10,7 @@
 #include "core/text/Dates.h"
 #include "core/scenario/FileLayout.h"
 #include "core/text/NumberText.h"
-#include "core/app/ScenarioReader.h"
+#include "core/files/LoadFile.h"
 #include "core/app/ScenarioWriter.h"
 #include "core/text/TextHelpers.h"
 #include "core/files/Description.h"
@@ -87,7 +87,7 @@ TEST(Corpus, EveryScenarioSavesWithNothingLostAndNothingMadeUp) {
         main.state.ScnDir.setCaption(folder);
         main.state.scnfile.setCaption(path.substr(folder.size()));
         main.env.Description.setText(GetDescription(path));
-        main.reader().TabSettings();
+        main.TabSettings();
     };
 
     for (const std::string& file : files) {
