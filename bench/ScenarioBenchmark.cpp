@@ -114,6 +114,24 @@ void BM_ReadScenario(benchmark::State& state) {
 void BM_WriteScenario(benchmark::State& state) {
     Installation& inst = installation(int(state.range(0)), int(state.range(1)));
     inst.main->reader().TabSettings();
+    const double baseline = readSeconds(inst.scenario);
+    double seconds = 0;
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::string text = inst.main->writer().scenarioText();
+        seconds += std::chrono::duration<double>(Clock::now() - start).count();
+        bytes = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    if (bytes == 0)
+        state.SkipWithError("nothing was written");
+    reportRatio(state, inst, seconds, baseline);
+}
+
+void BM_SaveScenario(benchmark::State& state) {
+    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    inst.main->reader().TabSettings();
     const std::string target = inst.folder + "/Orbiter/Scenarios/Written.scn";
     const double baseline = readSeconds(inst.scenario);
     double seconds = 0;
@@ -217,6 +235,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_ReadBytes)->Apply(sizes);
 BENCHMARK(BM_ReadScenario)->Apply(sizes)->UseRealTime();
 BENCHMARK(BM_WriteScenario)->Apply(sizes)->UseRealTime();
+BENCHMARK(BM_SaveScenario)->Apply(sizes)->UseRealTime();
 BENCHMARK(BM_ShowShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ValidateShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ShowStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -4,6 +4,7 @@
 #include "FuzzSupport.h"
 #include "core/app/ScenarioReader.h"
 #include "core/app/ScenarioWriter.h"
+#include "core/scenario/ScenarioFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantrel;
@@ -14,5 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     window.main->reader().TabSettings();
     // What was read is written back: the sections kept as read and the ships' own lines.
     window.main->writer().scenarioText();
+    // And the document alone, without a window.
+    writeScenario(readScenario(std::string(reinterpret_cast<const char*>(data), size), "fuzz.scn").scenario);
     return 0;
 }

@@ -235,8 +235,17 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     marks = ShipMarks{};
     tree.removeIf([](const ui::TreeView::Node& n) { return n.image == ShipImage; });
 
+    // Room for every port and every ship of the status at once: a huge scenario fills these
+    // with tens of thousands of entries.
+    const int ships = w_.shipCount();
+    size_t ofStatus = 0;
+    for (int i = 0; i < ships && w_.model.validShip(i); ++i)
+        ofStatus += equalsIgnoringCase(trimmed(w_.model.ships[static_cast<size_t>(i)].ShipStatusTable), status);
+    tree.reserve(static_cast<size_t>(tree.count()) + ofStatus);
+
     // Nodes without a parent have no station or base to compare and never match.
     NodeIndex byPort;
+    byPort.reserve(static_cast<size_t>(tree.count()) + ofStatus);
     for (int j = 1; j <= tree.count(); ++j) {
         const ui::TreeView::Node& n = tree.node(j);
         if (n.parent != 0)
@@ -244,13 +253,9 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     }
 
     std::vector<int> shipNodes;
-    const int ships = w_.shipCount();
-    size_t ofStatus = 0;
-    for (int i = 0; i < ships && w_.model.validShip(i); ++i)
-        ofStatus += equalsIgnoringCase(trimmed(w_.model.ships[static_cast<size_t>(i)].ShipStatusTable), status);
-    tree.reserve(static_cast<size_t>(tree.count()) + ofStatus);
     std::vector<int> nodeOfRow(static_cast<size_t>(std::max(ships, 0)), 0);
     std::unordered_map<std::string, int> rowsByPlace;
+    rowsByPlace.reserve(ofStatus);
     bool allRows = true;
     for (int i = 0; i < ships; ++i) {
         if (!w_.model.validShip(i)) {

@@ -151,16 +151,24 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
         return std::nullopt;
     // Each value comes from its own keyword's line only, so the line alone gives it back; a
     // block without the line had the blank value.
+    const std::optional<std::string_view> line = lineAsRead(row, keyword);
+    if (!line) {
+        if (keyword == "RPOS" || keyword == "RVEL" || keyword == "AROT")
+            return "0|0|0";
+        if (keyword == "STATUS")
+            return std::string();
+        if (keyword == "BASE")
+            return "|";
+        return "0";
+    }
     ShipRow read;
-    read.ShipLandedHeadingTable = BlankHeading;
     for (std::string* field : {&read.ShipRposXTable, &read.ShipRposYTable, &read.ShipRposZTable,
                                &read.ShipRvelXTable, &read.ShipRvelYTable, &read.ShipRvelZTable,
                                &read.ShipArotXTable, &read.ShipArotYTable, &read.ShipArotZTable,
                                &read.ShipVrotTable, &read.ShipFuelTable, &read.ShipMainEngineTable,
                                &read.ShipHoverEngineTable})
         *field = "0";
-    if (const std::optional<std::string_view> line = lineAsRead(row, keyword))
-        readShipLine(read, keyword, *line);
+    readShipLine(read, keyword, *line);
     return shipValue(read, keyword);
 }
 
