@@ -50,25 +50,27 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-std::vector<std::string_view> lineViews(std::string_view text) {
+std::string_view nextLine(std::string_view text, size_t& start) {
     // The same rules as splitLines, found with memchr: a huge scenario is mostly line text.
     const char* data = text.data();
     const size_t n = text.size();
+    const void* lf = std::memchr(data + start, '\n', n - start);
+    const size_t end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) : n;
+    const size_t from = start;
+    if (const void* cr = std::memchr(data + start, '\r', end - start)) {
+        const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
+        start = at + 1 < n && data[at + 1] == '\n' ? at + 2 : at + 1;
+        return text.substr(from, at - from);
+    }
+    start = end + 1;
+    return text.substr(from, end - from);
+}
+
+std::vector<std::string_view> lineViews(std::string_view text) {
     std::vector<std::string_view> lines;
     lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    size_t start = 0;
-    while (start < n) {
-        const void* lf = std::memchr(data + start, '\n', n - start);
-        const size_t end = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data) : n;
-        if (const void* cr = std::memchr(data + start, '\r', end - start)) {
-            const size_t at = static_cast<size_t>(static_cast<const char*>(cr) - data);
-            lines.push_back(text.substr(start, at - start));
-            start = at + 1 < n && data[at + 1] == '\n' ? at + 2 : at + 1;
-            continue;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    for (size_t start = 0; start < text.size();)
+        lines.push_back(nextLine(text, start));
     return lines;
 }
 

@@ -17,6 +17,9 @@ std::optional<std::string> readFile(const std::string& path);
 std::vector<std::string> splitLines(const std::string& text);
 // The same lines as views into the text, which must outlive them.
 std::vector<std::string_view> lineViews(std::string_view text);
+// The line that starts at `start` (a view into the text) and moves `start` past its end; the
+// same lines as lineViews, one at a time. Call it while start < text.size().
+std::string_view nextLine(std::string_view text, size_t& start);
 
 // The lines of a file; nullopt when it cannot be opened or read.
 std::optional<std::vector<std::string>> readLines(const std::string& path);

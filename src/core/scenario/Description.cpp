@@ -6,14 +6,15 @@
 namespace vantrel {
 
 std::string descriptionOf(std::string_view bytes) {
-    const std::vector<std::string_view> lines = platform::lineViews(bytes);
     std::string text;
-    if (lines.empty() || !equalsIgnoringCase(trimmed(lines.front()), "BEGIN_DESC"))
+    size_t start = 0;
+    if (start >= bytes.size() || !equalsIgnoringCase(trimmed(platform::nextLine(bytes, start)), "BEGIN_DESC"))
         return text;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        if (equalsIgnoringCase(trimmed(lines[i]), "END_DESC"))
+    while (start < bytes.size()) {
+        const std::string_view line = platform::nextLine(bytes, start);
+        if (equalsIgnoringCase(trimmed(line), "END_DESC"))
             break;
-        text += lines[i];
+        text += line;
         text += "\r\n";
     }
     return text;

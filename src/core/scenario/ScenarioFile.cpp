@@ -437,9 +437,9 @@ private:
 };
 
 // A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
-bool wholeNumber(const std::string& text) { return plainNumberValue(trim(text)).has_value(); }
+bool wholeNumber(const std::string& text) { return plainNumberValue(trimmed(text)).has_value(); }
 
-std::string number(const std::string& text) { return numberText(leadingNumberValue(trim(text))); }
+std::string number(const std::string& text) { return numberText(leadingNumberValue(trimmed(text))); }
 
 // A line's keyword or marker: its first word, upper-cased, without comment.
 std::string keyOf(const std::string& line) {
