@@ -27,6 +27,13 @@ public:
     BlockLine(std::string_view keyword, std::string_view text);
     std::string_view keyword() const;
     std::string_view text() const { return {text_, size_}; }
+    // The same keyword with another text.
+    BlockLine withText(std::string_view text) const {
+        BlockLine line = *this;
+        line.text_ = text.data();
+        line.size_ = static_cast<uint32_t>(text.size());
+        return line;
+    }
     // An earlier line of a keyword that repeats becomes a line as read.
     void clearKeyword() { keyword_ = 0; }
 

@@ -468,17 +468,17 @@ public:
         if (count_ == lines_.size())
             lines_.emplace_back();
         Owned& line = lines_[count_++];
-        line.keyword = keyword;
+        line.keyword = BlockLine(keyword, {});
         line.text.clear();
         for (std::string_view piece : pieces)
             line.text += piece;
     }
     size_t size() const { return count_; }
-    BlockLine operator[](size_t k) const { return {lines_[k].keyword, lines_[k].text}; }
+    BlockLine operator[](size_t k) const { return lines_[k].keyword.withText(lines_[k].text); }
 
 private:
     struct Owned {
-        std::string_view keyword;
+        BlockLine keyword; // the keyword alone
         std::string text;
     };
     std::vector<Owned> lines_;
