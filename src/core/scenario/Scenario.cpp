@@ -4,6 +4,7 @@
 #include "core/text/TextHelpers.h"
 
 #include <algorithm>
+#include <functional>
 #include <cctype>
 
 namespace vantrel {
@@ -209,6 +210,12 @@ std::optional<std::string> sectionValue(const SectionAsRead& section, const std:
     }
     return value;
 }
+
+Scenario::Mark Scenario::markOf(std::string_view bytes) { return {bytes.size(), std::hash<std::string_view>{}(bytes)}; }
+
+void Scenario::markSaved(std::string_view bytes) { saved_ = markOf(bytes); }
+
+bool Scenario::differsFromSaved(std::string_view bytes) const { return saved_ && !(markOf(bytes) == *saved_); }
 
 void Scenario::logScanError(const std::string& entry) {
     ScanLog += entry;

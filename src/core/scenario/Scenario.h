@@ -195,8 +195,22 @@ public:
     // fields, empty texts elsewhere; the name and the extra lines are left as they are.
     void ShipTableBlanking(int iIndex);
 
+    // What the last load or save read or wrote, as a mark of its bytes (size and hash): whether
+    // writing the document would now give other bytes. False before any load or save.
+    void markSaved(std::string_view bytes);
+    bool differsFromSaved(std::string_view bytes) const;
+
     bool validStation(int row) const { return row >= 0 && row < static_cast<int>(stations.size()); }
     bool validShip(int row) const { return row >= 0 && row < static_cast<int>(ships.size()); }
+
+private:
+    struct Mark {
+        size_t size = 0;
+        size_t hash = 0;
+        bool operator==(const Mark&) const = default;
+    };
+    static Mark markOf(std::string_view bytes);
+    std::optional<Mark> saved_;
 };
 
 } // namespace vantrel

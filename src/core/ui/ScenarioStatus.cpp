@@ -11,18 +11,13 @@ std::string ScenarioStatus::path() const {
     return file.empty() ? std::string() : w_.state.ScnDir.caption() + file;
 }
 
-ScenarioStatus::Fingerprint ScenarioStatus::fingerprint() const {
-    const std::string text = w_.scenarioText();
-    return {text.size(), std::hash<std::string>{}(text)};
-}
-
 bool ScenarioStatus::unsavedChanges() const {
-    if (!saved_ || w_.state.scnfile.caption().empty())
+    if (w_.state.scnfile.caption().empty())
         return false;
-    return fingerprint() != *saved_;
+    return w_.model.differsFromSaved(w_.scenarioText());
 }
 
-void ScenarioStatus::markSaved() { saved_ = fingerprint(); }
+void ScenarioStatus::markSaved() { w_.model.markSaved(w_.scenarioText()); }
 
 void ScenarioStatus::report(const std::string& message) {
     lastReport_ = message;

@@ -52,17 +52,8 @@ private:
         ScenarioStatus& status_;
     };
 
-    // A short mark of a saved text: its size and hash.
-    struct Fingerprint {
-        size_t size = 0;
-        size_t hash = 0;
-        bool operator==(const Fingerprint&) const = default;
-    };
-    Fingerprint fingerprint() const;
-
     MainWindowParts& w_;
     ReportingDialogs dialogs_{*this};
-    std::optional<Fingerprint> saved_;
     std::string lastReport_;
 };
 
