@@ -279,7 +279,7 @@ void CatalogueLoader::BaseUpDate() {
     auto& s = w_.state;
     auto& cat = w_.cat;
     UnreadableFiles unreadable;
-    bases_ = readBases(s.CfgDir.caption(), w_.stationTab.StationRef.items(), unreadable);
+    bases_ = readBases(s.CfgDir.caption(), w_.stationTab.StationRef.items(), unreadable, baseFiles_);
     w_.logUnreadable(unreadable);
 
     s.Transit.clear();

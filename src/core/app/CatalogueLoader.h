@@ -5,6 +5,7 @@
 // window's lists (systems, classes, bodies, bases) and its scan log.
 
 #include "core/catalogue/Catalogue.h"
+#include "core/catalogue/ConfigFiles.h"
 
 #include <string>
 #include <vector>
@@ -70,6 +71,9 @@ private:
     Vantrel& w_;
     Catalogue data_;
     std::vector<BaseEntry> bases_;
+    // The body and base files, read again only when they change: every opened scenario shows
+    // its system's bases.
+    LineCache baseFiles_{LineCache::Check::TimeAndSize};
     bool startupSucceeded_ = false;
     bool orbiterFolderCurrent_ = false;
 };

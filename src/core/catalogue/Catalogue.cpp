@@ -473,8 +473,14 @@ BaseEntry readFolderBase(const std::string& file, const std::vector<std::string>
 
 std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
                                  UnreadableFiles& unreadable) {
-    std::vector<BaseEntry> result;
     LineCache cache;
+    return readBases(configFolder, bodies, unreadable, cache);
+}
+
+std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
+                                 UnreadableFiles& unreadable, LineCache& cache) {
+    cache.beginScan();
+    std::vector<BaseEntry> result;
     for (const std::string& entry : bodies) {
         const std::string bodyName = trim(entry);
         const std::string bodyFile = configFolder + bodyName + ".cfg";

@@ -13,6 +13,8 @@
 
 namespace vantrel {
 
+class LineCache;
+
 // Files that could not be read, in the order met. Each becomes one scan-log entry.
 using UnreadableFiles = std::vector<std::string>;
 
@@ -100,6 +102,9 @@ std::vector<std::string> readBodies(const std::string& systemFile, UnreadableFil
 // on a body is listed once, from the first source.
 std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
                                  UnreadableFiles& unreadable);
+// The same, reading the files through a cache the caller keeps.
+std::vector<BaseEntry> readBases(const std::string& configFolder, const std::vector<std::string>& bodies,
+                                 UnreadableFiles& unreadable, LineCache& cache);
 
 // The docking ports of a station class file's lines: every line after a BEGIN_DOCKLIST up to and
 // including its END_DOCKLIST, minus one.

@@ -10,9 +10,27 @@ namespace vantrel {
 
 const std::vector<std::string>* LineCache::lines(const std::string& path) {
     auto it = files_.find(path);
-    if (it == files_.end())
-        it = files_.emplace(path, platform::readLines(platform::resolveIgnoringCase(path))).first;
-    return it->second ? &*it->second : nullptr;
+    if (check_ == Check::None) {
+        if (it == files_.end())
+            it = files_.emplace(path, Cached{{}, 0, false, 0, platform::readLines(platform::resolveIgnoringCase(path))}).first;
+        return it->second.lines ? &*it->second.lines : nullptr;
+    }
+    // Within one scan a file is answered as first read, so that what was handed out stays valid.
+    if (it != files_.end() && it->second.scan == scan_)
+        return it->second.lines ? &*it->second.lines : nullptr;
+    // A file found only by its letter case, or missing, has no time to trust: it is read again.
+    std::error_code timeError, sizeError;
+    const auto time = std::filesystem::last_write_time(path, timeError);
+    const auto size = std::filesystem::file_size(path, sizeError);
+    const bool checked = !timeError && !sizeError;
+    if (checked && it != files_.end() && it->second.checked && it->second.lines && it->second.time == time &&
+        it->second.size == size) {
+        it->second.scan = scan_;
+        return &*it->second.lines;
+    }
+    Cached& entry = files_[path];
+    entry = Cached{time, size, checked, scan_, platform::readLines(platform::resolveIgnoringCase(path))};
+    return entry.lines ? &*entry.lines : nullptr;
 }
 
 const std::vector<std::string>* FieldCache::fields(const std::string& path) {

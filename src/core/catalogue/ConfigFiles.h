@@ -19,11 +19,27 @@ namespace vantrel {
 // found under its exact name is found again ignoring letter case.
 class LineCache {
 public:
+    // A cache that lives longer than one scan checks, once per scan, each file's time and size
+    // before it answers from memory; one scan's cache reads each file once and asks nothing more.
+    enum class Check { None, TimeAndSize };
+    explicit LineCache(Check check = Check::None) : check_(check) {}
+
+    // Starts a scan: what a checked cache answers stays as it is until the next one.
+    void beginScan() { ++scan_; }
     // Null when the file cannot be read.
     const std::vector<std::string>* lines(const std::string& path);
 
 private:
-    std::map<std::string, std::optional<std::vector<std::string>>> files_;
+    struct Cached {
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        bool checked = false; // time and size known, so that a later scan may trust the lines
+        unsigned long long scan = 0;
+        std::optional<std::vector<std::string>> lines;
+    };
+    Check check_;
+    unsigned long long scan_ = 0;
+    std::map<std::string, Cached> files_;
 };
 
 // The fields of configuration files (as configFields gives them), each kept while its file keeps

@@ -27,8 +27,11 @@ int padCount(const std::string& text) {
 }
 
 // The key of a port or pad node: its parent's name (letter case ignored) and its number.
-std::string portKey(std::string_view parentText, const std::string& number) {
-    return upper(trim(parentText)) + '\n' + number;
+std::string portKey(std::string_view parentText, std::string_view number) {
+    std::string key = upper(trimmed(parentText));
+    key += '\n';
+    key += number;
+    return key;
 }
 
 } // namespace
@@ -249,7 +252,7 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     for (int j = 1; j <= tree.count(); ++j) {
         const ui::TreeView::Node& n = tree.node(j);
         if (n.parent != 0)
-            byPort[portKey(tree.node(n.parent).text, trim(GetNumberValue(n.text)))].push_back(j);
+            byPort[portKey(tree.node(n.parent).text, trimmed(GetNumberValue(n.text)))].push_back(j);
     }
 
     std::vector<int> shipNodes;
@@ -267,18 +270,26 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
             continue;
         const std::string& port = docked ? row.ShipDockedPortTable : row.ShipLandedPadTable;
         const std::string& owner = docked ? row.ShipDockedStationTable : row.ShipLandedBaseTable;
-        const std::string place = portKey(owner, trim(port));
+        const std::string place = portKey(owner, trimmed(port));
         ++rowsByPlace[place];
         const auto found = byPort.find(place);
         if (found == byPort.end())
             continue;
-        const std::vector<int> places = found->second;
-        nodeOfRow[static_cast<size_t>(i)] = places.size() == 1 ? tree.count() + 1 : -1;
-        for (int j : places) {
+        const auto hang = [&](int j) {
             const int k = tree.add(j, row.ShipNameTable, ShipImage);
             shipNodes.push_back(k);
             // A ship node is itself a node with a parent and takes part for the later ships.
-            byPort[portKey(tree.node(j).text, trim(GetNumberValue(row.ShipNameTable)))].push_back(k);
+            byPort[portKey(tree.node(j).text, trimmed(GetNumberValue(row.ShipNameTable)))].push_back(k);
+        };
+        // The entry may grow while ships hang under ships, so its places are taken first.
+        if (found->second.size() == 1) {
+            nodeOfRow[static_cast<size_t>(i)] = tree.count() + 1;
+            hang(found->second.front());
+        } else {
+            nodeOfRow[static_cast<size_t>(i)] = -1;
+            const std::vector<int> places = found->second;
+            for (int j : places)
+                hang(j);
         }
     }
 

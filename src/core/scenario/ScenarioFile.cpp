@@ -311,6 +311,17 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
     return !inSection;
 }
 
+// The blank values of a row the ships' table was just made with (rows are read in order, so the
+// row after an END is still as made): what ShipTableBlanking stores, without remaking the row.
+void blankNewShip(ShipRow& row) {
+    row.ShipLandedHeadingTable = BlankHeading;
+    for (std::string* field : {&row.ShipRposXTable, &row.ShipRposYTable, &row.ShipRposZTable, &row.ShipRvelXTable,
+                               &row.ShipRvelYTable, &row.ShipRvelZTable, &row.ShipArotXTable, &row.ShipArotYTable,
+                               &row.ShipArotZTable, &row.ShipVrotTable, &row.ShipFuelTable, &row.ShipMainEngineTable,
+                               &row.ShipHoverEngineTable})
+        *field = "0";
+}
+
 bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
     Scenario& m = r.scenario;
     int& row = r.shipRow;
@@ -360,7 +371,8 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
             if (m.validShip(row))
                 m.ships[static_cast<size_t>(row)].ShipFromFile = true;
             ++row;
-            m.ShipTableBlanking(row);
+            if (m.validShip(row))
+                blankNewShip(m.ships[static_cast<size_t>(row)]);
             continue;
         }
         if (!m.validShip(row))

@@ -93,3 +93,29 @@ TEST_F(ConfigLookup, FindDataOnAnEmptyFolderFindsAndLogsNothing) {
 
 } // namespace
 } // namespace vantrel::test
+
+namespace vantrel::test {
+namespace {
+
+// The body and base files stay in memory from one opened scenario to the next: a file that
+// changes is read again at the next scan, and what one scan handed out stays valid through it.
+TEST(CheckedLineCache, ReadsAChangedFileAgainAtTheNextScanOnly) {
+    TempFolder temp;
+    const std::string file = temp.write("Earth.cfg", "Base1 = Habana\r\n");
+    LineCache cache(LineCache::Check::TimeAndSize);
+    cache.beginScan();
+    const std::vector<std::string>* first = cache.lines(file);
+    ASSERT_NE(first, nullptr);
+    temp.write("Earth.cfg", "Base1 = Habana\r\nBase2 = Cape Canaveral\r\n");
+    EXPECT_EQ(cache.lines(file), first);
+    EXPECT_EQ(first->size(), 1u);
+    cache.beginScan();
+    const std::vector<std::string>* second = cache.lines(file);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->size(), 2u);
+    cache.beginScan();
+    EXPECT_EQ(cache.lines(temp / "Missing.cfg"), nullptr);
+}
+
+} // namespace
+} // namespace vantrel::test
