@@ -231,6 +231,9 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
     Scenario& m = r.scenario;
     int row = 0;
     bool inSection = false;
+    // Comment lines between blocks go to just after the next head, or, after the last block,
+    // to the end of that block: the simulator would take one for a nameless station.
+    std::vector<std::string_view> between;
     for (size_t i = 0; i < lines.size(); ++i) {
         const Line l = lineOf(lines[i]);
         if (!inSection) {
@@ -239,6 +242,10 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
         }
         if (is(l.text, "END_STATIONS")) {
             inSection = false;
+            if (m.validStation(row - 1) && !m.stations[static_cast<size_t>(row - 1)].StationNameTable.empty())
+                for (std::string_view comment : between)
+                    m.stations[static_cast<size_t>(row - 1)].StationBlockLines.push_back({{}, comment});
+            between.clear();
             continue;
         }
         const SectionLine what = classify(l, StationKeywords);
@@ -255,6 +262,14 @@ bool readStations(const std::vector<std::string_view>& lines, const std::string&
             s.StationNameTable = l.text.substr(0, colon);
             s.StationClassTable = colon == std::string_view::npos ? l.text : l.text.substr(colon + 1);
             r.stationNames.push_back(s.StationNameTable);
+            for (std::string_view comment : between)
+                s.StationBlockLines.push_back({{}, comment});
+            between.clear();
+            continue;
+        }
+        if (what.kind == LineKind::Empty && s.StationNameTable.empty() &&
+            l.raw.find_first_not_of(" \t") != std::string_view::npos) {
+            between.push_back(l.raw);
             continue;
         }
         if (what.kind != LineKind::Keyword) {
@@ -354,6 +369,11 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         }
         if (is(l.text, "END_SHIPS")) {
             inSection = false;
+            // Comments after the last block stay at the end of that block.
+            if (m.validShip(row - 1) && !m.ships[static_cast<size_t>(row - 1)].ShipNameTable.empty())
+                for (std::string_view comment : between)
+                    m.ships[static_cast<size_t>(row - 1)].ShipBlockLines.push_back({{}, comment});
+            between.clear();
             continue;
         }
         const SectionLine what = classify(l, ShipKeywords);
