@@ -1,11 +1,12 @@
 #include "core/editing/ShipList.h"
 
-#include "core/text/NumberText.h"
-#include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
 #include "core/ui/MainWindowParts.h"
+
 
 namespace vantrel {
 
@@ -51,6 +52,11 @@ void ShipList::Command6_Click() {
                        ui::MsgInformation, "Warning");
     } else {
         auto& rows = w_.model.ships;
+        // The ship where reading stopped holds the ships after it as read: they go to a neighbour.
+        const int keeper = r > 0 ? r - 1 : r + 1;
+        if (keeper < n && keeper < static_cast<int>(rows.size()))
+            passLinesNotTaken(rows[static_cast<size_t>(r)].ShipLinesNotTaken,
+                              rows[static_cast<size_t>(keeper)].ShipLinesNotTaken);
         for (int k = r; k <= n - 2 && k + 1 < static_cast<int>(rows.size()); ++k) {
             ShipRow& row = rows[static_cast<size_t>(k)];
             row = rows[static_cast<size_t>(k + 1)];

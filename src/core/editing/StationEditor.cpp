@@ -220,6 +220,11 @@ void StationEditor::Command2_Click() {
     }
 
     auto& rows = w_.model.stations;
+    // The station where reading stopped holds the stations after it as read: they go to a neighbour.
+    const int keeper = i > 0 ? i - 1 : i + 1;
+    if (keeper < n && keeper < static_cast<int>(rows.size()) && w_.model.validStation(i))
+        passLinesNotTaken(rows[static_cast<size_t>(i)].StationLinesNotTaken,
+                          rows[static_cast<size_t>(keeper)].StationLinesNotTaken);
     for (int k = i; k <= n - 2 && k + 1 < static_cast<int>(rows.size()); ++k)
         rows[static_cast<size_t>(k)] = rows[static_cast<size_t>(k + 1)];
     w_.model.StationTableRedimPreserve(n - 1);

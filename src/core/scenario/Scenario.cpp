@@ -217,6 +217,18 @@ void Scenario::markSaved(std::string_view bytes) { saved_ = markOf(bytes); }
 
 bool Scenario::differsFromSaved(std::string_view bytes) const { return saved_ && !(markOf(bytes) == *saved_); }
 
+void passLinesNotTaken(const std::vector<std::string>& deleted, std::vector<std::string>& keeper) {
+    const auto end = std::find_if(deleted.begin(), deleted.end(), [](const std::string& line) {
+        return equalsIgnoringCase(trimmed(clearedOfComments(line)), "END");
+    });
+    if (end == deleted.end() || end + 1 == deleted.end())
+        return;
+    // The keeper's own END, unless it already ends with lines as read.
+    if (keeper.empty())
+        keeper.emplace_back("END");
+    keeper.insert(keeper.end(), end + 1, deleted.end());
+}
+
 void Scenario::logScanError(const std::string& entry) {
     ScanLog += entry;
     ScanErrorsFound = true;

@@ -130,6 +130,11 @@ std::optional<std::string> sectionValue(const SectionAsRead& section, const std:
 // the same number ("0.50" and " .5").
 bool sameShipValue(std::string_view a, std::string_view b);
 
+// The lines a read could not take stay with the row where it stopped: the rest of that block
+// and the blocks after it, as read. When that row is deleted, its own lines up to its END go
+// with it and the blocks after it move to the end of the keeper's block.
+void passLinesNotTaken(const std::vector<std::string>& deleted, std::vector<std::string>& keeper);
+
 // The blank heading of a landed ship that was never given one.
 inline constexpr const char* BlankHeading = "Toto";
 

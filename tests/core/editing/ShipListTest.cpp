@@ -188,5 +188,21 @@ TEST_F(ShipListTest, ChangingTheUserControlledShipTakesTheNameBeforeTheColon) {
     EXPECT_TRUE(messages().empty());
 }
 
+// Reading stopped in B's block: B holds the rest of its block and C's block as read. Deleting B
+// deletes its own lines only; C's block is still saved.
+TEST_F(ShipListTest, DeletingTheShipWhereReadingStoppedKeepsTheShipsAfterIt) {
+    std::vector<ShipRow> rows = {ship("A"), ship("B")};
+    rows[1].ShipLinesNotTaken = {"  ENGINE_MAIN", "  XPDR 7", "END", "C:Hauler", "  STATUS Landed Earth", "END"};
+    load(rows, "A:ClassA");
+    w.shipTab.ShipName.setListIndex(1);
+    deleteShown();
+    ASSERT_EQ(w.shipCount(), 1);
+    EXPECT_EQ(w.model.ships[0].ShipLinesNotTaken,
+              (std::vector<std::string>{"END", "C:Hauler", "  STATUS Landed Earth", "END"}));
+    const std::string saved = w.scenarioText();
+    EXPECT_NE(saved.find("END\r\nC:Hauler\r\n  STATUS Landed Earth\r\nEND\r\nEND_SHIPS"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("ENGINE_MAIN"), std::string::npos);
+}
+
 } // namespace
 } // namespace vantrel
