@@ -128,12 +128,27 @@ struct Answers {
 // the heads of the stations' and ships' sections. Every line that directly follows a section's
 // start or an "END" inside it is one head, whatever it holds; lines empty of everything but
 // comments are passed over.
+// The lines a section's pass must walk: from the first line that starts such a section to the
+// last line that starts or ends one (to the end when that one starts a section). Outside them a
+// pass finds nothing to do.
+struct Span {
+    size_t from = 0;
+    size_t to = 0;
+    void mark(size_t i, bool begins, size_t count) {
+        if (begins && from >= to)
+            from = i;
+        to = begins ? count : i + 1;
+    }
+};
+
 struct Counting {
     Answers answers;
     bool environmentFound = false;
     bool focusFound = false;
     int stations = 0;
     int ships = 0;
+    Span stationLines;
+    Span shipLines;
 };
 
 Counting countAndLookUp(const std::vector<std::string_view>& lines, std::vector<std::string>& candidates) {
@@ -141,9 +156,14 @@ Counting countAndLookUp(const std::vector<std::string_view>& lines, std::vector<
     bool inEnvironment = false, inFocus = false;
     bool inStations = false, afterStationEnd = false;
     bool inShips = false, afterShipEnd = false;
-    for (std::string_view raw : lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view raw = lines[i];
         const Line l = lineOf(raw);
         const std::string_view t = l.text;
+        if (is(t, "BEGIN_STATIONS") || is(t, "END_STATIONS"))
+            c.stationLines.mark(i, is(t, "BEGIN_STATIONS"), lines.size());
+        if (is(t, "BEGIN_SHIPS") || is(t, "END_SHIPS"))
+            c.shipLines.mark(i, is(t, "BEGIN_SHIPS"), lines.size());
         if (is(t, "BEGIN_ENVIRONMENT")) {
             inEnvironment = c.environmentFound = true;
         } else if (is(t, "END_ENVIRONMENT")) {
@@ -227,14 +247,15 @@ std::vector<std::string> linesUpTo(const std::vector<std::string_view>& lines, s
     return taken;
 }
 
-bool readStations(const std::vector<std::string_view>& lines, const std::string& path, ScenarioReading& r) {
+bool readStations(const std::vector<std::string_view>& lines, Span span, const std::string& path,
+                  ScenarioReading& r) {
     Scenario& m = r.scenario;
     int row = 0;
     bool inSection = false;
     // Comment lines between blocks go to just after the next head, or, after the last block,
     // to the end of that block: the simulator would take one for a nameless station.
     std::vector<std::string_view> between;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t i = span.from; i < span.to; ++i) {
         const Line l = lineOf(lines[i]);
         if (!inSection) {
             inSection = is(l.text, "BEGIN_STATIONS");
@@ -337,7 +358,7 @@ void blankNewShip(ShipRow& row) {
         *field = "0";
 }
 
-bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
+bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioReading& r) {
     Scenario& m = r.scenario;
     int& row = r.shipRow;
     bool inSection = false;
@@ -360,7 +381,7 @@ bool readShips(const std::vector<std::string_view>& lines, ScenarioReading& r) {
         }
         return false;
     };
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (size_t i = span.from; i < span.to; ++i) {
         const Line l = lineOf(lines[i]);
         const std::string_view raw = l.raw;
         if (!inSection) {
@@ -935,14 +956,14 @@ ScenarioReading readScenario(std::string bytes, const std::string& path) {
     if (counted.stations > 0) {
         m.StationTableRedim(counted.stations);
         m.StationTableBlanking(0);
-        if (!readStations(lines, path, r))
+        if (!readStations(lines, counted.stationLines, path, r))
             r.stationEntries.push_back(cannotOpen);
     }
     r.shipHeads = counted.ships;
     if (counted.ships > 0) {
         m.ShipTableRedim(counted.ships);
         m.ShipTableBlanking(0);
-        if (!readShips(lines, r))
+        if (!readShips(lines, counted.shipLines, r))
             r.shipEntries.push_back(cannotOpen);
     }
     // The rows' lines as read lie in the bytes; each row that has some keeps them alive.
