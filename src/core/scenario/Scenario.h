@@ -204,6 +204,7 @@ public:
     // writing the document would now give other bytes. False before any load or save.
     void markSaved(std::string_view bytes);
     bool differsFromSaved(std::string_view bytes) const;
+    bool hasSavedMark() const { return saved_.has_value(); }
 
     bool validStation(int row) const { return row >= 0 && row < static_cast<int>(stations.size()); }
     bool validShip(int row) const { return row >= 0 && row < static_cast<int>(ships.size()); }

@@ -12,7 +12,8 @@ std::string ScenarioStatus::path() const {
 }
 
 bool ScenarioStatus::unsavedChanges() const {
-    if (w_.state.scnfile.caption().empty())
+    // Before any load or save there is nothing to compare with, and nothing to write.
+    if (w_.state.scnfile.caption().empty() || !w_.model.hasSavedMark())
         return false;
     return w_.model.differsFromSaved(w_.scenarioText());
 }
