@@ -320,9 +320,10 @@ private slots:
 
         auto* path = view->findChild<QLabel*>("StatusPath");
         auto* unsaved = view->findChild<QLabel*>("StatusUnsaved");
+        // The unsaved state is checked once the window has been still for a moment.
         auto shown = [&](const char* when, bool changed) {
             QCoreApplication::processEvents();
-            QVERIFY2(unsaved->isVisible() == changed, when);
+            QTRY_VERIFY2(unsaved->isVisible() == changed, when);
             QVERIFY2(path->text() == QDir(elsewhere.path()).absolutePath() + "/Yard.scn", when);
             QCOMPARE(view->windowTitle(), QString("Vantrel"));
         };

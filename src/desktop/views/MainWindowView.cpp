@@ -504,6 +504,11 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     statusBar()->addWidget(path_, 1);
     statusBar()->addPermanentWidget(unsaved_);
 
+    unsavedCheck_ = new QTimer(this);
+    unsavedCheck_->setSingleShot(true);
+    unsavedCheck_->setInterval(unsavedCheckMilliseconds);
+    connect(unsavedCheck_, &QTimer::timeout, this, &MainWindowView::showUnsaved);
+
     binder_ = new Binder(main, this, this);
     connect(binder_, &Binder::refreshed, this, &MainWindowView::showStatus);
     main.status.onReport = [this](const std::string& message) {
@@ -533,8 +538,10 @@ void MainWindowView::queueStatus() {
 void MainWindowView::showStatus() {
     path_->setText(toDisplay(main_.status.path()));
     path_->setToolTip(path_->text());
-    unsaved_->setVisible(main_.status.unsavedChanges());
+    unsavedCheck_->start();
 }
+
+void MainWindowView::showUnsaved() { unsaved_->setVisible(main_.status.unsavedChanges()); }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
     if (!main_.loaded()) {

@@ -7,6 +7,7 @@
 #include <QSize>
 
 class QLabel;
+class QTimer;
 
 namespace vantrel {
 class Vantrel;
@@ -26,6 +27,8 @@ public:
     static constexpr QSize minimumWindowSize{800, 560};
     // How long the status bar tells what just happened.
     static constexpr int reportMilliseconds = 6000;
+    // How long the window waits after the last refresh before it checks for unsaved changes.
+    static constexpr int unsavedCheckMilliseconds = 250;
 
     Binder& binder() const { return *binder_; }
 
@@ -38,15 +41,19 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // The status bar: the edited file's path and its unsaved state, shown after every refresh of
-    // the window and after every report (once the action that reported is over).
+    // The status bar: the edited file's path, shown after every refresh of the window and after
+    // every report (once the action that reported is over), and its unsaved state, checked once
+    // the person pauses: the check writes the whole scenario, which at 20,000 ships takes longer
+    // than an edit should.
     void queueStatus();
     void showStatus();
+    void showUnsaved();
 
     Vantrel& main_;
     QLabel* path_ = nullptr;
     QLabel* unsaved_ = nullptr;
     bool statusQueued_ = false;
+    QTimer* unsavedCheck_ = nullptr;
     Binder* binder_ = nullptr;
 };
 
