@@ -162,6 +162,24 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
             return "|";
         return "0";
     }
+    // The two the writer asks most, straight from the line.
+    const std::string_view text = trimmed(clearedOfComments(*line));
+    if (keyword == "VROT")
+        return std::string(text.size() < 5 ? std::string_view("0") : text.substr(5));
+    if (keyword == "STATUS") {
+        const std::string_view status = text.size() < 7 ? std::string_view() : trimmed(text.substr(7));
+        const size_t blank = status.find(' ');
+        if (text.size() < 7 || blank == std::string_view::npos)
+            return std::string();
+        const std::string_view word = status.substr(0, blank);
+        if (equalsIgnoringCase(word, "Docked")) {
+            const std::string_view d = trimmed(status.substr(blank + 1));
+            const size_t first = d.find(':');
+            if (first == std::string_view::npos || d.find(':', first + 1) == std::string_view::npos)
+                return std::string();
+        }
+        return std::string(word);
+    }
     ShipRow read;
     for (std::string* field : {&read.ShipRposXTable, &read.ShipRposYTable, &read.ShipRposZTable,
                                &read.ShipRvelXTable, &read.ShipRvelYTable, &read.ShipRvelZTable,
@@ -174,8 +192,9 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
 }
 
 std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword) {
+    const BlockLine wanted(keyword, {});
     for (const BlockLine& line : row.ShipBlockLines)
-        if (line.keyword() == keyword)
+        if (line.sameKeyword(wanted) && line.hasKeyword())
             return line.text();
     return std::nullopt;
 }

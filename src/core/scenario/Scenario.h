@@ -36,6 +36,8 @@ public:
     }
     // An earlier line of a keyword that repeats becomes a line as read.
     void clearKeyword() { keyword_ = 0; }
+    bool hasKeyword() const { return keyword_ != 0; }
+    bool sameKeyword(const BlockLine& other) const { return keyword_ == other.keyword_; }
 
 private:
     // Kept small: a huge scenario has a hundred thousand of them.

@@ -552,32 +552,32 @@ void writeBlock(Lines& out, const std::vector<BlockLine>& asRead, std::string_vi
             lines.push_back({{}, others});
     } else {
         for (const BlockLine& line : asRead) {
-            if (line.keyword().empty()) {
+            if (!line.hasKeyword()) {
                 lines.push_back(line);
                 continue;
             }
             for (size_t k = 0; k < owned.size(); ++k)
-                if (owned[k].keyword() == line.keyword()) {
+                if (owned[k].sameKeyword(line)) {
                     lines.push_back(owned[k]);
                     break;
                 }
         }
-        auto placed = [&](std::string_view keyword) {
+        auto placed = [&](const BlockLine& keyword) {
             for (size_t i = 0; i < lines.size(); ++i)
-                if (lines[i].keyword() == keyword)
+                if (lines[i].sameKeyword(keyword))
                     return static_cast<int>(i);
             return -1;
         };
         for (size_t k = 0; k < owned.size(); ++k) {
             const BlockLine add = owned[k];
-            if (placed(add.keyword()) >= 0)
+            if (placed(add) >= 0)
                 continue;
             size_t at = 0;
             for (size_t j = 0; j < k; ++j)
-                at = std::max(at, static_cast<size_t>(placed(owned[j].keyword()) + 1));
+                at = std::max(at, static_cast<size_t>(placed(owned[j]) + 1));
             if (const char* other = competing(add.keyword()))
                 for (size_t i = 0; i < lines.size(); ++i)
-                    if (lines[i].keyword().empty() && keyOf(std::string(lines[i].text())) == other)
+                    if (!lines[i].hasKeyword() && keyOf(std::string(lines[i].text())) == other)
                         at = std::max(at, i + 1);
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), add);
         }
