@@ -141,6 +141,15 @@ BlockLine::BlockLine(std::string_view keyword, std::string_view text)
 
 std::string_view BlockLine::keyword() const { return BlockKeywords[keyword_]; }
 
+void blankShipValues(ShipRow& row) {
+    row.ShipLandedHeadingTable = BlankHeading;
+    for (std::string* field : {&row.ShipRposXTable, &row.ShipRposYTable, &row.ShipRposZTable, &row.ShipRvelXTable,
+                               &row.ShipRvelYTable, &row.ShipRvelZTable, &row.ShipArotXTable, &row.ShipArotYTable,
+                               &row.ShipArotZTable, &row.ShipVrotTable, &row.ShipFuelTable, &row.ShipMainEngineTable,
+                               &row.ShipHoverEngineTable})
+        *field = "0";
+}
+
 std::string shipValue(const ShipRow& row, std::string_view keyword) {
     std::string value;
     appendValue(value, row, keyword);
@@ -181,12 +190,7 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
         return std::string(word);
     }
     ShipRow read;
-    for (std::string* field : {&read.ShipRposXTable, &read.ShipRposYTable, &read.ShipRposZTable,
-                               &read.ShipRvelXTable, &read.ShipRvelYTable, &read.ShipRvelZTable,
-                               &read.ShipArotXTable, &read.ShipArotYTable, &read.ShipArotZTable,
-                               &read.ShipVrotTable, &read.ShipFuelTable, &read.ShipMainEngineTable,
-                               &read.ShipHoverEngineTable})
-        *field = "0";
+    blankShipValues(read);
     readShipLine(read, keyword, *line);
     return shipValue(read, keyword);
 }
@@ -278,13 +282,7 @@ void Scenario::ShipTableBlanking(int iIndex) {
     ShipRow blank;
     blank.ShipNameTable = std::move(row.ShipNameTable);
     blank.ShipExtraLines = std::move(row.ShipExtraLines);
-    blank.ShipLandedHeadingTable = BlankHeading;
-    for (std::string* field : {&blank.ShipRposXTable, &blank.ShipRposYTable, &blank.ShipRposZTable,
-                               &blank.ShipRvelXTable, &blank.ShipRvelYTable, &blank.ShipRvelZTable,
-                               &blank.ShipArotXTable, &blank.ShipArotYTable, &blank.ShipArotZTable,
-                               &blank.ShipVrotTable, &blank.ShipFuelTable, &blank.ShipMainEngineTable,
-                               &blank.ShipHoverEngineTable})
-        *field = "0";
+    blankShipValues(blank);
     row = std::move(blank);
 }
 

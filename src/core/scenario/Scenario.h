@@ -123,7 +123,7 @@ bool readShipLine(ShipRow& row, std::string_view keyword, std::string_view line)
 // Nothing for a ship the file did not give.
 inline bool shipFromFile(const ShipRow& row) { return row.ShipFromFile; }
 std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyword);
-// The editor's line of the block for a keyword, as read, or null when the block had none.
+// The editor's line of the block for a keyword, as read, or nothing when the block had none.
 std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
 // without comment, or nothing.
@@ -139,6 +139,9 @@ void passLinesNotTaken(const std::vector<std::string>& deleted, std::vector<std:
 
 // The blank heading of a landed ship that was never given one.
 inline constexpr const char* BlankHeading = "Toto";
+// Stores the blank values of ShipTableBlanking into a row: "Toto" as heading and "0" in the
+// thirteen numeric fields; nothing else changes.
+void blankShipValues(ShipRow& row);
 
 // The start day, hour and minute as shown on the environment tab.
 struct StartTime {

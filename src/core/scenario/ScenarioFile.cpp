@@ -123,11 +123,6 @@ struct Answers {
     std::string ship{NoData};
 };
 
-// One walk over the lines: the environment's and focus's keys, each in its own section so that a
-// ship named "Shipyard" or a description line beginning with "Date" cannot stand in for it, and
-// the heads of the stations' and ships' sections. Every line that directly follows a section's
-// start or an "END" inside it is one head, whatever it holds; lines empty of everything but
-// comments are passed over.
 // The lines a section's pass must walk: from the first line that starts such a section to the
 // last line that starts or ends one (to the end when that one starts a section). Outside them a
 // pass finds nothing to do.
@@ -151,6 +146,11 @@ struct Counting {
     Span shipLines;
 };
 
+// One walk over the lines: the environment's and focus's keys, each in its own section so that a
+// ship named "Shipyard" or a description line beginning with "Date" cannot stand in for it, and
+// the heads of the stations' and ships' sections. Every line that directly follows a section's
+// start or an "END" inside it is one head, whatever it holds; lines empty of everything but
+// comments are passed over.
 Counting countAndLookUp(const std::vector<std::string_view>& lines, std::vector<std::string>& candidates) {
     Counting c;
     bool inEnvironment = false, inFocus = false;
@@ -347,17 +347,6 @@ bool readStations(const std::vector<std::string_view>& lines, Span span, const s
     return !inSection;
 }
 
-// The blank values of a row the ships' table was just made with (rows are read in order, so the
-// row after an END is still as made): what ShipTableBlanking stores, without remaking the row.
-void blankNewShip(ShipRow& row) {
-    row.ShipLandedHeadingTable = BlankHeading;
-    for (std::string* field : {&row.ShipRposXTable, &row.ShipRposYTable, &row.ShipRposZTable, &row.ShipRvelXTable,
-                               &row.ShipRvelYTable, &row.ShipRvelZTable, &row.ShipArotXTable, &row.ShipArotYTable,
-                               &row.ShipArotZTable, &row.ShipVrotTable, &row.ShipFuelTable, &row.ShipMainEngineTable,
-                               &row.ShipHoverEngineTable})
-        *field = "0";
-}
-
 bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioReading& r) {
     Scenario& m = r.scenario;
     int& row = r.shipRow;
@@ -413,7 +402,9 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
                 m.ships[static_cast<size_t>(row)].ShipFromFile = true;
             ++row;
             if (m.validShip(row))
-                blankNewShip(m.ships[static_cast<size_t>(row)]);
+                // Rows are read in order, so the row after an END is still as the table made it:
+                // its blank values are all ShipTableBlanking would store.
+                blankShipValues(m.ships[static_cast<size_t>(row)]);
             continue;
         }
         if (!m.validShip(row))
