@@ -80,6 +80,8 @@ std::optional<double> plainNumberValue(std::string_view number) {
                 exp.remove_prefix(1);
             if (std::from_chars(exp.data(), exp.data() + exp.size(), exponent).ec == std::errc::result_out_of_range)
                 exponent = !exp.empty() && exp.front() == '-' ? -LLONG_MAX / 2 : LLONG_MAX / 2;
+            // Far beyond any double either way, and the sum below cannot overflow.
+            exponent = std::clamp(exponent, -LLONG_MAX / 2, LLONG_MAX / 2);
         }
         long long magnitude = 0;
         if (first != std::string_view::npos)

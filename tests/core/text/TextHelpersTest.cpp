@@ -57,6 +57,10 @@ TEST(LeadingNumberValue, ReadsTheNumberATextBeginsWith) {
     EXPECT_GT(leadingNumberValue("1E999"), 1e300);
     EXPECT_LT(leadingNumberValue("-1234567890123456789012345678901234567890E300"), -1e300);
     EXPECT_EQ(leadingNumberValue("0.0001E-999"), 0.0);
+    // An exponent at the very end of what a 64-bit number holds still saturates or vanishes.
+    EXPECT_GT(leadingNumberValue("200E9223372036854775807"), 1e300);
+    EXPECT_EQ(leadingNumberValue("0.002E-9223372036854775808"), 0.0);
+    EXPECT_GT(leadingNumberValue("2d0009223372036854775807"), 1e300);
 }
 
 // The desktop runs under the person's locale; a comma locale must not change how a point is
