@@ -6,17 +6,11 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vantrel {
 
 namespace {
-
-// Positions of the nodes that share a compared text, in increasing order. The trees can hold
-// tens of thousands of nodes, so each station or ship finds its places here instead of
-// walking every node.
-using NodeIndex = std::unordered_map<std::string, std::vector<int>>;
 
 // A pad count read from a base entry, kept within what a tree can sensibly show.
 int padCount(const std::string& text) {
@@ -26,11 +20,25 @@ int padCount(const std::string& text) {
     return value > 100000 ? 100000 : static_cast<int>(value);
 }
 
-// The key of a port or pad node: its parent's name (letter case ignored) and its number.
-std::string portKey(std::string_view parentText, std::string_view number) {
-    std::string key = upper(trimmed(parentText));
+// The key of a port or pad node: its parent's name (letter case ignored) and its number, built
+// in the caller's room.
+std::string_view portKey(std::string& key, std::string_view parentText, std::string_view number) {
+    key.assign(trimmed(parentText));
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     key += '\n';
     key += number;
+    return key;
+}
+
+// A tree text as the station tree compares it, or ignoring letter case as the pad tree does.
+std::string_view nodeKey(std::string& key, std::string_view text, bool ignoringCase) {
+    key.assign(trimmed(text));
+    if (ignoringCase)
+        for (char& c : key)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
     return key;
 }
 
@@ -39,6 +47,64 @@ std::string portKey(std::string_view parentText, std::string_view number) {
 SelectionTrees::SelectionTrees(MainWindowParts& main) : w_(main) {
     w_.shipTab.ShipDockedTree.onDblClick = [this] { ShipDockedTree_DblClick(); };
     w_.shipTab.ShipLandingTree.onDblClick = [this] { ShipLandingTree_DblClick(); };
+}
+
+void SelectionTrees::PlaceGroups::clear() {
+    places.clear();
+    first.clear();
+    last.clear();
+    rows.clear();
+    next.clear();
+}
+
+int SelectionTrees::PlaceGroups::place(std::string_view key) {
+    const int p = places.add(key);
+    if (static_cast<size_t>(p) >= first.size()) {
+        first.resize(static_cast<size_t>(p) + 1, 0);
+        last.resize(static_cast<size_t>(p) + 1, 0);
+        rows.resize(static_cast<size_t>(p) + 1, 0);
+    }
+    return p;
+}
+
+void SelectionTrees::PlaceGroups::append(int place, int position) {
+    if (static_cast<size_t>(position) >= next.size())
+        next.resize(static_cast<size_t>(position) + 1, 0);
+    next[static_cast<size_t>(position)] = 0;
+    int& tail = last[static_cast<size_t>(place)];
+    if (tail == 0)
+        first[static_cast<size_t>(place)] = position;
+    else
+        next[static_cast<size_t>(tail)] = position;
+    tail = position;
+}
+
+void SelectionTrees::PlaceGroups::insert(int place, int position) {
+    int before = 0;
+    for (int p = first[static_cast<size_t>(place)]; p != 0 && p < position; p = next[static_cast<size_t>(p)])
+        before = p;
+    if (before == last[static_cast<size_t>(place)]) {
+        append(place, position);
+        return;
+    }
+    int& link = before == 0 ? first[static_cast<size_t>(place)] : next[static_cast<size_t>(before)];
+    next[static_cast<size_t>(position)] = link;
+    link = position;
+}
+
+void SelectionTrees::PlaceGroups::remove(int place, int position) {
+    int before = 0;
+    int p = first[static_cast<size_t>(place)];
+    while (p != 0 && p != position) {
+        before = p;
+        p = next[static_cast<size_t>(p)];
+    }
+    if (p == 0)
+        return;
+    const int after = next[static_cast<size_t>(p)];
+    (before == 0 ? first[static_cast<size_t>(place)] : next[static_cast<size_t>(before)]) = after;
+    if (last[static_cast<size_t>(place)] == position)
+        last[static_cast<size_t>(place)] = before;
 }
 
 void SelectionTrees::bodies(ui::TreeView& tree) {
@@ -63,27 +129,30 @@ void SelectionTrees::StationTreeUpdate() {
     stationTreeBodies_ = w_.stationTab.StationRef.itemsRevision();
 
     // Every node takes part, stations and ports included, as they are added.
-    NodeIndex byText;
+    PlaceGroups byText;
     for (int j = 1; j <= tree.count(); ++j)
-        byText[trim(tree.node(j).text)].push_back(j);
+        byText.append(byText.place(nodeKey(key_, tree.node(j).text, false)), j);
     auto add = [&](int parent, std::string text, int image) {
-        std::string key = trim(text);
+        const int group = byText.place(nodeKey(key_, text, false));
         const int position = tree.add(parent, std::move(text), image);
-        byText[std::move(key)].push_back(position);
+        byText.append(group, position);
         return position;
     };
 
     const int stations = w_.stationCount();
     for (int i = 0; i < stations && w_.model.validStation(i); ++i) {
         const StationRow& row = w_.model.stations[static_cast<size_t>(i)];
-        const auto found = byText.find(trim(row.StationRefTable));
-        if (found == byText.end())
+        const int group = byText.places.find(nodeKey(key_, row.StationRefTable, false));
+        if (group < 0)
             continue;
         // Only the nodes that existed when this station's turn began.
-        const std::vector<int> places = found->second;
+        std::vector<int>& places = positions_;
+        places.clear();
+        for (int p = byText.first[static_cast<size_t>(group)]; p != 0; p = byText.next[static_cast<size_t>(p)])
+            places.push_back(p);
         const int docks = places.empty() ? 0 : w_.StationDockNumberDisplay(row.StationClassTable);
-        for (int j : places) {
-            const int k = add(j, row.StationNameTable, StationImage);
+        for (size_t n = 0; n < places.size(); ++n) {
+            const int k = add(places[n], row.StationNameTable, StationImage);
             for (int d = 1; d <= docks; ++d)
                 add(k, "Dock  " + std::to_string(d), DockImage);
         }
@@ -94,13 +163,13 @@ void SelectionTrees::BaseTreeUpdate() {
     ui::TreeView& tree = w_.shipTab.ShipLandingTree;
     bodies(tree);
 
-    NodeIndex byText;
+    PlaceGroups byText;
     for (int j = 1; j <= tree.count(); ++j)
-        byText[upper(trim(tree.node(j).text))].push_back(j);
+        byText.append(byText.place(nodeKey(key_, tree.node(j).text, true)), j);
     auto add = [&](int parent, std::string text, int image) {
-        std::string key = upper(trim(text));
+        const int group = byText.place(nodeKey(key_, text, true));
         const int position = tree.add(parent, std::move(text), image);
-        byText[std::move(key)].push_back(position);
+        byText.append(group, position);
         return position;
     };
 
@@ -116,15 +185,18 @@ void SelectionTrees::BaseTreeUpdate() {
             if (second != std::string::npos)
                 body = entry.substr(second + 1);
         }
-        const auto found = byText.find(upper(trim(body)));
-        if (found == byText.end())
+        const int group = byText.places.find(nodeKey(key_, body, true));
+        if (group < 0)
             continue;
-        const std::vector<int> places = found->second;
+        std::vector<int>& places = positions_;
+        places.clear();
+        for (int p = byText.first[static_cast<size_t>(group)]; p != 0; p = byText.next[static_cast<size_t>(p)])
+            places.push_back(p);
         const int count = padCount(pads);
-        for (int j : places) {
-            const int k = add(j, name, BaseImage);
-            for (int n = 1; n <= count; ++n)
-                add(k, "Landing pad  " + std::to_string(n), LandingPadImage);
+        for (size_t n = 0; n < places.size(); ++n) {
+            const int k = add(places[n], name, BaseImage);
+            for (int c = 1; c <= count; ++c)
+                add(k, "Landing pad  " + std::to_string(c), LandingPadImage);
         }
     }
 }
@@ -162,16 +234,6 @@ void expandAbove(ui::TreeView& tree, int node) {
     tree.expand(tree.root(node));
 }
 
-void removePosition(std::vector<int>& positions, int position) {
-    const auto it = std::lower_bound(positions.begin(), positions.end(), position);
-    if (it != positions.end() && *it == position)
-        positions.erase(it);
-}
-
-void insertPosition(std::vector<int>& positions, int position) {
-    positions.insert(std::lower_bound(positions.begin(), positions.end(), position), position);
-}
-
 } // namespace
 
 bool SelectionTrees::remarkShip(ui::TreeView& tree, ShipMarks& marks, const char* status, bool docked, int row,
@@ -179,54 +241,52 @@ bool SelectionTrees::remarkShip(ui::TreeView& tree, ShipMarks& marks, const char
     if (marks.revision != tree.revision() || marks.rows != w_.shipCount() || row < 0 ||
         row >= static_cast<int>(marks.nodeOfRow.size()) || row >= static_cast<int>(w_.model.ships.size()))
         return false;
+    PlaceGroups& groups = marks.byPort;
     const ShipRow& after = w_.model.ships[static_cast<size_t>(row)];
-    auto placeOf = [&](const ShipRow& ship) -> std::string {
-        if (upper(trim(ship.ShipStatusTable)) != status)
-            return {};
-        return portKey(docked ? ship.ShipDockedStationTable : ship.ShipLandedBaseTable,
-                       trim(docked ? ship.ShipDockedPortTable : ship.ShipLandedPadTable));
+    // The place a ship of the tree's status names, -1 for a ship of another status.
+    auto placeOf = [&](const ShipRow& ship) {
+        if (!equalsIgnoringCase(trimmed(ship.ShipStatusTable), status))
+            return -1;
+        return groups.place(portKey(key_, docked ? ship.ShipDockedStationTable : ship.ShipLandedBaseTable,
+                                    trimmed(docked ? ship.ShipDockedPortTable : ship.ShipLandedPadTable)));
     };
-    const std::string oldPlace = placeOf(before);
-    const std::string newPlace = placeOf(after);
+    const int oldPlace = placeOf(before);
+    const int newPlace = placeOf(after);
     const int node = marks.nodeOfRow[static_cast<size_t>(row)];
     if (node < 0)
         return false;
 
-    std::vector<int> places;
-    if (!newPlace.empty())
-        if (const auto found = marks.byPort.find(newPlace); found != marks.byPort.end())
-            places = found->second;
+    const int place = newPlace < 0 ? 0 : groups.first[static_cast<size_t>(newPlace)];
     // A place that is itself a ship node depends on the order of the rows: left to a full marking.
-    for (int p : places)
+    for (int p = place; p != 0; p = groups.next[static_cast<size_t>(p)])
         if (tree.node(p).image == ShipImage)
             return false;
 
     auto movePlaceCount = [&] {
-        if (!oldPlace.empty())
-            --marks.rowsByPlace[oldPlace];
-        if (!newPlace.empty())
-            ++marks.rowsByPlace[newPlace];
+        if (oldPlace >= 0)
+            --groups.rows[static_cast<size_t>(oldPlace)];
+        if (newPlace >= 0)
+            ++groups.rows[static_cast<size_t>(newPlace)];
     };
-    if (node == 0 && places.empty()) {
+    if (node == 0 && place == 0) {
         movePlaceCount();
         return true;
     }
     // A node that appears, goes or doubles changes the length of the tree: a full marking.
-    if (node == 0 || places.size() != 1 || tree.node(node).children != 0)
+    if (node == 0 || place == 0 || groups.last[static_cast<size_t>(newPlace)] != place || tree.node(node).children != 0)
         return false;
 
-    const int place = places.front();
-    const std::string oldShipKey = portKey(tree.node(tree.node(node).parent).text, trim(GetNumberValue(before.ShipNameTable)));
-    const std::string newShipKey = portKey(tree.node(place).text, trim(GetNumberValue(after.ShipNameTable)));
+    const int oldShipKey =
+        groups.place(portKey(key_, tree.node(tree.node(node).parent).text, trim(GetNumberValue(before.ShipNameTable))));
+    const int newShipKey = groups.place(portKey(key_, tree.node(place).text, trim(GetNumberValue(after.ShipNameTable))));
     // A ship that would then hang under this one is left to a full marking as well.
-    if (newShipKey != oldShipKey)
-        if (const auto it = marks.rowsByPlace.find(newShipKey); it != marks.rowsByPlace.end() && it->second > 0)
-            return false;
+    if (newShipKey != oldShipKey && groups.rows[static_cast<size_t>(newShipKey)] > 0)
+        return false;
     if (!tree.moveLeaf(node, place, after.ShipNameTable))
         return false;
     if (newShipKey != oldShipKey) {
-        removePosition(marks.byPort[oldShipKey], node);
-        insertPosition(marks.byPort[newShipKey], node);
+        groups.remove(oldShipKey, node);
+        groups.insert(newShipKey, node);
     }
     movePlaceCount();
     expandAbove(tree, node);
@@ -235,7 +295,10 @@ bool SelectionTrees::remarkShip(ui::TreeView& tree, ShipMarks& marks, const char
 }
 
 void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool docked, ShipMarks& marks) {
-    marks = ShipMarks{};
+    marks.revision = ~0ull;
+    marks.rows = -1;
+    PlaceGroups& groups = marks.byPort;
+    groups.clear();
     tree.removeIf([](const ui::TreeView::Node& n) { return n.image == ShipImage; });
 
     // Room for every port and every ship of the status at once: a huge scenario fills these
@@ -244,21 +307,21 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     size_t ofStatus = 0;
     for (int i = 0; i < ships && w_.model.validShip(i); ++i)
         ofStatus += equalsIgnoringCase(trimmed(w_.model.ships[static_cast<size_t>(i)].ShipStatusTable), status);
-    tree.reserve(static_cast<size_t>(tree.count()) + ofStatus);
+    const size_t room = static_cast<size_t>(tree.count()) + ofStatus;
+    tree.reserve(room);
+    groups.places.reserve(room);
+    groups.next.reserve(room + 1);
 
     // Nodes without a parent have no station or base to compare and never match.
-    NodeIndex byPort;
-    byPort.reserve(static_cast<size_t>(tree.count()) + ofStatus);
     for (int j = 1; j <= tree.count(); ++j) {
         const ui::TreeView::Node& n = tree.node(j);
         if (n.parent != 0)
-            byPort[portKey(tree.node(n.parent).text, trimmed(GetNumberValue(n.text)))].push_back(j);
+            groups.append(groups.place(portKey(key_, tree.node(n.parent).text, trimmed(GetNumberValue(n.text)))), j);
     }
 
     std::vector<int> shipNodes;
-    std::vector<int> nodeOfRow(static_cast<size_t>(std::max(ships, 0)), 0);
-    std::unordered_map<std::string, int> rowsByPlace;
-    rowsByPlace.reserve(ofStatus);
+    std::vector<int>& nodeOfRow = marks.nodeOfRow;
+    nodeOfRow.assign(static_cast<size_t>(std::max(ships, 0)), 0);
     bool allRows = true;
     for (int i = 0; i < ships; ++i) {
         if (!w_.model.validShip(i)) {
@@ -270,26 +333,29 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
             continue;
         const std::string& port = docked ? row.ShipDockedPortTable : row.ShipLandedPadTable;
         const std::string& owner = docked ? row.ShipDockedStationTable : row.ShipLandedBaseTable;
-        const std::string place = portKey(owner, trimmed(port));
-        ++rowsByPlace[place];
-        const auto found = byPort.find(place);
-        if (found == byPort.end())
+        const int place = groups.place(portKey(key_, owner, trimmed(port)));
+        ++groups.rows[static_cast<size_t>(place)];
+        const int firstNode = groups.first[static_cast<size_t>(place)];
+        if (firstNode == 0)
             continue;
         const auto hang = [&](int j) {
             const int k = tree.add(j, row.ShipNameTable, ShipImage);
             shipNodes.push_back(k);
             // A ship node is itself a node with a parent and takes part for the later ships.
-            byPort[portKey(tree.node(j).text, trimmed(GetNumberValue(row.ShipNameTable)))].push_back(k);
+            groups.append(groups.place(portKey(key_, tree.node(j).text, trimmed(GetNumberValue(row.ShipNameTable)))), k);
         };
-        // The entry may grow while ships hang under ships, so its places are taken first.
-        if (found->second.size() == 1) {
+        if (groups.last[static_cast<size_t>(place)] == firstNode) {
             nodeOfRow[static_cast<size_t>(i)] = tree.count() + 1;
-            hang(found->second.front());
+            hang(firstNode);
         } else {
+            // The group may grow while ships hang under ships, so its places are taken first.
             nodeOfRow[static_cast<size_t>(i)] = -1;
-            const std::vector<int> places = found->second;
-            for (int j : places)
-                hang(j);
+            std::vector<int>& places = positions_;
+            places.clear();
+            for (int p = firstNode; p != 0; p = groups.next[static_cast<size_t>(p)])
+                places.push_back(p);
+            for (size_t n = 0; n < places.size(); ++n)
+                hang(places[n]);
         }
     }
 
@@ -299,9 +365,6 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     if (allRows) {
         marks.revision = tree.revision();
         marks.rows = ships;
-        marks.byPort = std::move(byPort);
-        marks.nodeOfRow = std::move(nodeOfRow);
-        marks.rowsByPlace = std::move(rowsByPlace);
     }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/text/TextNumbers.h"
+
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -52,19 +54,35 @@ public:
     void ShipLandingTree_DblClick();
 
 private:
+    // Tree positions grouped by a place (a parent's name and a number), each group in increasing
+    // order. The groups are lists threaded through the positions, so that tens of thousands of
+    // nodes and ships fill a few arrays instead of a map of vectors.
+    struct PlaceGroups {
+        TextNumbers places;
+        // Per place: its first and last position (0 when the group is empty) and how many rows
+        // of the tree's status name it.
+        std::vector<int> first, last, rows;
+        // Per position: the next position of its group, 0 at the end.
+        std::vector<int> next;
+        void clear();
+        // The number of a place, added when new.
+        int place(std::string_view key);
+        // Adds a position beyond every other one of the group.
+        void append(int place, int position);
+        void insert(int place, int position);
+        void remove(int place, int position);
+    };
     // What the last full marking of a tree found, kept so that one ship's change can be shown
     // without walking every ship and node again. It holds while the tree's revision is the one
     // recorded here.
     struct ShipMarks {
         unsigned long long revision = ~0ull;
         int rows = -1;
-        // (parent name, number) -> the nodes under which a ship of that place hangs, in
-        // position order; ship nodes take part, as the marking lets them.
-        std::unordered_map<std::string, std::vector<int>> byPort;
+        // The nodes under which a ship of each place hangs; ship nodes take part, as the marking
+        // lets them.
+        PlaceGroups byPort;
         // The ship node of each row: 0 none, -1 several.
         std::vector<int> nodeOfRow;
-        // How many rows of the tree's status name each place.
-        std::unordered_map<std::string, int> rowsByPlace;
     };
     bool remarkShip(ui::TreeView& tree, ShipMarks& marks, const char* status, bool docked, int row,
                     const ShipRow& before);
@@ -73,6 +91,9 @@ private:
     // parent name match a ship of the given status.
     void markShips(ui::TreeView& tree, const char* status, bool docked, ShipMarks& marks);
     MainWindowParts& w_;
+    // Scratch room for building a place's key.
+    std::string key_;
+    std::vector<int> positions_;
     ShipMarks dockMarks_;
     ShipMarks padMarks_;
     // The station rows and body list the dock tree was last built from.
