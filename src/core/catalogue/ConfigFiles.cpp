@@ -12,34 +12,28 @@ const std::vector<std::string>* LineCache::lines(const std::string& path) {
     auto it = files_.find(path);
     if (check_ == Check::None) {
         if (it == files_.end())
-            it = files_.emplace(path, Cached{{}, 0, false, 0, platform::readLines(platform::resolveIgnoringCase(path))}).first;
+            it = files_.emplace(path, Cached{std::nullopt, 0, platform::readLines(platform::resolveIgnoringCase(path))}).first;
         return it->second.lines ? &*it->second.lines : nullptr;
     }
     // Within one scan a file is answered as first read, so that what was handed out stays valid.
     if (it != files_.end() && it->second.scan == scan_)
         return it->second.lines ? &*it->second.lines : nullptr;
     // A file found only by its letter case, or missing, has no time to trust: it is read again.
-    std::error_code timeError, sizeError;
-    const auto time = std::filesystem::last_write_time(path, timeError);
-    const auto size = std::filesystem::file_size(path, sizeError);
-    const bool checked = !timeError && !sizeError;
-    if (checked && it != files_.end() && it->second.checked && it->second.lines && it->second.time == time &&
-        it->second.size == size) {
+    const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
+    if (stamp && it != files_.end() && it->second.lines && it->second.stamp == stamp) {
         it->second.scan = scan_;
         return &*it->second.lines;
     }
     Cached& entry = files_[path];
-    entry = Cached{time, size, checked, scan_, platform::readLines(platform::resolveIgnoringCase(path))};
+    entry = Cached{stamp, scan_, platform::readLines(platform::resolveIgnoringCase(path))};
     return entry.lines ? &*entry.lines : nullptr;
 }
 
 const std::vector<std::string>* FieldCache::fields(const std::string& path) {
-    std::error_code timeError, sizeError;
-    const auto time = std::filesystem::last_write_time(path, timeError);
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!timeError && !sizeError) {
+    const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
+    if (stamp) {
         const auto it = files_.find(path);
-        if (it != files_.end() && it->second.time == time && it->second.size == size)
+        if (it != files_.end() && it->second.stamp == stamp)
             return &it->second.fields;
     }
     auto fields = configFields(path);
@@ -47,9 +41,7 @@ const std::vector<std::string>* FieldCache::fields(const std::string& path) {
         files_.erase(path);
         return nullptr;
     }
-    if (timeError || sizeError)
-        return &(files_[path] = CachedFields{{}, 0, std::move(*fields)}).fields;
-    return &(files_[path] = CachedFields{time, size, std::move(*fields)}).fields;
+    return &(files_[path] = CachedFields{stamp, std::move(*fields)}).fields;
 }
 
 std::vector<FoundData::FileValue> FoundData::distinct() const {

@@ -5,9 +5,9 @@
 // values of another.
 
 #include "core/catalogue/Catalogue.h"
+#include "core/platform/FileSystem.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,9 +31,8 @@ public:
 
 private:
     struct Cached {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
-        bool checked = false; // time and size known, so that a later scan may trust the lines
+        // Time and size when known, so that a later scan may trust the lines.
+        std::optional<platform::FileStamp> stamp;
         unsigned long long scan = 0;
         std::optional<std::vector<std::string>> lines;
     };
@@ -51,8 +50,7 @@ public:
 
 private:
     struct CachedFields {
-        std::filesystem::file_time_type time;
-        std::uintmax_t size = 0;
+        std::optional<platform::FileStamp> stamp;
         std::vector<std::string> fields;
     };
     std::map<std::string, CachedFields> files_;

@@ -25,8 +25,7 @@ int padCount(const std::string& text) {
 std::string_view portKey(std::string& key, std::string_view parentText, std::string_view number) {
     key.assign(trimmed(parentText));
     for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        c = asciiUpper(c);
     key += '\n';
     key += number;
     return key;
@@ -37,8 +36,7 @@ std::string_view nodeKey(std::string& key, std::string_view text, bool ignoringC
     key.assign(trimmed(text));
     if (ignoringCase)
         for (char& c : key)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
+            c = asciiUpper(c);
     return key;
 }
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace vantrel::platform {
@@ -65,6 +67,14 @@ std::string currentFolder() {
 bool fileExists(const std::string& path) {
     std::error_code ec;
     return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileStamp{static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+                     static_cast<unsigned long long>(st.st_size)};
 }
 
 bool folderExists(const std::string& path) {

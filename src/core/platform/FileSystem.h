@@ -25,6 +25,15 @@ std::string currentFolder();
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 
+// A file's last change and size, asked of the system in one call: caches compare them to tell
+// whether a file they hold changed. Nothing when the path is not a file that can be asked.
+struct FileStamp {
+    long long changed = 0; // nanoseconds since the epoch
+    unsigned long long size = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> fileStamp(const std::string& path);
+
 // Ignoring letter case, does a name match a pattern with "*" and "?" wildcards?
 bool matchesPattern(const std::string& name, const std::string& pattern);
 

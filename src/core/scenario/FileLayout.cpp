@@ -15,6 +15,15 @@ std::string_view plain(std::string_view line) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// Does a line say the word once its comment and blanks are gone? Most lines are told apart by
+// their first character, without looking for a comment.
+bool says(std::string_view line, std::string_view word) {
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || asciiLower(line[first]) != asciiLower(word.front()))
+        return false;
+    return equalsIgnoringCase(plain(line), word);
+}
+
 bool blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 bool startsSection(std::string_view line) { return startsWithIgnoringCase(line, "BEGIN_"); }
@@ -64,7 +73,7 @@ FileLayout scanLayout(const std::vector<std::string_view>& lines, SectionBodies 
         comments.clear();
         const std::string endMarker = "END_" + section.key.substr(0, section.key.find(' '));
         size_t next = i + 1;
-        while (next < lines.size() && !startsSection(lines[next]) && !equalsIgnoringCase(plain(lines[next]), endMarker))
+        while (next < lines.size() && !startsSection(lines[next]) && !says(lines[next], endMarker))
             ++next;
         size_t last; // the section's last line
         if (next < lines.size() && !startsSection(lines[next])) {
@@ -72,7 +81,7 @@ FileLayout scanLayout(const std::vector<std::string_view>& lines, SectionBodies 
         } else {
             last = next - 1;
             for (size_t j = i + 1; j < next; ++j)
-                if (equalsIgnoringCase(plain(lines[j]), "END")) {
+                if (says(lines[j], "END")) {
                     last = j;
                     break;
                 }

@@ -60,8 +60,7 @@ bool splitVector(std::string_view value, std::string& x, std::string& y, std::st
 
 } // namespace
 
-bool readShipLine(ShipRow& s, std::string_view k, std::string_view raw) {
-    const std::string_view text = trimmed(clearedOfComments(raw));
+bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
     if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
         if (text.size() < 12)
             return false;
@@ -191,7 +190,7 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
     }
     ShipRow read;
     blankShipValues(read);
-    readShipLine(read, keyword, *line);
+    readShipLine(read, keyword, trimmed(clearedOfComments(*line)));
     return shipValue(read, keyword);
 }
 

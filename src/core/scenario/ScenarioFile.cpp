@@ -447,7 +447,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             if (earlier.keyword() == k)
                 earlier.clearKeyword();
         s.ShipBlockLines.push_back({k, raw});
-        if (!readShipLine(s, k, raw))
+        if (!readShipLine(s, k, text))
             return stop(i);
     }
     return !inSection;

@@ -70,13 +70,6 @@ std::string trimRight(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string_view trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string trim(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -87,11 +80,6 @@ std::string trim(std::string_view text) {
 
 // ASCII letters only, whatever locale the process runs in (the desktop takes the user's):
 // files are compared the same way everywhere, and fast, since readers compare every line.
-namespace {
-constexpr char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-} // namespace
-
 std::string upper(std::string_view text) {
     std::string out(text);
     for (char& c : out)
@@ -104,19 +92,6 @@ std::string lower(std::string_view text) {
     for (char& c : out)
         c = asciiLower(c);
     return out;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string dropLeft(std::string_view text, size_t n) {

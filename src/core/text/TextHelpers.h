@@ -3,6 +3,7 @@
 // Text helpers shared by every reader and every validation. Blanks are spaces (character 32);
 // tabs and other control characters are not blanks.
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -27,15 +28,30 @@ bool IsANumber(const std::string& mot);
 std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
 std::string trimRight(std::string_view text);
-std::string_view trimmed(std::string_view text);
+inline std::string_view trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
-// ASCII case conversions and comparisons.
+// ASCII case conversions and comparisons. The comparisons are inline: readers ask them of
+// every line, and most answers come from the lengths alone.
+constexpr char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string upper(std::string_view text);
 std::string lower(std::string_view text);
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
+inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
 // Do the first characters of text, as many as prefix has, equal prefix?
-bool startsWith(std::string_view text, std::string_view prefix);
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix);
+inline bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
+}
+inline bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
 
 // The text without its first n characters (empty when it is shorter), and its first n.
 std::string dropLeft(std::string_view text, size_t n);
