@@ -542,6 +542,8 @@ void writeBlock(Lines& out, const std::vector<BlockLine>& asRead, std::string_vi
         if (!others.empty())
             lines.push_back({{}, others});
     } else {
+        // Which of the editor's lines found their place, when there are few enough to count.
+        uint64_t found = 0;
         for (const BlockLine& line : asRead) {
             if (!line.hasKeyword()) {
                 lines.push_back(line);
@@ -550,8 +552,16 @@ void writeBlock(Lines& out, const std::vector<BlockLine>& asRead, std::string_vi
             for (size_t k = 0; k < owned.size(); ++k)
                 if (owned[k].sameKeyword(line)) {
                     lines.push_back(owned[k]);
+                    if (k < 64)
+                        found |= uint64_t{1} << k;
                     break;
                 }
+        }
+        // When every one of the editor's lines found its place, none is left to place.
+        if (owned.size() < 64 && found == (uint64_t{1} << owned.size()) - 1) {
+            for (const BlockLine& line : lines)
+                out.line(line.text());
+            return;
         }
         auto placed = [&](const BlockLine& keyword) {
             for (size_t i = 0; i < lines.size(); ++i)

@@ -1,5 +1,6 @@
 #include "core/text/Dates.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -74,38 +75,65 @@ std::string numberText(double value) {
     if (!std::isfinite(value))
         return "0";
     // The same digits as printf's "%.14e", without the locale and fast: a huge scenario writes a
-    // hundred thousand numbers.
+    // hundred thousand numbers, so the text is put together in place.
     char buffer[64];
     const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string text(buffer, written.ptr);
-    const bool negative = text[0] == '-';
+    const char* p = buffer;
+    const bool negative = *p == '-';
     if (negative)
-        text.erase(0, 1);
-    const size_t e = text.find('e');
-    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    if (digits == "0")
+        ++p;
+    const char* e = std::find(p, static_cast<const char*>(written.ptr), 'e');
+    // The significant digits, without the point and without trailing zeros.
+    char digits[24];
+    size_t n = 0;
+    digits[n++] = *p;
+    for (const char* q = p + 2; q < e && n < sizeof digits; ++q)
+        digits[n++] = *q;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
+    if (n == 1 && digits[0] == '0')
         return "0";
+    int exponent = 0;
+    std::from_chars(e + 2, written.ptr, exponent);
+    if (e[1] == '-')
+        exponent = -exponent;
 
-    std::string body;
+    char out[64];
+    size_t k = 0;
+    auto put = [&](const char* from, size_t count) {
+        std::copy(from, from + count, out + k);
+        k += count;
+    };
+    if (negative)
+        out[k++] = '-';
     if (exponent > 20 || exponent < -20) {
         // Too far from 1 to write out in full: an exponent the simulator reads as well.
-        body = digits.substr(0, 1);
-        if (digits.size() > 1)
-            body += "." + digits.substr(1);
-        body += "e" + std::to_string(exponent);
+        out[k++] = digits[0];
+        if (n > 1) {
+            out[k++] = '.';
+            put(digits + 1, n - 1);
+        }
+        out[k++] = 'e';
+        k = static_cast<size_t>(std::to_chars(out + k, out + sizeof out, exponent).ptr - out);
     } else if (exponent < 0) {
-        body = "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+        out[k++] = '0';
+        out[k++] = '.';
+        for (int z = 0; z < -exponent - 1; ++z)
+            out[k++] = '0';
+        put(digits, n);
     } else {
         const size_t whole = static_cast<size_t>(exponent) + 1;
-        if (digits.size() <= whole)
-            body = digits + std::string(whole - digits.size(), '0');
-        else
-            body = digits.substr(0, whole) + "." + digits.substr(whole);
+        if (n <= whole) {
+            put(digits, n);
+            for (size_t z = n; z < whole; ++z)
+                out[k++] = '0';
+        } else {
+            put(digits, whole);
+            out[k++] = '.';
+            put(digits + whole, n - whole);
+        }
     }
-    return negative ? "-" + body : body;
+    return std::string(out, k);
 }
 
 } // namespace vantrel
