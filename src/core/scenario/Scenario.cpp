@@ -4,6 +4,7 @@
 #include "core/text/TextHelpers.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <cctype>
 
@@ -61,13 +62,15 @@ bool splitVector(std::string_view value, std::string& x, std::string& y, std::st
 } // namespace
 
 bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
-    if (k == "ENGINE_MAIN" || k == "ENGINE_HOVR") {
+    // Most keywords have four letters: the first one tells them apart before their text does.
+    const auto is = [k](std::string_view word) { return k.size() == word.size() && k[0] == word[0] && k == word; };
+    if (is("ENGINE_MAIN") || is("ENGINE_HOVR")) {
         if (text.size() < 12)
             return false;
-        (k == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trimmed(text.substr(12));
+        (is("ENGINE_MAIN") ? s.ShipMainEngineTable : s.ShipHoverEngineTable) = trimmed(text.substr(12));
         return true;
     }
-    if (k == "HEADING") {
+    if (is("HEADING")) {
         const size_t blank = text.find(' ');
         if (blank == std::string_view::npos)
             return false;
@@ -78,7 +81,7 @@ bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
         text.size() < k.size() + 1 ? std::nullopt : std::optional<std::string_view>(text.substr(k.size() + 1));
     if (!value)
         return false;
-    if (k == "STATUS") {
+    if (is("STATUS")) {
         const std::string_view status = trimmed(*value);
         const size_t blank = status.find(' ');
         if (blank == std::string_view::npos)
@@ -100,22 +103,22 @@ bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
             s.ShipDockedPortTable = d.substr(second + 1);
         }
         s.ShipStatusTable = word;
-    } else if (k == "BASE") {
+    } else if (is("BASE")) {
         // The simulator's own scenarios also land a ship on a base without naming a pad
         // ("BASE Habana"): the pad is then empty, and the ships after it are still read.
         const std::string_view b = trimmed(*value);
         const size_t colon = b.find(':');
         s.ShipLandedBaseTable = b.substr(0, colon);
         s.ShipLandedPadTable = colon == std::string_view::npos ? std::string_view() : b.substr(colon + 1);
-    } else if (k == "RPOS" || k == "RVEL" || k == "AROT") {
-        const bool split = k == "RPOS"   ? splitVector(*value, s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable)
-                           : k == "RVEL" ? splitVector(*value, s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable)
+    } else if (is("RPOS") || is("RVEL") || is("AROT")) {
+        const bool split = is("RPOS")   ? splitVector(*value, s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable)
+                           : is("RVEL") ? splitVector(*value, s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable)
                                          : splitVector(*value, s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
         if (!split)
             return false;
-    } else if (k == "VROT") {
+    } else if (is("VROT")) {
         s.ShipVrotTable = *value;
-    } else if (k == "FUEL") {
+    } else if (is("FUEL")) {
         const std::string fuel = trim(*value);
         s.ShipFuelTable = leadingNumberValue(fuel) == 0.0 ? "0" : fuel;
     }
@@ -131,11 +134,38 @@ constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "
 
 } // namespace
 
+namespace {
+
+// The keywords of each length, by number: every line read and written asks for its keyword's
+// number, so only those of its length are compared.
+constexpr size_t LongestKeyword = 15;
+constexpr auto KeywordsByLength = [] {
+    std::array<std::array<uint8_t, std::size(BlockKeywords)>, LongestKeyword + 1> table{};
+    for (size_t k = 1; k < std::size(BlockKeywords); ++k) {
+        auto& sameLength = table[BlockKeywords[k].size()];
+        size_t slot = 0;
+        while (sameLength[slot] != 0)
+            ++slot;
+        sameLength[slot] = static_cast<uint8_t>(k);
+    }
+    return table;
+}();
+static_assert(std::size(BlockKeywords) < 256);
+
+} // namespace
+
 BlockLine::BlockLine(std::string_view keyword, std::string_view text)
     : text_(text.data()), size_(static_cast<uint32_t>(text.size())) {
-    for (size_t k = 1; k < std::size(BlockKeywords); ++k)
-        if (BlockKeywords[k] == keyword)
-            keyword_ = static_cast<uint8_t>(k);
+    if (keyword.empty() || keyword.size() > LongestKeyword)
+        return;
+    for (uint8_t k : KeywordsByLength[keyword.size()]) {
+        if (k == 0)
+            break;
+        if (BlockKeywords[k][0] == keyword[0] && BlockKeywords[k] == keyword) {
+            keyword_ = k;
+            break;
+        }
+    }
 }
 
 std::string_view BlockLine::keyword() const { return BlockKeywords[keyword_]; }

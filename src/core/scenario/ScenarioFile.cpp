@@ -158,6 +158,26 @@ Counting countAndLookUp(const std::vector<std::string_view>& lines, std::vector<
     bool inShips = false, afterShipEnd = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view raw = lines[i];
+        // Most lines of a huge scenario are a block's lines, which hold no marker: their first
+        // character says so, and nothing but the counting needs them.
+        if (!inEnvironment && !inFocus) {
+            const size_t first = raw.find_first_not_of(' ');
+            const unsigned char head = first == std::string_view::npos ? 0 : static_cast<unsigned char>(raw[first]);
+            const char lowered = asciiLower(static_cast<char>(head));
+            if (head > ' ' && head != ';' && lowered != 'b' && lowered != 'e') {
+                // The line is not empty once its comment is gone, and it is neither END nor a
+                // section's start or end.
+                if (inStations && afterStationEnd)
+                    ++c.stations;
+                afterStationEnd = false;
+                if (inShips && afterShipEnd) {
+                    ++c.ships;
+                    candidates.emplace_back(lineOf(raw).text);
+                }
+                afterShipEnd = false;
+                continue;
+            }
+        }
         const Line l = lineOf(raw);
         const std::string_view t = l.text;
         if (is(t, "BEGIN_STATIONS") || is(t, "END_STATIONS"))
@@ -923,8 +943,9 @@ void shipsText(const Scenario& m, std::string& text) {
 std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::string& path) {
     if (bytes.find('\0') != std::string_view::npos)
         return "The file " + path + " is not a scenario file (it holds a NUL byte), so it was not opened.";
-    for (std::string_view line : platform::lineViews(bytes)) {
-        const std::string_view clean = clearedOfComments(line);
+    // Line by line up to the first BEGIN_ line, which is near the top of any scenario.
+    for (size_t start = 0; start < bytes.size();) {
+        const std::string_view clean = clearedOfComments(platform::nextLine(bytes, start));
         const size_t first = clean.find_first_not_of(" \t");
         if (first != std::string_view::npos && startsWithIgnoringCase(clean.substr(first), "BEGIN_"))
             return std::nullopt;
