@@ -310,11 +310,21 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     groups.places.reserve(room);
     groups.next.reserve(room + 1);
 
-    // Nodes without a parent have no station or base to compare and never match.
+    // Nodes without a parent have no station or base to compare and never match. A parent's
+    // ports follow one another, so the key's first part is kept while the parent stays.
+    int keyParent = 0;
+    size_t parentPart = 0;
     for (int j = 1; j <= tree.count(); ++j) {
         const ui::TreeView::Node& n = tree.node(j);
-        if (n.parent != 0)
-            groups.append(groups.place(portKey(key_, tree.node(n.parent).text, trimmed(GetNumberValue(n.text)))), j);
+        if (n.parent == 0)
+            continue;
+        if (n.parent != keyParent) {
+            parentPart = portKey(key_, tree.node(n.parent).text, {}).size();
+            keyParent = n.parent;
+        }
+        key_.resize(parentPart);
+        key_ += trimmed(GetNumberValue(n.text));
+        groups.append(groups.place(key_), j);
     }
 
     std::vector<int> shipNodes;

@@ -8,7 +8,7 @@ void TextNumbers::clear() {
     chars_.clear();
     ends_.clear();
     hashes_.clear();
-    slots_.assign(slots_.size(), -1);
+    slots_.assign(slots_.size(), Slot{});
 }
 
 void TextNumbers::reserve(size_t texts) {
@@ -18,9 +18,9 @@ void TextNumbers::reserve(size_t texts) {
         size_t n = 16;
         while (n < 2 * texts)
             n *= 2;
-        slots_.assign(n, -1);
+        slots_.assign(n, Slot{});
         for (size_t i = 0; i < hashes_.size(); ++i)
-            slots_[slotOf(text(static_cast<int>(i)), hashes_[i])] = static_cast<int>(i);
+            slots_[slotOf(text(static_cast<int>(i)), hashes_[i])] = {static_cast<int>(i), static_cast<uint32_t>(hashes_[i] >> 32)};
     }
 }
 
@@ -32,9 +32,10 @@ std::string_view TextNumbers::text(int number) const {
 
 size_t TextNumbers::slotOf(std::string_view text, size_t hash) const {
     const size_t mask = slots_.size() - 1;
+    const uint32_t part = static_cast<uint32_t>(hash >> 32);
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const int n = slots_[i];
-        if (n < 0 || (hashes_[static_cast<size_t>(n)] == hash && this->text(n) == text))
+        const Slot& slot = slots_[i];
+        if (slot.number < 0 || (slot.hash == part && this->text(slot.number) == text))
             return i;
     }
 }
@@ -42,7 +43,7 @@ size_t TextNumbers::slotOf(std::string_view text, size_t hash) const {
 int TextNumbers::find(std::string_view text) const {
     if (slots_.empty())
         return -1;
-    return slots_[slotOf(text, std::hash<std::string_view>{}(text))];
+    return slots_[slotOf(text, std::hash<std::string_view>{}(text))].number;
 }
 
 void TextNumbers::grow() { reserve(slots_.empty() ? 8 : slots_.size()); }
@@ -52,13 +53,13 @@ int TextNumbers::add(std::string_view text) {
         grow();
     const size_t hash = std::hash<std::string_view>{}(text);
     const size_t slot = slotOf(text, hash);
-    if (slots_[slot] >= 0)
-        return slots_[slot];
+    if (slots_[slot].number >= 0)
+        return slots_[slot].number;
     const int number = size();
     chars_ += text;
     ends_.push_back(static_cast<uint32_t>(chars_.size()));
     hashes_.push_back(hash);
-    slots_[slot] = number;
+    slots_[slot] = {number, static_cast<uint32_t>(hash >> 32)};
     return number;
 }
 

@@ -25,11 +25,16 @@ private:
     // The slot that holds the text, or the empty slot where it would go.
     size_t slotOf(std::string_view text, size_t hash) const;
     void grow();
+    // Open addressing over a power-of-two table, at most half full. A slot keeps part of its
+    // text's hash beside its number, so that a probe rarely has to look at a text.
+    struct Slot {
+        int number = -1; // -1: empty
+        uint32_t hash = 0;
+    };
     std::string chars_;
     std::vector<uint32_t> ends_;
     std::vector<size_t> hashes_;
-    // Open addressing over a power-of-two table, at most half full; -1 is an empty slot.
-    std::vector<int> slots_;
+    std::vector<Slot> slots_;
 };
 
 } // namespace vantrel

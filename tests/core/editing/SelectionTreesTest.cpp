@@ -1,6 +1,9 @@
 #include "../scenario/ScenarioFixture.h"
 
+#include "InstallationGenerator.h"
+
 #include "core/editing/SelectionTrees.h"
+#include "core/text/TextHelpers.h"
 
 #include <functional>
 
@@ -234,6 +237,67 @@ TEST_F(SelectionTreesTest, ValidationsShowTheTreesAndListsAFullRebuildWouldShow)
         EXPECT_TRUE(same(landed, pads().nodes())) << e.what;
     }
     EXPECT_NE(0, find(dock(), "Hopper")) << "the landed ship now docked shows in the dock tree";
+}
+
+// The trees find each ship's places through an index over thousands of texts. Built from a
+// generated installation's scenario, both must hold what the plain rule gives: after the
+// bodies, stations or bases and their ports or pads, each ship of the tree's status in row
+// order, under every node so far whose parent has the ship's station or base name (letter case
+// ignored) and whose number is the ship's port or pad.
+TEST(SelectionTreesIndex, MarksEveryShipWhereThePlainRulePutsIt) {
+    TempFolder temp;
+    const std::string folder = temp / "Orbiter";
+    ASSERT_EQ(bench::writeInstallation(folder, {150, 1500, 12}), "");
+    ui::ScriptedServices scripted;
+    Vantrel::Options options;
+    options.startFolder = temp.makeFolder("Start");
+    options.orbiterFolder = folder;
+    Vantrel main(scripted.services(), options);
+    main.load();
+    main.state.ScnDir.setCaption(folder + "/Scenarios/");
+    main.state.scnfile.setCaption("Huge.scn");
+    main.reader().TabSettings();
+
+    auto plainRule = [&](const ui::TreeView& tree, const char* status, bool docked) {
+        std::vector<Node> nodes;
+        std::vector<int> newPosition(static_cast<size_t>(tree.count()) + 1, 0);
+        for (int j = 1; j <= tree.count(); ++j)
+            if (tree.node(j).image != SelectionTrees::ShipImage) {
+                Node n = tree.node(j);
+                n.parent = newPosition[static_cast<size_t>(n.parent)];
+                nodes.push_back(n);
+                newPosition[static_cast<size_t>(j)] = static_cast<int>(nodes.size());
+            }
+        auto place = [](const std::string& owner, const std::string& number) { return upper(trim(owner)) + "\n" + number; };
+        for (int i = 0; i < main.shipCount(); ++i) {
+            const ShipRow& row = main.model.ships[static_cast<size_t>(i)];
+            if (!equalsIgnoringCase(trim(row.ShipStatusTable), status))
+                continue;
+            const std::string wanted = docked ? place(row.ShipDockedStationTable, trim(row.ShipDockedPortTable))
+                                              : place(row.ShipLandedBaseTable, trim(row.ShipLandedPadTable));
+            std::vector<int> places;
+            for (size_t j = 0; j < nodes.size(); ++j)
+                if (nodes[j].parent != 0 &&
+                    place(nodes[static_cast<size_t>(nodes[j].parent - 1)].text, GetNumberValue(nodes[j].text)) == wanted)
+                    places.push_back(static_cast<int>(j) + 1);
+            for (int p : places)
+                nodes.push_back({row.ShipNameTable, SelectionTrees::ShipImage, p});
+        }
+        return nodes;
+    };
+    for (auto [tree, status, docked] : {std::tuple{&main.shipTab.ShipDockedTree, "DOCKED", true},
+                                        std::tuple{&main.shipTab.ShipLandingTree, "LANDED", false}}) {
+        const std::vector<Node> expected = plainRule(*tree, status, docked);
+        ASSERT_EQ(expected.size(), tree->nodes().size()) << status;
+        int ships = 0;
+        for (size_t j = 0; j < expected.size(); ++j) {
+            const Node& n = tree->nodes()[j];
+            ASSERT_EQ(std::tie(expected[j].text, expected[j].image, expected[j].parent), std::tie(n.text, n.image, n.parent))
+                << status << " node " << j + 1;
+            ships += n.image == SelectionTrees::ShipImage;
+        }
+        EXPECT_GT(ships, 400) << status;
+    }
 }
 
 } // namespace
