@@ -287,7 +287,8 @@ void Scenario::logScanError(const std::string& entry) {
 }
 
 void Scenario::StationTableRedim(int t) {
-    stations.assign(static_cast<size_t>(std::max(t, -1) + 1), StationRow{});
+    stations.clear();
+    stations.resize(static_cast<size_t>(std::max(t, -1) + 1));
 }
 
 void Scenario::StationTableRedimPreserve(int t) { stations.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
@@ -300,7 +301,10 @@ void Scenario::StationTableBlanking(int iIndex) {
     stations[static_cast<size_t>(iIndex)] = blank;
 }
 
-void Scenario::ShipTableRedim(int t) { ships.assign(static_cast<size_t>(std::max(t, -1) + 1), ShipRow{}); }
+void Scenario::ShipTableRedim(int t) {
+    ships.clear();
+    ships.resize(static_cast<size_t>(std::max(t, -1) + 1));
+}
 
 void Scenario::ShipTableRedimPreserve(int t) { ships.resize(static_cast<size_t>(std::max(t, -1) + 1)); }
 
