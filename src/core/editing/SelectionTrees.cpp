@@ -299,13 +299,10 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     groups.clear();
     tree.removeIf([](const ui::TreeView::Node& n) { return n.image == ShipImage; });
 
-    // Room for every port and every ship of the status at once: a huge scenario fills these
-    // with tens of thousands of entries.
+    // Room for every port and every ship at once: a huge scenario fills these with tens of
+    // thousands of entries, and room left unused is never written to.
     const int ships = w_.shipCount();
-    size_t ofStatus = 0;
-    for (int i = 0; i < ships && w_.model.validShip(i); ++i)
-        ofStatus += equalsIgnoringCase(trimmed(w_.model.ships[static_cast<size_t>(i)].ShipStatusTable), status);
-    const size_t room = static_cast<size_t>(tree.count()) + ofStatus;
+    const size_t room = static_cast<size_t>(tree.count()) + static_cast<size_t>(std::max(ships, 0));
     tree.reserve(room);
     groups.places.reserve(room);
     groups.next.reserve(room + 1);
