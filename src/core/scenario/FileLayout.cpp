@@ -9,7 +9,7 @@ namespace {
 // What a line says once its comment and its surrounding blanks and tabs are gone.
 std::string_view plain(std::string_view line) {
     const std::string_view text = clearedOfComments(line);
-    const size_t first = text.find_first_not_of(" \t");
+    const size_t first = firstNotBlankOrTab(text);
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -18,13 +18,13 @@ std::string_view plain(std::string_view line) {
 // Does a line say the word once its comment and blanks are gone? Most lines are told apart by
 // their first character, without looking for a comment.
 bool says(std::string_view line, std::string_view word) {
-    const size_t first = line.find_first_not_of(" \t");
+    const size_t first = firstNotBlankOrTab(line);
     if (first == std::string_view::npos || asciiLower(line[first]) != asciiLower(word.front()))
         return false;
     return equalsIgnoringCase(plain(line), word);
 }
 
-bool blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+bool blank(std::string_view line) { return firstNotBlankOrTab(line) == std::string_view::npos; }
 
 bool startsSection(std::string_view line) { return startsWithIgnoringCase(line, "BEGIN_"); }
 

@@ -47,7 +47,7 @@ constexpr std::array<std::string_view, 10> ShipKeywords = {"STATUS", "BASE", "HE
 template <size_t N>
 std::string_view keywordOf(std::string_view text, const std::array<std::string_view, N>& keywords) {
     for (std::string_view k : keywords)
-        if (text.size() >= k.size() && is(text.substr(0, k.size()), k) &&
+        if (text.size() >= k.size() && asciiUpper(text[0]) == k[0] && is(text.substr(0, k.size()), k) &&
             (text.size() == k.size() || text[k.size()] == ' '))
             return k;
     return {};
@@ -309,13 +309,13 @@ bool readStations(const std::vector<std::string_view>& lines, Span span, const s
             continue;
         }
         if (what.kind == LineKind::Empty && s.StationNameTable.empty() &&
-            l.raw.find_first_not_of(" \t") != std::string_view::npos) {
+            firstNotBlankOrTab(l.raw) != std::string_view::npos) {
             between.push_back(l.raw);
             continue;
         }
         if (what.kind != LineKind::Keyword) {
             // Lines the editor does not know, comments included, stay in their place.
-            if (!s.StationNameTable.empty() && l.raw.find_first_not_of(" \t") != std::string_view::npos)
+            if (!s.StationNameTable.empty() && firstNotBlankOrTab(l.raw) != std::string_view::npos)
                 s.StationBlockLines.push_back({{}, l.raw});
             continue;
         }
@@ -408,7 +408,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
         }
         const SectionLine what = classify(l, ShipKeywords);
         if (what.kind == LineKind::Empty) {
-            if (raw.find_first_not_of(" \t") == std::string_view::npos)
+            if (firstNotBlankOrTab(raw) == std::string_view::npos)
                 continue;
             if (blockStart)
                 between.emplace_back(raw);
@@ -946,7 +946,7 @@ std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::st
     // Line by line up to the first BEGIN_ line, which is near the top of any scenario.
     for (size_t start = 0; start < bytes.size();) {
         const std::string_view clean = clearedOfComments(platform::nextLine(bytes, start));
-        const size_t first = clean.find_first_not_of(" \t");
+        const size_t first = firstNotBlankOrTab(clean);
         if (first != std::string_view::npos && startsWithIgnoringCase(clean.substr(first), "BEGIN_"))
             return std::nullopt;
     }

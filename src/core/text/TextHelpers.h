@@ -28,6 +28,15 @@ bool IsANumber(const std::string& mot);
 std::string trim(std::string_view text);
 std::string trimLeft(std::string_view text);
 std::string trimRight(std::string_view text);
+// The position of the first character that is neither a blank nor a tab, npos when there is
+// none. A plain loop: std::string_view's search for one of a set is several times slower, and
+// readers ask this of every line.
+inline size_t firstNotBlankOrTab(std::string_view text) {
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] != ' ' && text[i] != '\t')
+            return i;
+    return std::string_view::npos;
+}
 inline std::string_view trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
