@@ -367,9 +367,17 @@ bool readStations(const std::vector<std::string_view>& lines, Span span, const s
     return !inSection;
 }
 
-bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioReading& r) {
+// The table's rows are made as the pass reaches them, while they are in the cache, rather than
+// all at once before it; the caller makes those it never reaches.
+bool readShips(const std::vector<std::string_view>& lines, Span span, const SourceBytes& source, ScenarioReading& r) {
     Scenario& m = r.scenario;
     int& row = r.shipRow;
+    // A row with lines as read keeps the bytes they lie in alive.
+    auto keep = [&](ShipRow& ship, BlockLine line) {
+        if (ship.ShipBlockLines.empty())
+            ship.ShipSource = source;
+        ship.ShipBlockLines.push_back(line);
+    };
     bool inSection = false;
     // The line that directly follows the section's start or an "END" is the one the counting
     // took for a ship.
@@ -385,6 +393,8 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             // The line itself was taken for one of the editor's lines before it failed.
             if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text() == lines[at])
                 ship.ShipBlockLines.pop_back();
+            if (ship.ShipBlockLines.empty())
+                ship.ShipSource.reset();
             ship.ShipFromFile = true;
             ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
         }
@@ -402,7 +412,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             // Comments after the last block stay at the end of that block.
             if (m.validShip(row - 1) && !m.ships[static_cast<size_t>(row - 1)].ShipNameTable.empty())
                 for (std::string_view comment : between)
-                    m.ships[static_cast<size_t>(row - 1)].ShipBlockLines.push_back({{}, comment});
+                    keep(m.ships[static_cast<size_t>(row - 1)], {{}, comment});
             between.clear();
             continue;
         }
@@ -413,7 +423,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             if (blockStart)
                 between.emplace_back(raw);
             else if (m.validShip(row) && !m.ships[static_cast<size_t>(row)].ShipNameTable.empty())
-                m.ships[static_cast<size_t>(row)].ShipBlockLines.push_back({{}, raw});
+                keep(m.ships[static_cast<size_t>(row)], {{}, raw});
             continue;
         }
         const bool startsBlock = std::exchange(blockStart, what.kind == LineKind::End);
@@ -421,10 +431,12 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             if (m.validShip(row))
                 m.ships[static_cast<size_t>(row)].ShipFromFile = true;
             ++row;
-            if (m.validShip(row))
-                // Rows are read in order, so the row after an END is still as the table made it:
-                // its blank values are all ShipTableBlanking would store.
-                blankShipValues(m.ships[static_cast<size_t>(row)]);
+            if (row <= r.shipHeads) {
+                // Rows are read in order, so the row after an END is new: its blank values are
+                // all ShipTableBlanking would store.
+                m.ships.emplace_back();
+                blankShipValues(m.ships.back());
+            }
             continue;
         }
         if (!m.validShip(row))
@@ -442,7 +454,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
             s.ShipClassTable = colon == std::string_view::npos ? text : text.substr(colon + 1);
             r.shipNames.push_back(s.ShipNameTable);
             for (std::string_view comment : between)
-                s.ShipBlockLines.push_back({{}, comment});
+                keep(s, {{}, comment});
             between.clear();
             continue;
         }
@@ -457,7 +469,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
                 s.ShipExtraLines += raw.substr(0, raw.find_first_not_of(' '));
                 const std::string_view line = l.line;
                 s.ShipExtraLines += line.substr(std::min(line.find_first_not_of(' '), line.size()));
-                s.ShipBlockLines.push_back({{}, raw}); // comment included
+                keep(s, {{}, raw}); // comment included
             }
             continue;
         }
@@ -466,7 +478,7 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, ScenarioRe
         for (BlockLine& earlier : s.ShipBlockLines)
             if (earlier.keyword() == k)
                 earlier.clearKeyword();
-        s.ShipBlockLines.push_back({k, raw});
+        keep(s, {k, raw});
         if (!readShipLine(s, k, text))
             return stop(i);
     }
@@ -983,18 +995,19 @@ ScenarioReading readScenario(std::string bytes, const std::string& path) {
     }
     r.shipHeads = counted.ships;
     if (counted.ships > 0) {
-        m.ShipTableRedim(counted.ships);
+        m.ships.reserve(static_cast<size_t>(counted.ships) + 1);
+        m.ships.emplace_back();
         m.ShipTableBlanking(0);
-        if (!readShips(lines, counted.shipLines, r))
+        const bool read = readShips(lines, counted.shipLines, source, r);
+        m.ShipTableRedimPreserve(counted.ships);
+        if (!read)
             r.shipEntries.push_back(cannotOpen);
     }
-    // The rows' lines as read lie in the bytes; each row that has some keeps them alive.
+    // The rows' lines as read lie in the bytes; each station that has some keeps them alive (the
+    // ship pass does the same for its rows).
     for (StationRow& row : m.stations)
         if (!row.StationBlockLines.empty())
             row.StationSource = source;
-    for (ShipRow& row : m.ships)
-        if (!row.ShipBlockLines.empty())
-            row.ShipSource = source;
     m.stationCount = static_cast<int>(r.stationNames.size());
     m.shipCount = static_cast<int>(r.shipNames.size());
 
