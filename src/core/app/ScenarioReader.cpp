@@ -83,10 +83,9 @@ void ScenarioReader::TabSettings() {
             m.logScanError("Can not open the file " + path);
             m.logScanError("Can not open the file " + path);
         }
+        // The lists take the reading's names as they are: tens of thousands in a huge scenario.
         w_.env.PossibleShipFocus.clear();
-        w_.env.PossibleShipFocus.reserve(read.focusCandidates.size());
-        for (const std::string& name : read.focusCandidates)
-            w_.env.PossibleShipFocus.addItem(name);
+        w_.env.PossibleShipFocus.setItems(std::move(read.focusCandidates));
         if (w_.env.PossibleShipFocus.listCount() > 0)
             w_.env.PossibleShipFocus.setListIndex(0);
 
@@ -96,9 +95,7 @@ void ScenarioReader::TabSettings() {
         if (read.stationHeads > 0) {
             m.stations = std::move(doc.stations);
             w_.stationTab.StationName.clear();
-            w_.stationTab.StationName.reserve(read.stationNames.size());
-            for (const std::string& name : read.stationNames)
-                w_.stationTab.StationName.addItem(name);
+            w_.stationTab.StationName.setItems(std::move(read.stationNames));
             if (read.lastEpochDay)
                 w_.stationTab.StationOrbitalRefTime.setDate(*read.lastEpochDay);
             if (read.lastFrequency)
@@ -117,9 +114,7 @@ void ScenarioReader::TabSettings() {
         w_.shipTab.ShipName.clear();
         if (read.shipHeads > 0) {
             m.ships = std::move(doc.ships);
-            w_.shipTab.ShipName.reserve(read.shipNames.size());
-            for (const std::string& name : read.shipNames)
-                w_.shipTab.ShipName.addItem(name);
+            w_.shipTab.ShipName.setItems(std::move(read.shipNames));
             for (const std::string& entry : read.shipEntries)
                 m.logScanError(entry);
             w_.shipTab.ShipIndex.setCaption(std::to_string(read.shipRow) + ":" + std::to_string(read.shipHeads));
