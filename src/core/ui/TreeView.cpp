@@ -47,28 +47,32 @@ void TreeView::removeIf(const std::function<bool(const Node&)>& test) {
 
 void TreeView::compact(std::vector<bool>& gone) {
     // Children always come after their parent, so one forward pass finds every descendant.
-    for (int p = 1; p <= count(); ++p)
+    bool any = false;
+    for (int p = 1; p <= count(); ++p) {
         if (node(p).parent != 0 && gone[static_cast<size_t>(node(p).parent)])
             gone[static_cast<size_t>(p)] = true;
+        any = any || gone[static_cast<size_t>(p)];
+    }
+    if (!any)
+        return;
+    // The nodes that stay move up in place; a parent always moves before its children.
     std::vector<int> newPosition(nodes_.size() + 1, 0);
-    std::vector<Node> kept;
-    kept.reserve(nodes_.size());
+    size_t kept = 0;
     for (int p = 1; p <= count(); ++p) {
         if (gone[static_cast<size_t>(p)])
             continue;
-        Node copy = node(p);
-        copy.parent = copy.parent == 0 ? 0 : newPosition[static_cast<size_t>(copy.parent)];
-        copy.children = 0;
-        kept.push_back(std::move(copy));
-        newPosition[static_cast<size_t>(p)] = static_cast<int>(kept.size());
+        Node& n = nodes_[static_cast<size_t>(p - 1)];
+        n.parent = n.parent == 0 ? 0 : newPosition[static_cast<size_t>(n.parent)];
+        n.children = 0;
+        if (kept != static_cast<size_t>(p - 1))
+            nodes_[kept] = std::move(n);
+        newPosition[static_cast<size_t>(p)] = static_cast<int>(++kept);
     }
-    if (kept.size() == nodes_.size())
-        return;
-    for (const Node& n : kept)
-        if (n.parent != 0)
-            ++kept[static_cast<size_t>(n.parent - 1)].children;
+    nodes_.erase(nodes_.begin() + static_cast<std::ptrdiff_t>(kept), nodes_.end());
+    for (size_t i = 0; i < nodes_.size(); ++i)
+        if (nodes_[i].parent != 0)
+            ++nodes_[static_cast<size_t>(nodes_[i].parent - 1)].children;
     selected_ = selected_ > 0 ? newPosition[static_cast<size_t>(selected_)] : 0;
-    nodes_ = std::move(kept);
     ++revision_;
     pendingNodes_.everything();
     changed();
