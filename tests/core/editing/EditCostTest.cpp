@@ -2,14 +2,9 @@
 // station must send the same number of list entries and tree nodes to the widgets in a scenario
 // of 200 ships as in one of 20,000.
 
-#include "support/TempFolder.h"
+#include "support/GeneratedScenario.h"
 
-#include "InstallationGenerator.h"
-
-#include "core/app/ScenarioReader.h"
-#include "core/ui/ScriptedServices.h"
 #include "core/ui/TreeView.h"
-#include "core/app/Vantrel.h"
 
 #include <gtest/gtest.h>
 
@@ -41,23 +36,10 @@ struct SentCounter : ui::ControlObserver {
     }
 };
 
-struct Scenario {
-    TempFolder temp;
-    ui::ScriptedServices scripted;
-    std::unique_ptr<Vantrel> main;
+struct Scenario : GeneratedScenario {
     SentCounter counter;
 
-    Scenario(int stations, int ships) {
-        const std::string folder = temp / "Orbiter";
-        EXPECT_EQ(bench::writeInstallation(folder, {stations, ships, 12}), "");
-        Vantrel::Options options;
-        options.startFolder = temp.makeFolder("Start");
-        options.orbiterFolder = folder;
-        main = std::make_unique<Vantrel>(scripted.services(), options);
-        main->load();
-        main->state.ScnDir.setCaption(folder + "/Scenarios/");
-        main->state.scnfile.setCaption("Huge.scn");
-        main->reader().TabSettings();
+    Scenario(int stations, int ships) : GeneratedScenario(stations, ships) {
         // What the window shows after the read has been sent; from here on only edits count.
         for (ui::Control* c : main->controls()) {
             c->setObserver(&counter);

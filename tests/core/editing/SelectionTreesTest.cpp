@@ -1,6 +1,6 @@
 #include "../scenario/ScenarioFixture.h"
 
-#include "InstallationGenerator.h"
+#include "support/GeneratedScenario.h"
 
 #include "core/editing/SelectionTrees.h"
 #include "core/text/TextHelpers.h"
@@ -245,18 +245,8 @@ TEST_F(SelectionTreesTest, ValidationsShowTheTreesAndListsAFullRebuildWouldShow)
 // order, under every node so far whose parent has the ship's station or base name (letter case
 // ignored) and whose number is the ship's port or pad.
 TEST(SelectionTreesIndex, MarksEveryShipWhereThePlainRulePutsIt) {
-    TempFolder temp;
-    const std::string folder = temp / "Orbiter";
-    ASSERT_EQ(bench::writeInstallation(folder, {150, 1500, 12}), "");
-    ui::ScriptedServices scripted;
-    Vantrel::Options options;
-    options.startFolder = temp.makeFolder("Start");
-    options.orbiterFolder = folder;
-    Vantrel main(scripted.services(), options);
-    main.load();
-    main.state.ScnDir.setCaption(folder + "/Scenarios/");
-    main.state.scnfile.setCaption("Huge.scn");
-    main.reader().TabSettings();
+    GeneratedScenario generated(150, 1500);
+    Vantrel& main = *generated.main;
 
     auto plainRule = [&](const ui::TreeView& tree, const char* status, bool docked) {
         std::vector<Node> nodes;
