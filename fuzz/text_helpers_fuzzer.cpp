@@ -1,5 +1,6 @@
 // The field helpers and the number forms: every value read from a file passes through them.
 
+#include "core/text/Dates.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 
@@ -49,6 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
     }
     roundHalfEven(value);
+    // The writer's short way for a number already in its written form gives the long way's text.
+    if (writtenNumber(text) != numberText(value))
+        std::abort();
 
     // Any bit pattern as a number, infinities and NaN included.
     if (size >= sizeof(double)) {

@@ -127,17 +127,8 @@ bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
 
 namespace {
 
-// The editor's keywords a block line may stand for; 0 is none.
-constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "HEADING",     "RPOS",
-                                              "RVEL", "AROT",   "VROT",        "FUEL",        "ENGINE_MAIN",
-                                              "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY"};
-
-} // namespace
-
-namespace {
-
-// The keywords of each length, by number: every line read and written asks for its keyword's
-// number, so only those of its length are compared.
+// The keywords of each length, by number: every line read asks for its keyword's number, so only
+// those of its length are compared.
 constexpr size_t LongestKeyword = 15;
 constexpr auto KeywordsByLength = [] {
     std::array<std::array<uint8_t, std::size(BlockKeywords)>, LongestKeyword + 1> table{};
@@ -154,21 +145,17 @@ static_assert(std::size(BlockKeywords) < 256);
 
 } // namespace
 
-BlockLine::BlockLine(std::string_view keyword, std::string_view text)
-    : text_(text.data()), size_(static_cast<uint32_t>(text.size())) {
-    if (keyword.empty() || keyword.size() > LongestKeyword)
-        return;
-    for (uint8_t k : KeywordsByLength[keyword.size()]) {
+Keyword Keyword::find(std::string_view text) {
+    if (text.empty() || text.size() > LongestKeyword)
+        return Keyword(uint8_t{0});
+    for (uint8_t k : KeywordsByLength[text.size()]) {
         if (k == 0)
             break;
-        if (BlockKeywords[k][0] == keyword[0] && BlockKeywords[k] == keyword) {
-            keyword_ = k;
-            break;
-        }
+        if (BlockKeywords[k][0] == text[0] && BlockKeywords[k] == text)
+            return Keyword(k);
     }
+    return Keyword(uint8_t{0});
 }
-
-std::string_view BlockLine::keyword() const { return BlockKeywords[keyword_]; }
 
 void blankShipValues(ShipRow& row) {
     row.ShipLandedHeadingTable = BlankHeading;
@@ -190,7 +177,7 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
         return std::nullopt;
     // Each value comes from its own keyword's line only, so the line alone gives it back; a
     // block without the line had the blank value.
-    const std::optional<std::string_view> line = lineAsRead(row, keyword);
+    const std::optional<std::string_view> line = lineAsRead(row, Keyword::find(keyword));
     if (!line) {
         if (keyword == "RPOS" || keyword == "RVEL" || keyword == "AROT")
             return "0|0|0";
@@ -224,10 +211,9 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
     return shipValue(read, keyword);
 }
 
-std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword) {
-    const BlockLine wanted(keyword, {});
+std::optional<std::string_view> lineAsRead(const ShipRow& row, Keyword keyword) {
     for (const BlockLine& line : row.ShipBlockLines)
-        if (line.sameKeyword(wanted) && line.hasKeyword())
+        if (line.is(keyword))
             return line.text();
     return std::nullopt;
 }

@@ -18,14 +18,47 @@
 
 namespace vantrel {
 
+// The editor's keywords a block line may stand for, numbered from 1; 0 is none.
+inline constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "HEADING",     "RPOS",
+                                                     "RVEL", "AROT",   "VROT",        "FUEL",        "ENGINE_MAIN",
+                                                     "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY"};
+
+// One of those keywords. Written as a literal ("FUEL") it is found when the program is compiled
+// (a literal that is no keyword does not compile), so that the writer's many questions about a
+// block's lines compare numbers.
+class Keyword {
+public:
+    consteval Keyword(const char* text) : number_(numberOf(text)) {
+        if (number_ == 0)
+            throw "not one of the editor's keywords";
+    }
+    // A keyword given at run time; none (number 0) when it is not one.
+    static Keyword find(std::string_view text);
+    uint8_t number() const { return number_; }
+    std::string_view text() const { return BlockKeywords[number_]; }
+    bool operator==(const Keyword&) const = default;
+
+private:
+    constexpr explicit Keyword(uint8_t number) : number_(number) {}
+    static constexpr uint8_t numberOf(std::string_view text) {
+        for (size_t k = 1; k < std::size(BlockKeywords); ++k)
+            if (BlockKeywords[k] == text)
+                return static_cast<uint8_t>(k);
+        return 0;
+    }
+    uint8_t number_;
+};
+
 // A line of a station's or ship's block as read: one of the editor's by its keyword ("FUEL"), or
 // any other line (empty keyword). The keyword is always a text of the program (a literal); the
 // text lies in the bytes the row was read from, which the row keeps alive (its Source).
 class BlockLine {
 public:
     BlockLine() = default;
-    BlockLine(std::string_view keyword, std::string_view text);
-    std::string_view keyword() const;
+    BlockLine(Keyword keyword, std::string_view text)
+        : text_(text.data()), size_(static_cast<uint32_t>(text.size())), keyword_(keyword.number()) {}
+    BlockLine(std::string_view keyword, std::string_view text) : BlockLine(Keyword::find(keyword), text) {}
+    std::string_view keyword() const { return BlockKeywords[keyword_]; }
     std::string_view text() const { return {text_, size_}; }
     // The same keyword with another text.
     BlockLine withText(std::string_view text) const {
@@ -38,6 +71,7 @@ public:
     void clearKeyword() { keyword_ = 0; }
     bool hasKeyword() const { return keyword_ != 0; }
     bool sameKeyword(const BlockLine& other) const { return keyword_ == other.keyword_; }
+    bool is(Keyword keyword) const { return keyword_ != 0 && keyword_ == keyword.number(); }
 
 private:
     // Kept small: a huge scenario has a hundred thousand of them.
@@ -124,7 +158,7 @@ bool readShipLine(ShipRow& row, std::string_view keyword, std::string_view text)
 inline bool shipFromFile(const ShipRow& row) { return row.ShipFromFile; }
 std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyword);
 // The editor's line of the block for a keyword, as read, or nothing when the block had none.
-std::optional<std::string_view> lineAsRead(const ShipRow& row, std::string_view keyword);
+std::optional<std::string_view> lineAsRead(const ShipRow& row, Keyword keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
 // without comment, or nothing.
 std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);

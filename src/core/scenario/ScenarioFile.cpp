@@ -515,7 +515,7 @@ private:
 // A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
 bool wholeNumber(const std::string& text) { return plainNumberValue(trimmed(text)).has_value(); }
 
-std::string number(const std::string& text) { return numberText(leadingNumberValue(trimmed(text))); }
+std::string number(const std::string& text) { return writtenNumber(text); }
 
 // A line's keyword or marker: its first word, upper-cased, without comment.
 std::string keyOf(const std::string& line) {
@@ -540,7 +540,7 @@ const char* competing(std::string_view keyword) {
 class OwnedLines {
 public:
     void clear() { count_ = 0; }
-    void put(std::string_view keyword, std::initializer_list<std::string_view> pieces) {
+    void put(Keyword keyword, std::initializer_list<std::string_view> pieces) {
         if (count_ == lines_.size())
             lines_.emplace_back();
         Owned& line = lines_[count_++];
@@ -880,24 +880,24 @@ void shipsText(const Scenario& m, std::string& text) {
             // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
             const bool fromFile = shipFromFile(s);
             owned.clear();
-            auto had = [&](std::string_view keyword) { return lineAsRead(s, keyword).has_value(); };
-            auto changed = [&](std::string_view keyword) {
-                const std::optional<std::string> read = valueAsRead(s, keyword);
-                return !read || !sameShipValue(*read, shipValue(s, keyword));
+            auto had = [&](Keyword keyword) { return lineAsRead(s, keyword).has_value(); };
+            auto changed = [&](Keyword keyword) {
+                const std::optional<std::string> read = valueAsRead(s, keyword.text());
+                return !read || !sameShipValue(*read, shipValue(s, keyword.text()));
             };
-            auto wanted = [&](std::string_view keyword) { return !fromFile || had(keyword) || changed(keyword); };
-            auto vector = [&](std::string_view keyword, const std::string& x, const std::string& y, const std::string& z) {
+            auto wanted = [&](Keyword keyword) { return !fromFile || had(keyword) || changed(keyword); };
+            auto vector = [&](Keyword keyword, const std::string& x, const std::string& y, const std::string& z) {
                 if (wanted(keyword))
-                    owned.put(keyword, {"  ", keyword, " ", trimmed(x), " ", trimmed(y), " ", trimmed(z)});
+                    owned.put(keyword, {"  ", keyword.text(), " ", trimmed(x), " ", trimmed(y), " ", trimmed(z)});
             };
             auto fuelAndEngines = [&] {
                 if (wanted("FUEL"))
                     owned.put("FUEL", {"  FUEL ", number(s.ShipFuelTable)});
                 // Engine levels: those the file had, and any other than 0 the person set.
-                for (std::string_view engine : {std::string_view("ENGINE_MAIN"), std::string_view("ENGINE_HOVR")}) {
-                    const std::string& level = engine == "ENGINE_MAIN" ? s.ShipMainEngineTable : s.ShipHoverEngineTable;
+                for (Keyword engine : {Keyword("ENGINE_MAIN"), Keyword("ENGINE_HOVR")}) {
+                    const std::string& level = engine == Keyword("ENGINE_MAIN") ? s.ShipMainEngineTable : s.ShipHoverEngineTable;
                     if (had(engine) || (changed(engine) && leadingNumberValue(trimmed(level)) != 0))
-                        owned.put(engine, {"  ", engine, " ", number(level)});
+                        owned.put(engine, {"  ", engine.text(), " ", number(level)});
                 }
             };
             const auto readAs = [&](std::string_view word) {

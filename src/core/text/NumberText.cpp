@@ -1,5 +1,7 @@
 #include "core/text/NumberText.h"
 
+#include "core/text/Dates.h"
+
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -50,6 +52,52 @@ double leadingNumberValue(std::string_view text) {
         if (c == 'D' || c == 'd')
             c = 'E';
     return plainNumberValue(number).value_or(0.0);
+}
+
+namespace {
+
+// Is a text exactly what numberText gives for its value? That holds for a plain decimal without
+// a sign other than "-", without a leading zero before its point or a trailing zero after it,
+// of 15 significant digits at most (a double keeps 15), and between 1E-20 and 1E21, where
+// numberText writes no exponent. "-0" is written "0".
+bool inWrittenForm(std::string_view t) {
+    const size_t n = t.size();
+    size_t i = t.empty() || t[0] != '-' ? 0 : 1;
+    const size_t whole = i;
+    while (i < n && t[i] >= '0' && t[i] <= '9')
+        ++i;
+    const size_t wholeDigits = i - whole;
+    if (wholeDigits == 0 || (wholeDigits > 1 && t[whole] == '0'))
+        return false;
+    size_t fraction = i, fractionDigits = 0;
+    if (i < n && t[i] == '.') {
+        fraction = ++i;
+        while (i < n && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        fractionDigits = i - fraction;
+        if (fractionDigits == 0 || t[i - 1] == '0')
+            return false;
+    }
+    if (i != n)
+        return false;
+    if (t[whole] != '0')
+        return wholeDigits <= 15 && wholeDigits + fractionDigits <= 15;
+    if (fractionDigits == 0)
+        return whole == 0; // "0", not "-0"
+    size_t zeros = 0;
+    while (t[fraction + zeros] == '0')
+        ++zeros;
+    return zeros < 20 && fractionDigits - zeros <= 15;
+}
+
+} // namespace
+
+std::string writtenNumber(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    const std::string_view t = first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (inWrittenForm(t))
+        return std::string(t);
+    return numberText(leadingNumberValue(text));
 }
 
 std::optional<double> plainNumberValue(std::string_view number) {

@@ -13,6 +13,11 @@ namespace vantrel {
 // text is ignored ("12.5 %" gives 12.5). Values beyond the double range saturate.
 double leadingNumberValue(std::string_view text);
 
+// The text the scenario writer gives the number a text begins with: numberText of its leading
+// value. A text already in that form, as most are when a file is saved again ("0.75", "-12"),
+// is its own answer without being read and formatted again.
+std::string writtenNumber(std::string_view text);
+
 // The value of a text that is a decimal number and nothing else ("-1.5", "+2", "2E3", ".5";
 // a point whatever the locale), nothing when it is not one; beyond the double range it
 // saturates.

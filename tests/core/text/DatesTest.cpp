@@ -1,4 +1,5 @@
 #include "core/text/Dates.h"
+#include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,23 @@ TEST(Dates, NumberTextHasFifteenDigitsAndNoTrailingZeros) {
     EXPECT_EQ("1234567890123460", numberText(1234567890123456.0));
     EXPECT_EQ(1e25, std::strtod(numberText(1e25).c_str(), nullptr));
     EXPECT_EQ("0.1", numberText(0.1 + 0.2 - 0.2));
+}
+
+// A text already in its written form is taken as it is; every other one is read and formatted.
+// Either way the answer is numberText of its leading value.
+TEST(Dates, WrittenNumberIsTheTextOfTheLeadingValue) {
+    const std::string twentyZeros = "0.00000000000000000001"; // 1E-20: still written out in full
+    for (const std::string& text :
+         {std::string("0.75"), std::string(" 0.75 "), std::string("-12"), std::string("0"), std::string("-0"),
+          std::string("-0.5"), std::string("1.50"), std::string("007"), std::string("+3"), std::string(".5"),
+          std::string("1."), std::string("1e3"), std::string("12 %"), std::string("abc"), std::string(""),
+          std::string("123456789012345"), std::string("1234567890123456"), std::string("0.999999999999999"),
+          std::string("0.9999999999999999"), std::string("100000000000000000000"), twentyZeros,
+          "0.0" + twentyZeros.substr(2)})
+        EXPECT_EQ(numberText(leadingNumberValue(text)), writtenNumber(text)) << "'" << text << "'";
+    EXPECT_EQ("0", writtenNumber("-0"));
+    EXPECT_EQ("1.5", writtenNumber("1.50"));
+    EXPECT_EQ("1e-21", writtenNumber("0.0" + twentyZeros.substr(2)));
 }
 
 } // namespace
