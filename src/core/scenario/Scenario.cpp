@@ -61,9 +61,8 @@ bool splitVector(std::string_view value, std::string& x, std::string& y, std::st
 
 } // namespace
 
-bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
-    // Most keywords have four letters: the first one tells them apart before their text does.
-    const auto is = [k](std::string_view word) { return k.size() == word.size() && k[0] == word[0] && k == word; };
+bool readShipLine(ShipRow& s, Keyword k, std::string_view text) {
+    const auto is = [k](Keyword word) { return k == word; };
     if (is("ENGINE_MAIN") || is("ENGINE_HOVR")) {
         if (text.size() < 12)
             return false;
@@ -78,7 +77,7 @@ bool readShipLine(ShipRow& s, std::string_view k, std::string_view text) {
         return true;
     }
     const std::optional<std::string_view> value =
-        text.size() < k.size() + 1 ? std::nullopt : std::optional<std::string_view>(text.substr(k.size() + 1));
+        text.size() < k.text().size() + 1 ? std::nullopt : std::optional<std::string_view>(text.substr(k.text().size() + 1));
     if (!value)
         return false;
     if (is("STATUS")) {
@@ -207,7 +206,7 @@ std::optional<std::string> valueAsRead(const ShipRow& row, std::string_view keyw
     }
     ShipRow read;
     blankShipValues(read);
-    readShipLine(read, keyword, trimmed(clearedOfComments(*line)));
+    readShipLine(read, Keyword::find(keyword), trimmed(clearedOfComments(*line)));
     return shipValue(read, keyword);
 }
 

@@ -151,7 +151,7 @@ struct ShipRow {
 std::string shipValue(const ShipRow& row, std::string_view keyword);
 // Reads one of the editor's lines of a ship's block into the row, given the line without its
 // comment and trimmed; false when the line cannot be read (a value or one of its parts is missing).
-bool readShipLine(ShipRow& row, std::string_view keyword, std::string_view text);
+bool readShipLine(ShipRow& row, Keyword keyword, std::string_view text);
 // Whether the file gave the ship, and what its block gave for a keyword of shipValue, in
 // shipValue's form: the value of the block's line, or the blank value when it had none.
 // Nothing for a ship the file did not give.

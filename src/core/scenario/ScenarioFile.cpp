@@ -473,10 +473,10 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, const Sour
             }
             continue;
         }
-        const std::string_view k = what.keyword;
+        const Keyword k = Keyword::find(what.keyword);
         // Of a keyword that repeats, the last line is the one read; an earlier one stays as read.
         for (BlockLine& earlier : s.ShipBlockLines)
-            if (earlier.keyword() == k)
+            if (earlier.is(k))
                 earlier.clearKeyword();
         keep(s, {k, raw});
         if (!readShipLine(s, k, text))
