@@ -56,11 +56,12 @@ void SelectionTrees::PlaceGroups::clear() {
 }
 
 int SelectionTrees::PlaceGroups::place(std::string_view key) {
+    // Places are numbered in turn, so a new one is always the next.
     const int p = places.add(key);
-    if (static_cast<size_t>(p) >= first.size()) {
-        first.resize(static_cast<size_t>(p) + 1, 0);
-        last.resize(static_cast<size_t>(p) + 1, 0);
-        rows.resize(static_cast<size_t>(p) + 1, 0);
+    if (static_cast<size_t>(p) == first.size()) {
+        first.push_back(0);
+        last.push_back(0);
+        rows.push_back(0);
     }
     return p;
 }
@@ -305,6 +306,9 @@ void SelectionTrees::markShips(ui::TreeView& tree, const char* status, bool dock
     const size_t room = static_cast<size_t>(tree.count()) + static_cast<size_t>(std::max(ships, 0));
     tree.reserve(room);
     groups.places.reserve(room);
+    groups.first.reserve(room);
+    groups.last.reserve(room);
+    groups.rows.reserve(room);
     groups.next.reserve(room + 1);
 
     // Nodes without a parent have no station or base to compare and never match. A parent's
