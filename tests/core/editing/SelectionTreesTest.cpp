@@ -243,10 +243,26 @@ TEST_F(SelectionTreesTest, ValidationsShowTheTreesAndListsAFullRebuildWouldShow)
 // generated installation's scenario, both must hold what the plain rule gives: after the
 // bodies, stations or bases and their ports or pads, each ship of the tree's status in row
 // order, under every node so far whose parent has the ship's station or base name (letter case
-// ignored) and whose number is the ship's port or pad.
+// ignored) and whose number is the ship's port or pad. The scenario opens without a scan-log
+// entry, and the lists name every row in order.
 TEST(SelectionTreesIndex, MarksEveryShipWhereThePlainRulePutsIt) {
     GeneratedScenario generated(150, 1500);
     Vantrel& main = *generated.main;
+    EXPECT_FALSE(main.model.ScanErrorsFound) << main.model.ScanLog;
+    std::vector<std::string> ships, heads;
+    for (int i = 0; i < main.shipCount(); ++i) {
+        const ShipRow& row = main.model.ships[static_cast<size_t>(i)];
+        ships.push_back(row.ShipNameTable);
+        heads.push_back(row.ShipNameTable + ":" + row.ShipClassTable);
+    }
+    EXPECT_EQ(1500u, ships.size());
+    EXPECT_EQ(ships, main.shipTab.ShipName.items());
+    EXPECT_EQ(heads, main.env.PossibleShipFocus.items());
+    std::vector<std::string> stations;
+    for (int i = 0; i < main.stationCount(); ++i)
+        stations.push_back(main.model.stations[static_cast<size_t>(i)].StationNameTable);
+    EXPECT_EQ(150u, stations.size());
+    EXPECT_EQ(stations, main.stationTab.StationName.items());
 
     auto plainRule = [&](const ui::TreeView& tree, const char* status, bool docked) {
         std::vector<Node> nodes;
