@@ -66,6 +66,8 @@ void ScenarioReader::TabSettings() {
         Scenario& doc = read.scenario;
         m.layout = std::move(doc.layout);
         m.sizeAsRead = doc.sizeAsRead;
+        m.source = std::move(doc.source);
+        m.startMjdAsRead = doc.startMjdAsRead;
         m.descriptionAsRead = w_.env.Description.text();
 
         if (read.dateEntry)
@@ -142,6 +144,11 @@ void ScenarioReader::TabSettings() {
             w_.shipTab.OrbitingRef.setListIndex(0);
         w_.trees().StationDockTreeUpdate();
         w_.trees().BasePadTreeUpdate();
+
+        // What showing left on the first tab is the file as read: a save writes only what the
+        // person changes from here.
+        m.systemAsRead = w_.env.PlanetarySystem.text();
+        m.focusAsRead = w_.env.ShipFocus.caption();
     }
 
     if (m.ScanErrorsFound) {

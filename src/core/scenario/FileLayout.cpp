@@ -94,6 +94,8 @@ FileLayout scanLayout(const std::vector<std::string_view>& lines, SectionBodies 
             section.lines.assign(lines.begin() + static_cast<std::ptrdiff_t>(i),
                                  lines.begin() + static_cast<std::ptrdiff_t>(last + 1));
         }
+        section.first = i;
+        section.last = last;
         layout.sections.push_back(std::move(section));
         i = last + 1;
     }

@@ -3,6 +3,7 @@
 // The sections of a scenario file as read, so that what the editor does not own is written back
 // where it stood.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,18 @@ struct SectionAsRead {
     std::string key;
     std::vector<std::string> comments;
     std::vector<std::string> lines;
+    // The line numbers (0-based) of its "BEGIN_" line and of its last line.
+    size_t first = 0;
+    size_t last = 0;
+};
+
+// A station's or ship's block as read: the line numbers of its head and of its END (of the last
+// line of its section when it has none), and whether its row was one of those in use (a head
+// the list did not take leaves the rows after it out).
+struct BlockSpan {
+    uint32_t head = 0;
+    uint32_t end = 0;
+    bool listed = true;
 };
 
 struct FileLayout {
@@ -25,6 +38,9 @@ struct FileLayout {
     std::vector<SectionAsRead> sections;
     // Lines that are not blank after the last section.
     std::vector<std::string> after;
+    // Every block of the first stations' and ships' sections that the reader made a row of.
+    std::vector<BlockSpan> stationBlocks;
+    std::vector<BlockSpan> shipBlocks;
 
     // The first section with this key, or null.
     const SectionAsRead* find(const std::string& key) const;

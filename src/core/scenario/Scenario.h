@@ -105,6 +105,9 @@ struct StationRow {
     // the file did not give.
     std::vector<BlockLine> StationBlockLines;
     SourceBytes StationSource;
+    // The line number of the station's head in StationSource, or -1 for a station the file did
+    // not give: a save edits the block's own lines in place.
+    int32_t StationHeadLine = -1;
     // When a line of the block could not be read: that line and the rest of the stations'
     // section, as read, written in place of the block's END.
     std::vector<std::string> StationLinesNotTaken;
@@ -139,6 +142,8 @@ struct ShipRow {
     // the file did not give.
     std::vector<BlockLine> ShipBlockLines;
     SourceBytes ShipSource;
+    // The line number of the ship's head in ShipSource, or -1 for a ship the file did not give.
+    int32_t ShipHeadLine = -1;
     // Whether the file's camera targeted this ship: the target follows it through a rename.
     bool ShipCameraTarget = false;
     // When a line of the block could not be read: that line and the rest of the ships' section,
@@ -202,7 +207,17 @@ public:
     FileLayout layout;
     // The size of the file read last, in bytes: what a save will be about.
     size_t sizeAsRead = 0;
+    // The bytes of the file read last, or null when the document has no file: a save then
+    // changes only the lines that hold what changed, and gives these bytes when nothing did.
+    SourceBytes source;
+    // The first tab's values as showing the file left them: a value still the same is not
+    // written again.
     StartTime startAsRead;
+    std::string systemAsRead;
+    std::string focusAsRead;
+    // The start of the file's Date line as a Modified Julian Date, its seconds included: a new
+    // start keeps them.
+    std::optional<double> startMjdAsRead;
     // The description the load gave with the file (the load window reads only a DESC block
     // that opens the file, so one after HYPERDESC or URLDESC comes as an empty text).
     std::string descriptionAsRead;

@@ -54,23 +54,33 @@ TEST_F(ScenarioWriterTest, StartTimeIsWrittenAsMjdToTheMinute) {
     EXPECT_NE(std::string::npos, saved().find("\r\n  Date MJD 51544.4381944444\r\n"));
 }
 
-// "Date MJD 51982.029" used to come back 42 s earlier, and "Date MJD ;" (now) as MJD 0.
+// "Date MJD 51982.029" used to come back 42 s earlier, and "Date MJD ;" (now) as MJD 0. A new
+// start rewrites the Date line in place, keeps the seconds the line had (the tab shows minutes),
+// and goes after System in a section without one.
 TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChangedIt) {
-    for (const char* date : {"", "  Date MJD ;", "  Date JE 2000.0", "  Date MJD 51982.029"}) {
-        const std::string environment = *date ? crlf({"BEGIN_ENVIRONMENT", "  System Sol", date, "  Script tour",
-                                                      "END_ENVIRONMENT"})
-                                              : crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Script tour",
-                                                      "END_ENVIRONMENT"});
+    const struct {
+        const char* read;
+        const char* written;
+    } cases[] = {
+        {"", "  Date MJD 51544.25"},
+        {"  Date MJD ;", "  Date MJD 51544.25 ;"},
+        {"  Date JE 2000.0", "  Date MJD 51544.25"},
+        {"  Date MJD 51982.029", "  Date MJD 51544.2505277778"},
+        {"Date   MJD 51982 ; start", "Date   MJD 51544.25 ; start"},
+    };
+    for (const auto& c : cases) {
+        const std::string environment =
+            *c.read ? crlf({"BEGIN_ENVIRONMENT", "  System Sol", c.read, "  Script tour", "END_ENVIRONMENT"})
+                    : crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Script tour", "END_ENVIRONMENT"});
         openText(environment + crlf({"BEGIN_SHIPS", "S1:DeltaGlider", "END", "END_SHIPS"}));
-        EXPECT_NE(std::string::npos, saved().find(environment)) << date;
+        EXPECT_EQ(environment + crlf({"BEGIN_SHIPS", "S1:DeltaGlider", "END", "END_SHIPS"}), saved()) << c.read;
 
         main->env.Calendar.setDate(36526);
         main->env.Hour.setListIndex(6);
         main->env.Minute.setListIndex(0);
         EXPECT_NE(std::string::npos,
-                  saved().find(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51544.25", "  Script tour",
-                                     "END_ENVIRONMENT"})))
-            << date;
+                  saved().find(crlf({"BEGIN_ENVIRONMENT", "  System Sol", c.written, "  Script tour", "END_ENVIRONMENT"})))
+            << c.read << "\n" << saved();
     }
 }
 
@@ -122,7 +132,12 @@ TEST_F(ScenarioWriterTest, AStationWithItsOwnFrequencyKeepsItsAnglesAndItsOtherL
                    "S1:DeltaGlider", "END", "END_SHIPS"}));
     const std::string text = saved();
     EXPECT_NE(std::string::npos,
-              text.find(crlf({"  ZROT_FREQUENCY 0.05", "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END"})));
+              text.find(crlf({"  ZROT_FREQ 0.05", "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END"})));
+    main->stationTab.StationRotationFrequency.userSetText("0.06");
+    main->stationTab.Command1.userClick();
+    EXPECT_NE(std::string::npos,
+              saved().find(crlf({"  ZROT_FREQ 0.06", "  IDS 0:560 100 ; beacon", "  AROT 0 12.5 -90", "END"})))
+        << saved();
     openText(text, "again.scn");
     EXPECT_EQ("12.5 ", station(0).StationYAngleTable); // values as split on reading
     EXPECT_FALSE(station(0).StationUseClassFrequency);

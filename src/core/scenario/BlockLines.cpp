@@ -1,0 +1,200 @@
+#include "core/scenario/BlockLines.h"
+
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+// A text that is a number as a whole (blanks around allowed): "45", "-1.5e2"; not "Toto".
+bool wholeNumber(const std::string& text) { return plainNumberValue(trimmed(text)).has_value(); }
+
+std::string number(const std::string& text) { return writtenNumber(text); }
+
+// Splits blank-separated values the way ELEMENTS and a station's AROT are read: each value but
+// the last runs up to and including the next blank, and the text after that blank is trimmed;
+// without a blank the value is empty and the text stays for the next one.
+std::vector<std::string> splitValues(std::string_view text, size_t count) {
+    std::vector<std::string> values;
+    for (size_t i = 0; i + 1 < count; ++i) {
+        const size_t blank = text.find(' ');
+        if (blank == std::string_view::npos) {
+            values.emplace_back();
+            text = trimmed(text);
+            continue;
+        }
+        values.emplace_back(text.substr(0, blank + 1));
+        text = trimmed(text.substr(blank + 1));
+    }
+    values.emplace_back(text);
+    return values;
+}
+
+} // namespace
+
+void OwnedLines::put(Keyword keyword, std::initializer_list<std::string_view> pieces) {
+    if (count_ == lines_.size())
+        lines_.emplace_back();
+    Owned& line = lines_[count_++];
+    line.keyword = BlockLine(keyword, {});
+    line.text.clear();
+    for (std::string_view piece : pieces)
+        line.text += piece;
+}
+
+int OwnedLines::find(const BlockLine& keyword) const {
+    for (size_t k = 0; k < count_; ++k)
+        if (lines_[k].keyword.sameKeyword(keyword))
+            return static_cast<int>(k);
+    return -1;
+}
+
+std::string keyOf(std::string_view line) {
+    const std::string_view text = trimmed(clearedOfComments(line));
+    return upper(text.substr(0, text.find(' ')));
+}
+
+const char* competing(std::string_view keyword) {
+    if (keyword == "FUEL")
+        return "PRPLEVEL";
+    if (keyword == "RPOS" || keyword == "RVEL")
+        return "ELEMENTS";
+    if (keyword == "BASE")
+        return "POS";
+    return nullptr;
+}
+
+void stationOwnedLines(const StationRow& s, OwnedLines& owned) {
+    owned.clear();
+    // A keyword line without any value could not be read back (and would end the
+    // reading of every station after it), so it is left out.
+    if (!trimmed(s.StationRefTable).empty())
+        owned.put("REF", {"  REF ", trimmed(s.StationRefTable)});
+    // A station never given an epoch has none to write; the simulator then takes the
+    // scenario's start.
+    if (s.StationOrbitalRefDate)
+        owned.put("EL_MJD", {"  EL_MJD ", numberText(mjdFromDayTime(*s.StationOrbitalRefDate,
+                                                                    leadingNumberValue(s.StationOrbitalRefHourTable),
+                                                                    leadingNumberValue(s.StationOrbitalRefMinTable)))});
+    const std::string_view elements[] = {
+        trimmed(s.StationSemiMajorAxisTable),          trimmed(s.StationExcentricityTable),
+        trimmed(s.StationInclinationTable),            trimmed(s.StationAscendingNodeLongitudeTable),
+        trimmed(s.StationPeriapsisLongitudeTable),     trimmed(s.StationMeanLongitudeTable)};
+    if (std::any_of(std::begin(elements), std::end(elements), [](std::string_view v) { return !v.empty(); }))
+        owned.put("ELEMENTS", {"  ELEMENTS ", elements[0], " ", elements[1], " ", elements[2], " ",
+                               elements[3], " ", elements[4], " ", elements[5]});
+    const std::string_view angles[] = {trimmed(s.StationXAngleTable), trimmed(s.StationYAngleTable),
+                                       trimmed(s.StationZAngleTable)};
+    // A station with its own frequency keeps its angles too: without them it read back
+    // with empty angles, which validation refuses.
+    if (!s.StationUseClassFrequency && !trimmed(s.StationRotationFrequencyTable).empty())
+        owned.put("ZROT_FREQUENCY", {"  ZROT_FREQUENCY ", trimmed(s.StationRotationFrequencyTable)});
+    if (std::any_of(std::begin(angles), std::end(angles), [](std::string_view v) { return !v.empty(); }))
+        owned.put("AROT", {"  AROT ", angles[0], " ", angles[1], " ", angles[2]});
+}
+
+void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
+    const std::string_view status = trimmed(s.ShipStatusTable);
+    const std::string_view planet = trimmed(s.ShipPlanetTable);
+    // A ship the file gave keeps the lines it had; a line it lacked is written only when
+    // the person changed its value, so nothing is made up for a ship placed by ELEMENTS
+    // or docked by DOCKINFO (the simulator lets the first of a docked group place it).
+    const bool fromFile = shipFromFile(s);
+    owned.clear();
+    auto had = [&](Keyword keyword) { return lineAsRead(s, keyword).has_value(); };
+    auto changed = [&](Keyword keyword) {
+        const std::optional<std::string> read = valueAsRead(s, keyword.text());
+        return !read || !sameShipValue(*read, shipValue(s, keyword.text()));
+    };
+    auto wanted = [&](Keyword keyword) { return !fromFile || had(keyword) || changed(keyword); };
+    auto vector = [&](Keyword keyword, const std::string& x, const std::string& y, const std::string& z) {
+        if (wanted(keyword))
+            owned.put(keyword, {"  ", keyword.text(), " ", trimmed(x), " ", trimmed(y), " ", trimmed(z)});
+    };
+    auto fuelAndEngines = [&] {
+        if (wanted("FUEL"))
+            owned.put("FUEL", {"  FUEL ", number(s.ShipFuelTable)});
+        // Engine levels: those the file had, and any other than 0 the person set.
+        for (Keyword engine : {Keyword("ENGINE_MAIN"), Keyword("ENGINE_HOVR")}) {
+            const std::string& level = engine == Keyword("ENGINE_MAIN") ? s.ShipMainEngineTable : s.ShipHoverEngineTable;
+            if (had(engine) || (changed(engine) && leadingNumberValue(trimmed(level)) != 0))
+                owned.put(engine, {"  ", engine.text(), " ", number(level)});
+        }
+    };
+    const auto readAs = [&](std::string_view word) {
+        const std::optional<std::string> read = valueAsRead(s, "STATUS");
+        return read && equalsIgnoringCase(trimmed(*read), word);
+    };
+    if (equalsIgnoringCase(status, "Landed")) {
+        owned.put("STATUS", {"  STATUS ", status, " ", planet});
+        // A base without a pad is written as the simulator writes it ("BASE Habana"). A
+        // ship landed by POS has no base until the person gives it one.
+        const std::string_view base = trimmed(s.ShipLandedBaseTable);
+        const std::string_view pad = trimmed(s.ShipLandedPadTable);
+        if (wanted("BASE")) {
+            if (pad.empty() && !base.empty())
+                owned.put("BASE", {"  BASE ", base});
+            else
+                owned.put("BASE", {"  BASE ", base, ":", pad});
+        }
+        // The blank heading of a ship read without one is no heading at all.
+        if (wholeNumber(s.ShipLandedHeadingTable))
+            owned.put("HEADING", {"  HEADING ", trimmed(s.ShipLandedHeadingTable)});
+        fuelAndEngines();
+        // The editor shows no attitude for a landed ship; the simulator reads it.
+        if (readAs("Landed") && had("AROT"))
+            owned.put("AROT", {*lineAsRead(s, "AROT")});
+    } else if (equalsIgnoringCase(status, "Orbiting")) {
+        owned.put("STATUS", {"  STATUS ", status, " ", planet});
+        fuelAndEngines();
+        vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
+        vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+        vector("AROT", s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
+        // The editor shows only the first of three spin values: unchanged, the line
+        // stays as read.
+        if (had("VROT") && !changed("VROT"))
+            owned.put("VROT", {*lineAsRead(s, "VROT")});
+        else if (wanted("VROT"))
+            owned.put("VROT", {"  VROT ", number(s.ShipVrotTable)});
+    } else if (equalsIgnoringCase(status, "Docked")) {
+        owned.put("STATUS", {"  STATUS ", status, " ", planet, ":", trimmed(s.ShipDockedStationTable), ":",
+                             trimmed(s.ShipDockedPortTable)});
+        fuelAndEngines();
+    }
+}
+
+bool readStationLine(StationRow& s, std::string_view keyword, std::string_view value) {
+    if (keyword == "REF") {
+        s.StationRefTable = trimmed(value);
+    } else if (keyword == "EL_MJD") {
+        const std::optional<DayTime> epoch = splitDate(dateFromMjd(leadingNumberValue(std::string(value))));
+        if (!epoch)
+            return false;
+        s.StationOrbitalRefDate = epoch->day;
+        s.StationOrbitalRefHourTable = std::to_string(epoch->hour);
+        s.StationOrbitalRefMinTable = std::to_string(epoch->minute);
+    } else if (keyword == "ELEMENTS") {
+        std::vector<std::string> v = splitValues(value, 6);
+        s.StationSemiMajorAxisTable = std::move(v[0]);
+        s.StationExcentricityTable = std::move(v[1]);
+        s.StationInclinationTable = std::move(v[2]);
+        s.StationAscendingNodeLongitudeTable = std::move(v[3]);
+        s.StationPeriapsisLongitudeTable = std::move(v[4]);
+        s.StationMeanLongitudeTable = std::move(v[5]);
+    } else if (keyword == "ZROT_FREQ" || keyword == "ZROT_FREQUENCY") {
+        s.StationRotationFrequencyTable = value;
+        s.StationUseClassFrequency = false;
+    } else if (keyword == "AROT") {
+        std::vector<std::string> v = splitValues(value, 3);
+        s.StationXAngleTable = std::move(v[0]);
+        s.StationYAngleTable = std::move(v[1]);
+        s.StationZAngleTable = std::move(v[2]);
+    }
+    return true;
+}
+
+} // namespace vantrel

@@ -1,0 +1,91 @@
+#include "core/scenario/LineEdits.h"
+
+#include "core/platform/TextFile.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+LineEdits::LineEdits(std::string_view text) : text_(text), lines_(platform::lineViews(text)) {}
+
+std::string_view LineEdits::ending(size_t i) const {
+    const size_t end = static_cast<size_t>(lines_[i].data() - text_.data()) + lines_[i].size();
+    const size_t next = i + 1 < lines_.size() ? static_cast<size_t>(lines_[i + 1].data() - text_.data()) : text_.size();
+    return text_.substr(end, next - end);
+}
+
+size_t LineEdits::lineAt(std::string_view within) const {
+    const auto after = std::upper_bound(lines_.begin(), lines_.end(), within.data(),
+                                        [](const char* p, std::string_view line) { return p < line.data(); });
+    return after == lines_.begin() ? 0 : static_cast<size_t>(after - lines_.begin()) - 1;
+}
+
+std::string_view LineEdits::newLineEnd() const {
+    size_t crlf = 0, lf = 0, cr = 0;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const std::string_view end = ending(i);
+        if (end == "\r\n")
+            ++crlf;
+        else if (end == "\n")
+            ++lf;
+        else if (end == "\r")
+            ++cr;
+    }
+    if (lf > crlf && lf >= cr)
+        return "\n";
+    if (cr > crlf && cr > lf)
+        return "\r";
+    return "\r\n";
+}
+
+void LineEdits::replace(size_t i, std::string text) {
+    if (!erased(i))
+        replaced_[i] = std::move(text);
+}
+
+void LineEdits::erase(size_t first, size_t last) {
+    if (erased_.empty())
+        erased_.resize(lines_.size());
+    for (size_t i = first; i <= last && i < lines_.size(); ++i)
+        if (!erased_[i]) {
+            erased_[i] = true;
+            ++erasedCount_;
+            replaced_.erase(i);
+        }
+}
+
+bool LineEdits::erased(size_t i) const { return !erased_.empty() && erased_[i]; }
+
+void LineEdits::insertAfter(std::ptrdiff_t i, std::string text) { inserted_[i].push_back(std::move(text)); }
+
+std::string LineEdits::apply() const {
+    if (empty())
+        return std::string(text_);
+    const std::string_view newEnd = newLineEnd();
+    std::string out;
+    out.reserve(text_.size() + text_.size() / 16 + 256);
+    auto insertedAfter = [&](std::ptrdiff_t i) {
+        const auto found = inserted_.find(i);
+        if (found == inserted_.end())
+            return false;
+        for (const std::string& line : found->second) {
+            out += line;
+            out += newEnd;
+        }
+        return true;
+    };
+    insertedAfter(BeforeFirst);
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        if (!erased(i)) {
+            const auto replaced = replaced_.find(i);
+            out += replaced == replaced_.end() ? lines_[i] : std::string_view(replaced->second);
+            const std::string_view end = ending(i);
+            // A last line without its line end gets one when new lines follow it.
+            out += end.empty() && inserted_.count(static_cast<std::ptrdiff_t>(i)) ? newEnd : end;
+        }
+        insertedAfter(static_cast<std::ptrdiff_t>(i));
+    }
+    return out;
+}
+
+} // namespace vantrel

@@ -1,0 +1,525 @@
+#include "core/scenario/ScenarioEdits.h"
+
+#include "core/scenario/BlockLines.h"
+#include "core/scenario/Description.h"
+#include "core/scenario/LineEdits.h"
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+constexpr size_t None = static_cast<size_t>(-1);
+
+// A line cut into its indentation, its words up to a comment, and the rest: the blanks before
+// the comment, the comment and any trailing blanks.
+struct LineParts {
+    std::string_view indent;
+    std::string_view body;
+    std::string_view rest;
+};
+
+bool blankOrTab(char c) { return c == ' ' || c == '\t'; }
+
+LineParts partsOf(std::string_view raw) {
+    const size_t first = firstNotBlankOrTab(raw);
+    if (first == std::string_view::npos)
+        return {raw, {}, {}};
+    size_t end = std::min(raw.find(';'), raw.size());
+    while (end > first && blankOrTab(raw[end - 1]))
+        --end;
+    return {raw.substr(0, first), raw.substr(first, end - first), raw.substr(end)};
+}
+
+// The words of a line's body, each with the blanks before it.
+struct Word {
+    std::string_view before;
+    std::string_view text;
+};
+
+std::vector<Word> wordsOf(std::string_view body) {
+    std::vector<Word> words;
+    size_t i = 0;
+    while (i < body.size()) {
+        const size_t start = i;
+        while (i < body.size() && blankOrTab(body[i]))
+            ++i;
+        const size_t word = i;
+        while (i < body.size() && !blankOrTab(body[i]))
+            ++i;
+        if (i > word)
+            words.push_back({body.substr(start, word - start), body.substr(word, i - word)});
+    }
+    return words;
+}
+
+bool sameNumber(std::string_view a, std::string_view b) {
+    const std::optional<double> x = plainNumberValue(a);
+    const std::optional<double> y = plainNumberValue(b);
+    return x && y && *x == *y;
+}
+
+// A line of the file given a new text (one of the editor's lines, or "KEYWORD value"), written
+// as the person would have edited it: its indentation, its keyword as spelled, its blanks, its
+// comment and its line end stay, and so does each value whose text, or number when `numbers`,
+// is still the same.
+std::string respelled(std::string_view raw, std::string_view text, bool numbers) {
+    const LineParts old = partsOf(raw);
+    const std::vector<Word> was = wordsOf(old.body);
+    const std::vector<Word> now = wordsOf(partsOf(text).body);
+    std::string line(old.indent);
+    if (was.empty() || now.empty()) {
+        line += partsOf(text).body;
+    } else {
+        line += was[0].text;
+        for (size_t i = 1; i < now.size(); ++i) {
+            const bool kept = i < was.size() && was.size() == now.size() &&
+                              (was[i].text == now[i].text || (numbers && sameNumber(was[i].text, now[i].text)));
+            line += i < was.size() ? was[i].before : std::string_view(" ");
+            line += kept ? was[i].text : now[i].text;
+        }
+    }
+    line += old.rest;
+    return line;
+}
+
+// A line of a block or section given with the editor's two blanks, taking another indentation.
+std::string indented(std::string_view text, std::string_view indent) {
+    const size_t first = firstNotBlankOrTab(text);
+    std::string line(indent);
+    line += first == std::string_view::npos ? std::string_view() : text.substr(first);
+    return line;
+}
+
+// The number of the last line of a section, between its first and last, whose keyword is key.
+size_t lastWithKey(const LineEdits& edits, const SectionAsRead& section, std::string_view key) {
+    size_t found = None;
+    for (size_t i = section.first + 1; i < section.last && i < edits.lineCount(); ++i)
+        if (keyOf(edits.line(i)) == key)
+            found = i;
+    return found;
+}
+
+// The indentation of a section's first line that says something, two blanks when it has none.
+std::string_view indentIn(const LineEdits& edits, const SectionAsRead& section) {
+    for (size_t i = section.first + 1; i < section.last && i < edits.lineCount(); ++i)
+        if (firstNotBlankOrTab(edits.line(i)) != std::string_view::npos)
+            return partsOf(edits.line(i)).indent;
+    return "  ";
+}
+
+// The first and last line of the first block that starts at the beginning of a line with one of
+// the markers ("BEGIN_DESC") and ends with its END_ line, or with the file.
+std::optional<std::pair<size_t, size_t>> firstBlock(const std::vector<std::string_view>& lines,
+                                                    std::initializer_list<std::string_view> markers) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        for (std::string_view marker : markers)
+            if (startsWithIgnoringCase(lines[i], marker) && equalsIgnoringCase(trimmed(clearedOfComments(lines[i])), marker)) {
+                const std::string end = "END_" + std::string(marker.substr(6));
+                size_t j = i + 1;
+                while (j < lines.size() && !equalsIgnoringCase(trimmed(clearedOfComments(lines[j])), end))
+                    ++j;
+                return std::pair(i, std::min(j, lines.size() - 1));
+            }
+    return std::nullopt;
+}
+
+int today() {
+    using namespace std::chrono;
+    const sys_days now = floor<days>(system_clock::now());
+    return static_cast<int>(now.time_since_epoch().count()) + 25569;
+}
+
+class Editor {
+public:
+    Editor(const Scenario& m) : m_(m), edits_(*m.source) {}
+
+    std::string run() {
+        description();
+        environment();
+        focus();
+        camera();
+        stations();
+        ships();
+        return edits_.apply();
+    }
+
+private:
+    // The editor's sections in the order a new file has them.
+    static constexpr std::string_view Order[] = {"DESC", "ENVIRONMENT", "FOCUS", "CAMERA", "HUD",
+                                                "MFD LEFT", "MFD RIGHT", "STATIONS", "SHIPS"};
+
+    // A section the file lacks goes after the last of those before it in that order, a blank
+    // line between; before the first section when none of them is there.
+    void insertSection(std::string_view key, const std::vector<std::string>& lines) {
+        const SectionAsRead* after = nullptr;
+        for (std::string_view before : Order) {
+            if (before == key)
+                break;
+            if (const SectionAsRead* s = m_.layout.find(std::string(before)); s && (!after || s->last > after->last))
+                after = s;
+        }
+        if (after) {
+            edits_.insertAfter(static_cast<std::ptrdiff_t>(after->last), "");
+            for (const std::string& line : lines)
+                edits_.insertAfter(static_cast<std::ptrdiff_t>(after->last), line);
+            return;
+        }
+        const std::ptrdiff_t at = m_.layout.sections.empty() ? LineEdits::BeforeFirst
+                                                              : static_cast<std::ptrdiff_t>(m_.layout.sections.front().first) - 1;
+        for (const std::string& line : lines)
+            edits_.insertAfter(at, line);
+        edits_.insertAfter(at, "");
+    }
+
+    // A keyword line of a section given a new value; a section without one gets it after its
+    // first line, or after the line `after` when there is one.
+    void setSectionValue(const SectionAsRead& section, std::string_view key, const std::string& text, bool numbers,
+                         size_t after = None) {
+        const size_t at = lastWithKey(edits_, section, key);
+        if (at != None)
+            edits_.replace(at, respelled(edits_.line(at), text, numbers));
+        else
+            edits_.insertAfter(static_cast<std::ptrdiff_t>(after != None ? after : section.first),
+                               indented(text, indentIn(edits_, section)));
+    }
+
+    void description() {
+        if (m_.description == m_.descriptionAsRead)
+            return;
+        std::vector<std::string> block;
+        const std::string text = descriptionBlock(m_.description);
+        for (size_t start = 0; start < text.size();) {
+            const size_t end = text.find("\r\n", start);
+            block.emplace_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        const auto& lines = edits_.lines();
+        if (const auto at = firstBlock(lines, {"BEGIN_DESC"})) {
+            edits_.erase(at->first, at->second);
+            for (std::string& line : block)
+                edits_.insertAfter(static_cast<std::ptrdiff_t>(at->first) - 1, std::move(line));
+        } else if (m_.description.empty()) {
+            return;
+        } else if (const auto html = firstBlock(lines, {"BEGIN_HYPERDESC", "BEGIN_URLDESC"})) {
+            // The simulator shows DESC before HYPERDESC: the text the person wrote goes just after
+            // the HTML block.
+            for (std::string& line : block)
+                edits_.insertAfter(static_cast<std::ptrdiff_t>(html->second), std::move(line));
+        } else {
+            block.emplace_back();
+            for (std::string& line : block)
+                edits_.insertAfter(LineEdits::BeforeFirst, std::move(line));
+        }
+    }
+
+    void environment() {
+        const bool systemChanged = trim(m_.system) != trim(m_.systemAsRead);
+        const bool dateChanged = !(m_.start == m_.startAsRead);
+        if (!systemChanged && !dateChanged)
+            return;
+        const std::string system = "System " + trim(m_.system);
+        const std::string date = "Date MJD " + numberText(startMjd());
+        const SectionAsRead* section = m_.layout.find("ENVIRONMENT");
+        if (!section) {
+            insertSection("ENVIRONMENT", {"BEGIN_ENVIRONMENT", "  " + system, "  " + date, "END_ENVIRONMENT"});
+            return;
+        }
+        if (systemChanged)
+            setSectionValue(*section, "SYSTEM", system, false);
+        if (dateChanged)
+            setSectionValue(*section, "DATE", date, true, lastWithKey(edits_, *section, "SYSTEM"));
+    }
+
+    // The start the person set, with the seconds of the file's Date line: the tab shows the
+    // day, hour and minute only.
+    double startMjd() const {
+        const int day = m_.start.day.value_or(today());
+        double mjd = mjdFromDayTime(day, leadingNumberValue(m_.start.hour), leadingNumberValue(m_.start.minute));
+        if (m_.startMjdAsRead && m_.startAsRead.day) {
+            const double seconds = *m_.startMjdAsRead - mjdFromDayTime(*m_.startAsRead.day, leadingNumberValue(m_.startAsRead.hour),
+                                                                       leadingNumberValue(m_.startAsRead.minute));
+            if (seconds > 0 && seconds < 1.0 / 1440)
+                mjd += seconds;
+        }
+        return mjd;
+    }
+
+    void focus() {
+        if (trim(m_.focus) == trim(m_.focusAsRead))
+            return;
+        const std::string ship = "Ship " + trim(m_.focus);
+        if (const SectionAsRead* section = m_.layout.find("FOCUS"))
+            setSectionValue(*section, "SHIP", ship, false);
+        else
+            insertSection("FOCUS", {"BEGIN_FOCUS", "  " + ship, "END_FOCUS"});
+    }
+
+    void camera() {
+        // The camera follows the ship it targeted through a rename, and the user-controlled
+        // ship once that ship is gone.
+        const SectionAsRead* section = m_.layout.find("CAMERA");
+        if (!m_.cameraTargetIsShip || !section)
+            return;
+        std::string target = trim(m_.focus);
+        for (int k = 0; k < m_.shipCount && m_.validShip(k); ++k)
+            if (m_.ships[static_cast<size_t>(k)].ShipCameraTarget) {
+                target = trim(m_.ships[static_cast<size_t>(k)].ShipNameTable);
+                break;
+            }
+        const size_t at = lastWithKey(edits_, *section, "TARGET");
+        if (at != None && trim(partsOf(edits_.line(at)).body.substr(6)) != target)
+            edits_.replace(at, respelled(edits_.line(at), "TARGET " + target, false));
+    }
+
+    // ---- stations and ships
+
+    // The line of one of the block's lines as read.
+    size_t lineOf(const BlockLine& line) const { return edits_.lineAt(line.text()); }
+
+    // Edits one block the file gave: its head when the name or class changed, and each of the
+    // editor's lines whose text differs from the one its values as read give.
+    void editBlock(size_t head, std::string_view name, std::string_view className, const std::vector<BlockLine>& asRead,
+                   const OwnedLines& before, const OwnedLines& now) {
+        const std::string_view headText = trimmed(clearedOfComments(edits_.line(head)));
+        const size_t colon = headText.find(':');
+        const std::string_view nameRead = trimmed(headText.substr(0, colon));
+        const std::string_view classRead = trimmed(colon == std::string_view::npos ? headText : headText.substr(colon + 1));
+        if (nameRead != trimmed(name) || classRead != trimmed(className)) {
+            const LineParts parts = partsOf(edits_.line(head));
+            std::string line(parts.indent);
+            line += trimmed(name);
+            line += ':';
+            line += trimmed(className);
+            line += parts.rest;
+            edits_.replace(head, std::move(line));
+        }
+
+        // New lines take the indentation of the block's STATUS line, two blanks without one.
+        std::string_view indent = "  ";
+        for (const BlockLine& line : asRead)
+            if (line.is("STATUS"))
+                indent = partsOf(line.text()).indent;
+
+        placed_.assign(now.size(), head);
+        for (size_t k = 0; k < now.size(); ++k) {
+            const BlockLine wanted = now[k];
+            const auto read = std::find_if(asRead.begin(), asRead.end(), [&](const BlockLine& l) { return l.hasKeyword() && l.sameKeyword(wanted); });
+            if (read != asRead.end()) {
+                const size_t at = lineOf(*read);
+                placed_[k] = at;
+                const int was = before.find(wanted);
+                if (was >= 0 && before[static_cast<size_t>(was)].text() == wanted.text())
+                    continue;
+                std::string line = respelled(read->text(), wanted.text(), true);
+                if (line != read->text())
+                    edits_.replace(at, std::move(line));
+                continue;
+            }
+            // A line the block lacked follows the editor's lines before it and the line it
+            // competes with, so that it is the one the simulator takes.
+            size_t at = head;
+            for (size_t j = 0; j < k; ++j)
+                at = std::max(at, placed_[j]);
+            if (const char* other = competing(wanted.keyword()))
+                for (const BlockLine& line : asRead)
+                    if (!line.hasKeyword() && keyOf(line.text()) == other)
+                        at = std::max(at, lineOf(line));
+            placed_[k] = at;
+            edits_.insertAfter(static_cast<std::ptrdiff_t>(at), indented(wanted.text(), indent));
+        }
+        // The editor's lines it no longer writes go; lines it never wrote for these values
+        // (a status it does not know) stay.
+        for (const BlockLine& line : asRead)
+            if (line.hasKeyword() && now.find(line) < 0 && before.find(line) >= 0)
+                edits_.erase(lineOf(line), lineOf(line));
+    }
+
+    // New blocks go after the last block of the section that comes before them, or before the
+    // section's end; their lines take the file's line end, and those of the editor the
+    // indentation of the section's first STATUS line.
+    void insertBlock(size_t after, const std::string& block, std::string_view indent) {
+        for (size_t start = 0; start < block.size();) {
+            const size_t end = block.find("\r\n", start);
+            std::string_view line = std::string_view(block).substr(start, end - start);
+            start = end + 2;
+            edits_.insertAfter(static_cast<std::ptrdiff_t>(after),
+                               startsWith(line, "  ") && !startsWith(line, "   ") ? indented(line, indent) : std::string(line));
+        }
+    }
+
+    template <typename Row>
+    void table(std::string_view key, const std::vector<Row>& rows, int count, const std::vector<BlockSpan>& blocks) {
+        const SectionAsRead* section = m_.layout.find(std::string(key));
+        std::vector<bool> kept(blocks.size());
+        auto blockOf = [&](int32_t head) -> std::ptrdiff_t {
+            if (head < 0)
+                return -1;
+            const auto found = std::lower_bound(blocks.begin(), blocks.end(), static_cast<uint32_t>(head),
+                                                [](const BlockSpan& b, uint32_t h) { return b.head < h; });
+            return found != blocks.end() && found->head == static_cast<uint32_t>(head) ? found - blocks.begin() : -1;
+        };
+        std::string_view indent = "  ";
+        bool indentFound = false;
+        std::vector<std::string> fresh; // blocks of new rows not yet placed
+        auto placeFresh = [&](size_t after) {
+            for (const std::string& block : fresh)
+                insertBlock(after, block, indent);
+            fresh.clear();
+        };
+        for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
+            const Row& row = rows[static_cast<size_t>(i)];
+            const bool fromFile = sourceOf(row) == m_.source;
+            // A row the reader made of lines without a head stays as the file has it.
+            if (fromFile && headOf(row) < 0)
+                continue;
+            const std::ptrdiff_t block = fromFile ? blockOf(headOf(row)) : -1;
+            if (block < 0 || kept[static_cast<size_t>(block)]) {
+                fresh.push_back(newBlock(row));
+                continue;
+            }
+            kept[static_cast<size_t>(block)] = true;
+            if (!indentFound)
+                for (const BlockLine& line : linesOf(row))
+                    if (line.is("STATUS") || line.is("REF")) {
+                        indent = partsOf(line.text()).indent;
+                        indentFound = true;
+                        break;
+                    }
+            // New rows before this one go just before its head.
+            placeFresh(static_cast<size_t>(headOf(row)) - 1);
+            edit(row);
+        }
+        // A block of a row in use that no row in use holds any more was deleted.
+        for (size_t b = 0; b < blocks.size(); ++b)
+            if (!kept[b] && blocks[b].listed)
+                edits_.erase(blocks[b].head, blocks[b].end);
+        if (fresh.empty())
+            return;
+        if (section) {
+            placeFresh(section->last > section->first ? section->last - 1 : section->last);
+            return;
+        }
+        std::vector<std::string> lines = {"BEGIN_" + std::string(key)};
+        for (const std::string& block : fresh)
+            for (size_t start = 0; start < block.size();) {
+                const size_t end = block.find("\r\n", start);
+                lines.emplace_back(block.substr(start, end - start));
+                start = end + 2;
+            }
+        lines.push_back("END_" + std::string(key));
+        insertSection(key, lines);
+    }
+
+    static const SourceBytes& sourceOf(const StationRow& row) { return row.StationSource; }
+    static const SourceBytes& sourceOf(const ShipRow& row) { return row.ShipSource; }
+    static int32_t headOf(const StationRow& row) { return row.StationHeadLine; }
+    static int32_t headOf(const ShipRow& row) { return row.ShipHeadLine; }
+    static const std::vector<BlockLine>& linesOf(const StationRow& row) { return row.StationBlockLines; }
+    static const std::vector<BlockLine>& linesOf(const ShipRow& row) { return row.ShipBlockLines; }
+    static std::string newBlock(const StationRow& row) { return newStationBlock(row); }
+    static std::string newBlock(const ShipRow& row) { return newShipBlock(row); }
+
+    static bool sameValues(const StationRow& a, const StationRow& b) {
+        return a.StationRefTable == b.StationRefTable && a.StationSemiMajorAxisTable == b.StationSemiMajorAxisTable &&
+               a.StationExcentricityTable == b.StationExcentricityTable &&
+               a.StationInclinationTable == b.StationInclinationTable &&
+               a.StationAscendingNodeLongitudeTable == b.StationAscendingNodeLongitudeTable &&
+               a.StationPeriapsisLongitudeTable == b.StationPeriapsisLongitudeTable &&
+               a.StationMeanLongitudeTable == b.StationMeanLongitudeTable &&
+               a.StationOrbitalRefDate == b.StationOrbitalRefDate &&
+               a.StationOrbitalRefHourTable == b.StationOrbitalRefHourTable &&
+               a.StationOrbitalRefMinTable == b.StationOrbitalRefMinTable && a.StationXAngleTable == b.StationXAngleTable &&
+               a.StationYAngleTable == b.StationYAngleTable && a.StationZAngleTable == b.StationZAngleTable &&
+               a.StationRotationFrequencyTable == b.StationRotationFrequencyTable &&
+               a.StationUseClassFrequency == b.StationUseClassFrequency &&
+               a.StationNameTable == b.StationNameTable && a.StationClassTable == b.StationClassTable;
+    }
+
+    static bool sameValues(const ShipRow& a, const ShipRow& b) {
+        return a.ShipStatusTable == b.ShipStatusTable && a.ShipPlanetTable == b.ShipPlanetTable &&
+               a.ShipLandedBaseTable == b.ShipLandedBaseTable && a.ShipLandedPadTable == b.ShipLandedPadTable &&
+               a.ShipLandedHeadingTable == b.ShipLandedHeadingTable &&
+               a.ShipDockedStationTable == b.ShipDockedStationTable && a.ShipDockedPortTable == b.ShipDockedPortTable &&
+               a.ShipRposXTable == b.ShipRposXTable && a.ShipRposYTable == b.ShipRposYTable &&
+               a.ShipRposZTable == b.ShipRposZTable && a.ShipRvelXTable == b.ShipRvelXTable &&
+               a.ShipRvelYTable == b.ShipRvelYTable && a.ShipRvelZTable == b.ShipRvelZTable &&
+               a.ShipArotXTable == b.ShipArotXTable && a.ShipArotYTable == b.ShipArotYTable &&
+               a.ShipArotZTable == b.ShipArotZTable && a.ShipVrotTable == b.ShipVrotTable &&
+               a.ShipFuelTable == b.ShipFuelTable && a.ShipMainEngineTable == b.ShipMainEngineTable &&
+               a.ShipHoverEngineTable == b.ShipHoverEngineTable && a.ShipNameTable == b.ShipNameTable &&
+               a.ShipClassTable == b.ShipClassTable;
+    }
+
+    // The head's name and class as read.
+    void readHead(size_t head, std::string& name, std::string& className) const {
+        const std::string_view text = trimmed(clearedOfComments(edits_.line(head)));
+        const size_t colon = text.find(':');
+        name = text.substr(0, colon);
+        className = colon == std::string_view::npos ? text : text.substr(colon + 1);
+    }
+
+    void edit(const StationRow& row) {
+        StationRow read;
+        read.StationUseClassFrequency = true;
+        readHead(static_cast<size_t>(row.StationHeadLine), read.StationNameTable, read.StationClassTable);
+        for (const BlockLine& line : row.StationBlockLines) {
+            if (!line.hasKeyword())
+                continue;
+            const std::string_view text = trimmed(clearedOfComments(line.text()));
+            const size_t blank = text.find(' ');
+            if (blank != std::string_view::npos)
+                readStationLine(read, line.keyword(), text.substr(blank + 1));
+        }
+        // A station nobody changed keeps every line.
+        if (sameValues(read, row))
+            return;
+        read.StationBlockLines = row.StationBlockLines;
+        stationOwnedLines(read, before_);
+        stationOwnedLines(row, now_);
+        editBlock(static_cast<size_t>(row.StationHeadLine), row.StationNameTable, row.StationClassTable,
+                  row.StationBlockLines, before_, now_);
+    }
+
+    void edit(const ShipRow& row) {
+        blankShipValues(read_);
+        for (std::string* field : {&read_.ShipStatusTable, &read_.ShipPlanetTable, &read_.ShipLandedBaseTable,
+                                   &read_.ShipLandedPadTable, &read_.ShipDockedStationTable, &read_.ShipDockedPortTable})
+            field->clear();
+        readHead(static_cast<size_t>(row.ShipHeadLine), read_.ShipNameTable, read_.ShipClassTable);
+        for (const BlockLine& line : row.ShipBlockLines)
+            if (line.hasKeyword())
+                readShipLine(read_, Keyword::find(line.keyword()), trimmed(clearedOfComments(line.text())));
+        // A ship nobody changed keeps every line.
+        if (sameValues(read_, row))
+            return;
+        read_.ShipFromFile = row.ShipFromFile;
+        read_.ShipBlockLines = row.ShipBlockLines;
+        shipOwnedLines(read_, before_);
+        shipOwnedLines(row, now_);
+        editBlock(static_cast<size_t>(row.ShipHeadLine), row.ShipNameTable, row.ShipClassTable, row.ShipBlockLines,
+                  before_, now_);
+    }
+
+    void stations() { table("STATIONS", m_.stations, m_.stationCount, m_.layout.stationBlocks); }
+    void ships() { table("SHIPS", m_.ships, m_.shipCount, m_.layout.shipBlocks); }
+
+    const Scenario& m_;
+    LineEdits edits_;
+    // Room reused from block to block.
+    OwnedLines before_, now_;
+    ShipRow read_;
+    std::vector<size_t> placed_;
+};
+
+} // namespace
+
+std::string editedScenario(const Scenario& scenario) { return Editor(scenario).run(); }
+
+} // namespace vantrel
