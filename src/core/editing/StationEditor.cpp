@@ -243,6 +243,12 @@ void StationEditor::Command3_Click() {
     // The new station takes row n as it stands: blank after a load, or the last station's
     // fields after a deletion (a deletion does not blank the row it frees).
     w_.model.StationTableRedimPreserve(n + 1);
+    // Its fields, but not the lines of the block they came from: it is a new block of the file.
+    StationRow& row = w_.model.stations[static_cast<size_t>(n)];
+    row.StationSource.reset();
+    row.StationHeadLine = -1;
+    row.StationBlockLines.clear();
+    row.StationLinesNotTaken.clear();
     tab.StationName.addItem("New Station");
     tab.StationName.setListIndex(n);
     stationDisplay_.StationParameterDisplay();

@@ -376,8 +376,6 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, const Sour
             // The line itself was taken for one of the editor's lines before it failed.
             if (!ship.ShipBlockLines.empty() && ship.ShipBlockLines.back().text() == lines[at])
                 ship.ShipBlockLines.pop_back();
-            if (ship.ShipBlockLines.empty() && ship.ShipHeadLine < 0)
-                ship.ShipSource.reset();
             ship.ShipFromFile = true;
             ship.ShipLinesNotTaken = linesUpTo(lines, at, "END_SHIPS");
             if (ship.ShipHeadLine >= 0)
@@ -442,8 +440,6 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, const Sour
             s.ShipNameTable = text.substr(0, colon);
             s.ShipClassTable = colon == std::string_view::npos ? text : text.substr(colon + 1);
             s.ShipHeadLine = static_cast<int32_t>(i);
-            if (s.ShipBlockLines.empty())
-                s.ShipSource = source;
             r.shipNames.push_back(s.ShipNameTable);
             for (std::string_view comment : between)
                 keep(s, {{}, comment});
@@ -540,11 +536,12 @@ ScenarioReading readScenario(std::string bytes, const std::string& path) {
         if (!read)
             r.shipEntries.push_back(cannotOpen);
     }
-    // The rows' lines as read lie in the bytes; each station that has some keeps them alive (the
-    // ship pass does the same for its rows).
+    // The rows' lines as read lie in the bytes, which every row the reader made keeps alive: a
+    // save edits the lines of those rows only, and leaves a row without a head as the file has it.
     for (StationRow& row : m.stations)
-        if (!row.StationBlockLines.empty() || row.StationHeadLine >= 0)
-            row.StationSource = source;
+        row.StationSource = source;
+    for (ShipRow& row : m.ships)
+        row.ShipSource = source;
     m.stationCount = static_cast<int>(r.stationNames.size());
     m.shipCount = static_cast<int>(r.shipNames.size());
     markListed(m.stations, m.stationCount, m.layout.stationBlocks, [](const StationRow& row) { return row.StationHeadLine; });
