@@ -11,5 +11,12 @@ namespace vantrel::cli {
 int runCatalogue(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runResave(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// script ORBITER_FOLDER IN.scn OUT.scn STEP...: 0 saved, 1 not opened, a refused validation or a
+// failed save, 2 a usage error or a step that cannot be taken; nothing is written unless 0.
+int runScript(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The controls of the main window's tabs that script steps act on, grouped by tab and by the
+// form of step each takes, as --help shows them.
+std::string scriptControlList();
 
 } // namespace vantrel::cli

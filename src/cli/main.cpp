@@ -20,6 +20,22 @@ const char* usage =
     "      shipclass, stationclass, body, base and scanlog lines.\n"
     "  resave ORBITER_FOLDER IN.scn OUT.scn\n"
     "      Opens IN.scn as the load window does and saves it as OUT.scn.\n"
+    "  script ORBITER_FOLDER IN.scn OUT.scn [STEP]...\n"
+    "      Opens IN.scn as the load window does, takes each STEP on the main window's tabs as a\n"
+    "      person would, then saves the scenario as OUT.scn as File/Save does. A STEP is one of:\n"
+    "        NAME=VALUE   types VALUE into a text field, chooses the entry of a list whose trimmed\n"
+    "                     text is VALUE, moves a slider to VALUE, sets (1) or clears (0) a check\n"
+    "                     box, sets (1) an option, gives a calendar the day VALUE (YYYY-MM-DD)\n"
+    "        NAME:=TEXT   types TEXT into an editable list (ShipName, StationName): a rename\n"
+    "        NAME         clicks a button, an option or a check box\n"
+    "        NAME>PATH    double-clicks the node of a tree whose captions from the top, joined\n"
+    "                     by \"/\", are PATH (blanks in a caption count as one)\n"
+    "        tab=N        shows tab N, counting from 0 (a step on a control shows its tab too)\n"
+    "      Every message box is printed to standard error as \"box<TAB>title<TAB>text\" and\n"
+    "      answered with its first button (OK or Yes). A refused validation stops the run with\n"
+    "      status 1; a step naming no control of the tabs, a control that is hidden or disabled,\n"
+    "      an entry or a tree node that is not there stops it with status 2. Only status 0\n"
+    "      writes OUT.scn.\n"
     "  check ORBITER_FOLDER [FILE.scn|FOLDER]...\n"
     "      Opens each scenario and validates every station and ship without changing them;\n"
     "      prints one TAB-separated line per finding. A FOLDER stands for the scenarios in it\n"
@@ -28,6 +44,8 @@ const char* usage =
     "      Shows this text.\n"
     "\n"
     "Exit status: 0 success, 1 a failure or a finding, 2 a usage error.\n";
+
+const char* scriptControlsHeading = "\nControls of the tabs for script steps (NAME stands for each name):\n";
 
 } // namespace
 
@@ -39,13 +57,15 @@ static int run(std::vector<std::string> args) {
     const std::string command = args.front();
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
-        std::cout << usage;
+        std::cout << usage << scriptControlsHeading << vantrel::cli::scriptControlList();
         return 0;
     }
     if (command == "catalogue")
         return vantrel::cli::runCatalogue(args, std::cout, std::cerr);
     if (command == "resave")
         return vantrel::cli::runResave(args, std::cout, std::cerr);
+    if (command == "script")
+        return vantrel::cli::runScript(args, std::cout, std::cerr);
     if (command == "check")
         return vantrel::cli::runCheck(args, std::cout, std::cerr);
     std::cerr << "vantrel-scn: unknown command '" << command << "'\n\n" << usage;

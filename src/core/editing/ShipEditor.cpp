@@ -16,7 +16,7 @@ namespace vantrel {
 namespace {
 
 constexpr char CR = '\r';
-const char* const NotAccepted = "Ship parameter validation not accepted !";
+const char* const NotAccepted = ShipEditor::NotAcceptedTitle;
 
 // The part of a text before its first ":", or the whole text.
 std::string beforeColon(const std::string& text) { return text.substr(0, text.find(':')); }

@@ -12,6 +12,9 @@ class SelectionTrees;
 // the screen fields until "Ship parameter validation" accepts every field of the status shown.
 class ShipEditor {
 public:
+    // The title of the message box that refuses a validation.
+    static constexpr const char* NotAcceptedTitle = "Ship parameter validation not accepted !";
+
     ShipEditor(MainWindowParts& main, SelectionTrees& trees);
 
     // "Ship parameter validation": checks the fields of the selected status and, when all

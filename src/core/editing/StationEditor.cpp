@@ -18,7 +18,7 @@ namespace vantrel {
 namespace {
 
 constexpr char CR = '\r';
-const char* const NotAccepted = "Station parameter validation not accepted !";
+const char* const NotAccepted = StationEditor::NotAcceptedTitle;
 
 // An angle field passes when it is a number strictly between -360 and 360.
 bool angleAccepted(const std::string& text) {

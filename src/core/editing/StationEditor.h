@@ -13,6 +13,9 @@ class StationDisplay;
 // fields are a working copy; only an accepted validation writes the station's row.
 class StationEditor {
 public:
+    // The title of the message box that refuses a validation.
+    static constexpr const char* NotAcceptedTitle = "Station parameter validation not accepted !";
+
     StationEditor(MainWindowParts& main, StationDisplay& stationDisplay, ShipDisplay& shipDisplay,
                   SelectionTrees& trees);
 
