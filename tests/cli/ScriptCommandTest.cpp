@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"NoStep", {}, 0, "", "Halcyon:Courier"},
         ScriptCase{"FuelBySliderThenValidation", {"ShipName=Tern", "ShipFuelSlider=40", "Command4"}, 0, "", "  FUEL 0.4"},
         ScriptCase{"EntryReadTrimmed", {"ShipName= Tern ", "ShipFuelSlider=25", "Command4"}, 0, "", "  FUEL 0.25"},
-        ScriptCase{"SliderMovedButNotValidated", {"ShipName=Tern", "ShipFuelSlider=40"}, 0, "", "  FUEL 0.6"},
+        ScriptCase{"SliderMovedButNotValidated", {"ShipName=Tern", "ShipFuelSlider=40"}, 0, "", "  FUEL 0.60"},
         ScriptCase{"RenameByTyping",
                    {"ShipName:=Kestrel", "Command4"},
                    0,

@@ -17,7 +17,7 @@ namespace vantrel {
 
 namespace {
 
-// The scenario as the writer of a new file writes it: every section in its own form, every line
+// A scenario that has no file yet, written whole: every section in its own form, every line
 // ending with CR LF, a blank line between sections. A document read from a file is written by
 // editing its bytes instead (ScenarioEdits).
 
@@ -110,50 +110,15 @@ int today() {
     return static_cast<int>(now.time_since_epoch().count()) + 25569;
 }
 
-std::string descriptionText(const Scenario& m) { return descriptionBlock(m.description); }
-
-std::string environmentText(const Scenario& m, const SectionAsRead* asRead) {
-    // A calendar without a date (it always has one once the window is open) starts today.
+// The start time is written to the minute; a calendar without a date (it always has one once
+// the window is open) starts today.
+std::string environmentText(const Scenario& m) {
     const int day = m.start.day.value_or(today());
     const double startMjd = mjdFromDayTime(day, leadingNumberValue(m.start.hour), leadingNumberValue(m.start.minute));
-    const std::string system = "  System " + trim(m.system);
-    const std::string date = "  Date MJD " + numberText(startMjd);
-    // A start time nobody changed is written as the file had it: its form, its digits and its
-    // seconds, and "Date MJD ;" (the simulator's "now") stays "now".
-    const bool changed = !m.layout.read || !(m.start == m.startAsRead);
-
     Lines out;
     out.line("BEGIN_ENVIRONMENT");
-    std::vector<std::string> inner;
-    if (asRead) {
-        inner.assign(asRead->lines.begin() + 1, asRead->lines.end());
-        if (!inner.empty() && keyOf(inner.back()) == "END_ENVIRONMENT")
-            inner.pop_back();
-    }
-    // The last System and Date lines are the ones the simulator takes; earlier ones stay as read.
-    int systemAt = -1, dateAt = -1;
-    for (size_t j = 0; j < inner.size(); ++j) {
-        const std::string key = keyOf(inner[j]);
-        if (key == "SYSTEM")
-            systemAt = static_cast<int>(j);
-        else if (key == "DATE")
-            dateAt = static_cast<int>(j);
-    }
-    auto systemAndNewDate = [&] {
-        out.line(system);
-        if (dateAt < 0 && changed)
-            out.line(date);
-    };
-    if (systemAt < 0)
-        systemAndNewDate();
-    for (size_t j = 0; j < inner.size(); ++j) {
-        if (static_cast<int>(j) == systemAt)
-            systemAndNewDate();
-        else if (static_cast<int>(j) == dateAt && changed)
-            out.line(date);
-        else
-            out.line(inner[j]);
-    }
+    out.line("  System " + trim(m.system));
+    out.line("  Date MJD " + numberText(startMjd));
     out.line("END_ENVIRONMENT");
     return out.take();
 }
@@ -188,116 +153,27 @@ std::string viewText(const Scenario& m, const std::string& key) {
     return out.take();
 }
 
-std::string cameraText(const Scenario& m, const SectionAsRead& asRead) {
-    // The author's camera, as read; a ship it targeted is followed through a rename, and once
-    // deleted the camera targets the user-controlled ship.
-    std::string target;
-    if (m.cameraTargetIsShip) {
-        target = trim(m.focus);
-        for (int k = 0; k < m.shipCount && m.validShip(k); ++k)
-            if (m.ships[static_cast<size_t>(k)].ShipCameraTarget) {
-                target = trim(m.ships[static_cast<size_t>(k)].ShipNameTable);
-                break;
-            }
-    }
-    const std::optional<std::string> read = sectionValue(asRead, "TARGET");
-    Lines out;
-    for (const std::string& line : asRead.lines) {
-        if (m.cameraTargetIsShip && keyOf(line) == "TARGET" && read && target != *read)
-            out.line(line.substr(0, line.find_first_not_of(" \t")) + "TARGET " + target);
-        else
-            out.line(line);
-    }
-    return out.take();
-}
-
+// Every section in the editor's order, a blank line between them.
 std::string scenarioText(const Scenario& m) {
-    // The editor's sections in the order it writes them; any other section is written as read.
-    static const std::vector<std::string> own = {"DESC",     "ENVIRONMENT", "FOCUS",    "CAMERA", "HUD",
-                                                 "MFD LEFT", "MFD RIGHT",   "STATIONS", "SHIPS"};
-    const FileLayout& layout = m.layout;
-    // Each chunk is a section with the comments before it; a blank line parts them. One text is
-    // built, chunk after chunk, so that a huge scenario is never held twice.
     std::string text;
-    text.reserve(m.sizeAsRead + 65536);
-    bool first = true;
-    auto chunk = [&]() -> std::string& {
-        if (!first)
+    text.reserve(65536);
+    for (const char* key : {"DESC", "ENVIRONMENT", "FOCUS", "CAMERA", "HUD", "MFD LEFT", "MFD RIGHT", "STATIONS", "SHIPS"}) {
+        if (!text.empty())
             text += "\r\n";
-        first = false;
-        return text;
-    };
-
-    // A section the file lacked takes its place among the editor's sections. A description is
-    // only written when there is one: the simulator shows DESC before HYPERDESC, so an empty one
-    // would hide the other.
-    auto lacking = [&](const std::string& key) {
-        if (key == "DESC") {
-            if (!layout.read || !m.description.empty())
-                chunk() += (descriptionText(m));
-        } else if (key == "ENVIRONMENT") {
-            chunk() += (environmentText(m, nullptr));
-        } else if (key == "FOCUS") {
-            chunk() += (focusText(m));
-        } else if (key == "STATIONS") {
-            chunk() += (stationsText(m));
-        } else if (key == "SHIPS") {
-            shipsText(m, chunk());
-        } else {
-            chunk() += (viewText(m, key));
-        }
-    };
-    auto asRead = [](const std::vector<std::string>& lines) {
-        Lines out;
-        for (const std::string& line : lines)
-            out.line(line);
-        return out.take();
-    };
-
-    // Sections the file lacked go right after the editor's section before them, or before the
-    // first one the file has.
-    size_t nextOwn = 0;
-    auto lackingUpTo = [&](size_t upTo) {
-        for (; nextOwn < upTo; ++nextOwn)
-            if (!layout.read || !layout.find(own[nextOwn]))
-                lacking(own[nextOwn]);
-    };
-    auto lackingAfter = [&] {
-        while (nextOwn < own.size() && !layout.find(own[nextOwn]))
-            lacking(own[nextOwn++]);
-    };
-    for (const SectionAsRead& section : layout.sections) {
-        const auto found = std::find(own.begin(), own.end(), section.key);
-        // A section of the editor's written once already (a second ENVIRONMENT) stays as read.
-        if (found == own.end() || layout.find(section.key) != &section) {
-            chunk() += (asRead(section.comments) + asRead(section.lines));
-            continue;
-        }
-        const size_t index = static_cast<size_t>(found - own.begin());
-        lackingUpTo(index);
-        std::string& out = chunk();
-        out += asRead(section.comments);
-        if (section.key == "DESC")
-            out += m.description == m.descriptionAsRead ? asRead(section.lines) : descriptionText(m);
-        else if (section.key == "ENVIRONMENT")
-            out += environmentText(m, &section);
-        else if (section.key == "FOCUS")
-            out += focusText(m);
-        else if (section.key == "STATIONS")
-            out += stationsText(m);
-        else if (section.key == "SHIPS")
-            shipsText(m, out);
-        else if (section.key == "CAMERA")
-            out += cameraText(m, section);
+        const std::string_view k = key;
+        if (k == "DESC")
+            text += descriptionBlock(m.description);
+        else if (k == "ENVIRONMENT")
+            text += environmentText(m);
+        else if (k == "FOCUS")
+            text += focusText(m);
+        else if (k == "STATIONS")
+            text += stationsText(m);
+        else if (k == "SHIPS")
+            shipsText(m, text);
         else
-            out += asRead(section.lines); // the author's HUD and MFD set-up
-        nextOwn = std::max(nextOwn, index + 1);
-        lackingAfter();
+            text += viewText(m, key);
     }
-    lackingUpTo(own.size());
-    if (!layout.after.empty())
-        chunk() += (asRead(layout.after));
-
     return text;
 }
 
