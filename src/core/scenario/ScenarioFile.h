@@ -49,11 +49,13 @@ struct ScenarioReading {
 // that line and the rest of its section as read with the station or ship being read.
 ScenarioReading readScenario(std::string bytes, const std::string& path);
 
-// The bytes of the document as a scenario file: the description, the environment, the focus,
-// the view blocks, the stations and the ships, every line ending with CR LF, a blank line
-// between sections. After a file was read, its other sections and its own camera, HUD and MFD
-// blocks are written as read in their places, and the editor's sections it lacked in their
-// order among them.
+// The bytes of the document as a scenario file. A document read from a file gives the bytes read
+// with only the lines that hold what changed edited in place: each such line keeps its
+// indentation, keyword, comment, line end and the spelling of every value that did not change,
+// a line a block lacked is added only when its value changed, and a deleted block takes its own
+// lines with it. A document without a file is written whole: the description, the environment,
+// the focus, the view blocks, the stations and the ships, every line ending with CR LF, a blank
+// line between sections.
 std::string writeScenario(const Scenario& scenario);
 
 // Why these bytes are not a scenario file, as the message that refuses the file at path, or
