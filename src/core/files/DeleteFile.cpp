@@ -51,7 +51,7 @@ void DeleteFile::Dir1_Change() {
         return;
     }
     FileListtoDelete.setPath(Dir1.path());
-    Text2.setText(folderDescription(Dir1.path()));
+    Text2.setText(folderDescriptionPreview(Dir1.path()));
 }
 
 void DeleteFile::FileListtoDelete_Click() {

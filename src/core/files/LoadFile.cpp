@@ -59,7 +59,7 @@ void LoadFile::Dir1_Change() {
         FilelisttoLoad.setPath({});
         return;
     }
-    Text2.setText(folderDescription(Dir1.path()));
+    Text2.setText(folderDescriptionPreview(Dir1.path()));
     FilelisttoLoad.setPath(Dir1.path());
 }
 
