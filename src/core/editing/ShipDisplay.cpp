@@ -55,7 +55,9 @@ void ShipDisplay::ShipParameterDisplay() {
     const int r = t.ShipName.listIndex();
     if (r < 0 || !w_.model.validShip(r))
         return;
-    ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+    // Showing never writes into the document: a landed or docked ship shows the level stored
+    // for it, which changes only when the person moves the slider and validates.
+    const ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
 
     t.ShipIndex.setCaption(std::to_string(r));
     t.ShipClass.setCaption(row.ShipClassTable);
@@ -70,15 +72,6 @@ void ShipDisplay::ShipParameterDisplay() {
     t.HoverEngineStatusSlider.setValue(0);
 
     const std::string status = trim(row.ShipStatusTable);
-    // A landed or docked ship always has a full tank: showing it stores that in the model. A
-    // ship the file gave without a FUEL line keeps what the file says (PRPLEVEL, or nothing).
-    auto fillTank = [&] {
-        if (shipFromFile(row) && !lineAsRead(row, "FUEL").has_value())
-            return;
-        t.ShipFuel.setCaption("100 %");
-        row.ShipFuelTable = "1";
-        t.ShipFuelSlider.setValue(100);
-    };
     if (equalsIgnoringCase(status, "Docked")) {
         t.DockedShipOption.setValue(true);
         t.OrbitingShipOption.setValue(false);
@@ -88,7 +81,6 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipDockedPort.setCaption(row.ShipDockedPortTable);
         t.ShipDockedPlanet.setCaption(row.ShipPlanetTable);
         setEngineLabelsEnabled(false);
-        fillTank();
     }
     if (equalsIgnoringCase(status, "Landed")) {
         t.LandedShipOption.setValue(true);
@@ -100,7 +92,6 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipLandedPad.setCaption(row.ShipLandedPadTable);
         t.ShipLandedHeading.setText(row.ShipLandedHeadingTable);
         setEngineLabelsEnabled(false);
-        fillTank();
     }
     if (equalsIgnoringCase(status, "Orbiting")) {
         t.OrbitingShipOption.setValue(true);

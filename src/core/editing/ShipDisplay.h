@@ -15,8 +15,8 @@ public:
     // Empties every ship field of the tab; the sliders and the enabled state of the labels
     // are left as they are.
     void ShipTabReset();
-    // Shows the ship selected in ShipName. Showing a landed or docked ship stores the level 1
-    // as its fuel. Does nothing when no ship is selected or the selection has no table row.
+    // Shows the ship selected in ShipName, writing nothing into the document. Does nothing when
+    // no ship is selected or the selection has no table row.
     void ShipParameterDisplay();
     // A ship chosen in the list (also raised when code selects an entry).
     void ShipName_Click();

@@ -174,7 +174,7 @@ TEST_F(ScenarioReaderTest, KeywordValuesAreSplitAsWritten) {
     EXPECT_EQ("2 3", ship(0).ShipRposZTable);
     EXPECT_EQ("6", ship(0).ShipRvelZTable);
     EXPECT_EQ("0.1 0.2 0.3", ship(0).ShipVrotTable);
-    EXPECT_EQ("1", ship(0).ShipFuelTable) << "shown first, a docked ship gets a full tank";
+    EXPECT_EQ("0.5", ship(0).ShipFuelTable) << "shown first, a docked ship keeps its level";
     EXPECT_EQ("-0.25", ship(0).ShipMainEngineTable);
     EXPECT_EQ("1", ship(0).ShipHoverEngineTable);
 
