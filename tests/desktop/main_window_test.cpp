@@ -282,6 +282,8 @@ private slots:
             QVERIFY(MainMenu::opensAsScenario(name));
         for (const char* name : {"Visiting.scn.txt", "scn", "/a.scn/b"})
             QVERIFY(!MainMenu::opensAsScenario(name));
+        // The save question comes only with something to save.
+        main->env.Description.userSetText("Edited before the drop\r\n");
         scripted.dialogs.clear();
         scripted.dialogs.queueAnswer(ui::AnswerNo);
         QVERIFY(drag(copy));

@@ -31,6 +31,7 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
 }
 
 void ShipDisplay::ShipTabReset() {
+    shown_.reset();
     ui::ShipTab& t = w_.shipTab;
     t.ShipClass.setCaption({});
     t.LandedShipOption.setValue(false);
@@ -121,6 +122,46 @@ void ShipDisplay::ShipParameterDisplay() {
         t.HoverEngineStatus.setCaption(percentText(hover));
         t.HoverEngineStatusSlider.setValue(sliderPosition(hover));
     }
+    shown_ = fieldsNow();
+    shownRow_ = r;
+}
+
+std::vector<std::string> ShipDisplay::fieldsNow() const {
+    const ui::ShipTab& t = w_.shipTab;
+    std::vector<std::string> fields = {t.ShipName.text(),
+                                       t.ShipClass.caption(),
+                                       std::to_string(t.LandedShipOption.value()),
+                                       std::to_string(t.DockedShipOption.value()),
+                                       std::to_string(t.OrbitingShipOption.value()),
+                                       t.ShipFuel.caption(),
+                                       t.MainEngineStatus.caption(),
+                                       t.HoverEngineStatus.caption(),
+                                       t.ShipLandedPlanet.caption(),
+                                       t.ShipLandedBase.caption(),
+                                       t.ShipLandedPad.caption(),
+                                       t.ShipLandedHeading.text(),
+                                       t.ShipDockedStation.caption(),
+                                       t.ShipDockedPort.caption(),
+                                       t.ShipDockedPlanet.caption(),
+                                       t.ShipOrbitingPlanet.caption()};
+    for (const ui::TextField* field : {&t.ShipOrbitingAngularVelocity, &t.ShipOrbitingArotX, &t.ShipOrbitingArotY,
+                                       &t.ShipOrbitingArotZ, &t.ShipOrbitingRposX, &t.ShipOrbitingRposY,
+                                       &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
+                                       &t.ShipOrbitingRvelZ})
+        fields.push_back(field->text());
+    return fields;
+}
+
+bool ShipDisplay::hasUnvalidatedEdits() const {
+    if (!shown_ || shownRow_ < 0 || shownRow_ >= w_.shipCount() || !w_.model.validShip(shownRow_))
+        return false;
+    return fieldsNow() != *shown_;
+}
+
+std::string ShipDisplay::shownName() const {
+    if (!shown_ || !w_.model.validShip(shownRow_))
+        return {};
+    return w_.model.ships[static_cast<size_t>(shownRow_)].ShipNameTable;
 }
 
 void ShipDisplay::ShipName_Click() {

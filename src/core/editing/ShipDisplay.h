@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -31,10 +33,20 @@ public:
     void MainEngineStatusSlider_Change();
     void HoverEngineStatusSlider_Change();
 
+    // Whether the tab's fields differ from what showing the ship put there: edits typed but
+    // not validated. False while no ship is shown.
+    bool hasUnvalidatedEdits() const;
+    // The name of the ship shown (as the table holds it); empty while none is.
+    std::string shownName() const;
+
 private:
+    std::vector<std::string> fieldsNow() const;
     void showFrames(bool landed, bool docked, bool orbiting);
     void setEngineLabelsEnabled(bool enabled);
     MainWindowParts& w_;
+    // The fields as the last showing left them, with the row shown.
+    std::optional<std::vector<std::string>> shown_;
+    int shownRow_ = -1;
 };
 
 } // namespace vantrel

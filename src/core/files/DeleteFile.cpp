@@ -83,9 +83,13 @@ void DeleteFile::DeleteSelected(int questionStyle, int goOnAnswer, bool selectFi
     if (dialogs.msgBox("Are you sure ?", questionStyle, "Confirmation before deleting") != goOnAnswer)
         return;
     const std::string folder = Dir1.path();
-    if (const std::string error = platform::removeFile(pathIn(folder, name)); !error.empty())
+    const std::string path = pathIn(folder, name);
+    const std::string edited = main_.status.path();
+    if (const std::string error = platform::removeFile(path); !error.empty())
         dialogs.msgBox("The file \"" + name + "\" could not be deleted: " + error, ui::MsgCritical,
                        "Deletion failed");
+    else if (!edited.empty() && platform::normalPath(edited) == platform::normalPath(path))
+        main_.status.fileRemoved(); // the open scenario stays, now without a file
     FileListtoDelete.refresh();
     if (selectFirstAfter && FileListtoDelete.listCount() > 0)
         FileListtoDelete.setListIndex(0);
