@@ -1,5 +1,6 @@
 #include "core/editing/ShipList.h"
 
+#include "core/platform/GccWarnings.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
@@ -61,16 +62,9 @@ void ShipList::Command6_Click() {
             ShipRow& row = rows[static_cast<size_t>(k)];
             row = rows[static_cast<size_t>(k + 1)];
             if (leadingNumberValue(row.ShipFuelTable) == 0) {
-// GCC 12 warns of an overlapping memcpy in the inlined copy of this short literal (-Wrestrict, a
-// known false positive of its string code); the copy is a plain assignment.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
+                VANTREL_STRING_COPY_WARNING_OFF
                 row.ShipFuelTable = "0";
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+                VANTREL_STRING_COPY_WARNING_ON
             }
         }
         w_.model.ShipTableRedimPreserve(n - 1);
