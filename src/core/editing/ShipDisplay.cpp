@@ -161,7 +161,10 @@ bool ShipDisplay::hasUnvalidatedEdits() const {
 std::string ShipDisplay::shownName() const {
     if (!shown_ || !w_.model.validShip(shownRow_))
         return {};
-    return w_.model.ships[static_cast<size_t>(shownRow_)].ShipNameTable;
+    // The list's entry: a ship added but never validated has no name of its own yet.
+    const auto& names = w_.shipTab.ShipName;
+    return shownRow_ < names.listCount() ? names.list(shownRow_)
+                                         : w_.model.ships[static_cast<size_t>(shownRow_)].ShipNameTable;
 }
 
 void ShipDisplay::ShipName_Click() {

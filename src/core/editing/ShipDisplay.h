@@ -36,7 +36,7 @@ public:
     // Whether the tab's fields differ from what showing the ship put there: edits typed but
     // not validated. False while no ship is shown.
     bool hasUnvalidatedEdits() const;
-    // The name of the ship shown (as the table holds it); empty while none is.
+    // The name of the ship shown, as its list names it; empty while none is.
     std::string shownName() const;
 
 private:

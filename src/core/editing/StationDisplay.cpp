@@ -103,7 +103,15 @@ bool StationDisplay::hasUnvalidatedEdits() const {
 std::string StationDisplay::shownName() const {
     if (!shown_ || !w_.model.validStation(shownRow_))
         return {};
-    return w_.model.stations[static_cast<size_t>(shownRow_)].StationNameTable;
+    // The list's entry: a station added but never validated has no name of its own yet.
+    const auto& names = w_.stationTab.StationName;
+    return shownRow_ < names.listCount() ? names.list(shownRow_)
+                                         : w_.model.stations[static_cast<size_t>(shownRow_)].StationNameTable;
+}
+
+void StationDisplay::takeShownFields() {
+    if (shown_)
+        shown_ = fieldsNow();
 }
 
 void StationDisplay::StationName_Click() { StationParameterDisplay(); }

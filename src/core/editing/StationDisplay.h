@@ -27,8 +27,10 @@ public:
     // Whether the tab's fields differ from what showing the station put there: edits typed
     // but not validated. False while no station is shown.
     bool hasUnvalidatedEdits() const;
-    // The name of the station shown (as the table holds it); empty while none is.
+    // The name of the station shown, as its list names it; empty while none is.
     std::string shownName() const;
+    // The fields as they stand now are the ones shown (a new station's defaults).
+    void takeShownFields();
 
 private:
     std::vector<std::string> fieldsNow() const;

@@ -6,6 +6,8 @@
 #include "../scenario/ScenarioFixture.h"
 
 #include "core/app/MainMenu.h"
+#include "core/editing/ShipDisplay.h"
+#include "core/editing/StationDisplay.h"
 #include "core/app/Windows.h"
 #include "core/files/DeleteFile.h"
 #include "core/files/SaveAs.h"
@@ -60,6 +62,20 @@ TEST_F(SaveQuestionsTest, AFieldTypedButNotValidatedCountsAsSomethingToSave) {
     EXPECT_TRUE(main->mainMenu().QueryUnload());
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[1].text, "Do you wish to save Orbit.scn ?");
+}
+
+// A station or ship just added shows its defaults: nothing typed yet, nothing to ask. Typed
+// into, it is named as its list names it.
+TEST_F(SaveQuestionsTest, AnAddedRowIsAskedAboutOnlyOnceTypedInto) {
+    main->stationTab.Command3.userClick();
+    main->shipTab.Command5.userClick();
+    EXPECT_FALSE(main->stationDisplay().hasUnvalidatedEdits());
+    EXPECT_FALSE(main->shipDisplay().hasUnvalidatedEdits());
+    main->shipTab.ShipOrbitingRposX.userSetText("7100000");
+    scripted.dialogs.queueAnswer(ui::AnswerCancel);
+    main->menu.Menu13.userClick();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "New Ship has changes that are not validated. Validate them before saving?");
 }
 
 struct SaveAnswer {
