@@ -57,7 +57,7 @@ void DeleteFile::Dir1_Change() {
 void DeleteFile::FileListtoDelete_Click() {
     if (FileListtoDelete.listIndex() < 0)
         return;
-    Text1.setText(GetDescription(pathIn(Dir1.path(), FileListtoDelete.fileName())));
+    Text1.setText(descriptionPreview(pathIn(Dir1.path(), FileListtoDelete.fileName())));
 }
 
 void DeleteFile::FileListtoDelete_DblClick() { DeleteSelected(ui::MsgOkCancelQuestion, ui::AnswerOk, false); }
@@ -94,7 +94,7 @@ void DeleteFile::DeleteSelected(int questionStyle, int goOnAnswer, bool selectFi
     if (selectFirstAfter && FileListtoDelete.listCount() > 0)
         FileListtoDelete.setListIndex(0);
     const std::string shown = FileListtoDelete.fileName();
-    Text1.setText(shown.empty() ? std::string() : GetDescription(pathIn(folder, shown)));
+    Text1.setText(shown.empty() ? std::string() : descriptionPreview(pathIn(folder, shown)));
 }
 
 } // namespace vantrel

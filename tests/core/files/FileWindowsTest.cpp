@@ -389,7 +389,8 @@ TEST_F(FileWindowsTest, SaveFolderDescriptionWritesTheOpenFolderOnly) {
 TEST_F(FileWindowsTest, SaveFolderDescriptionKeepsTheHtmlBlock) {
     const std::string html = "BEGIN_HYPERDESC\n<h1>Gliders</h1>\n<p>Fast &amp; light</p>\nEND_HYPERDESC";
     temp.write("Orbiter/Scenarios/Html/Description.txt", html);
-    temp.write("Orbiter/Scenarios/Html/Glide.scn", test::crlf({"BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}));
+    temp.write("Orbiter/Scenarios/Html/Glide.scn", test::crlf({"BEGIN_URLDESC", "Help,Glide", "END_URLDESC",
+                                                               "BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}));
     FolderManagement& fm = w.windows().folderManagement();
     fm.load();
     fm.Dir1.userOpen(in("Html"));
@@ -420,6 +421,13 @@ TEST_F(FileWindowsTest, SaveFolderDescriptionKeepsTheHtmlBlock) {
     lf.Dir1.userOpen(root());
     lf.Dir1.userOpen(in("Html"));
     EXPECT_EQ(lf.Text2.text(), "Gliders\r\nFast & light");
+    // A scenario without DESC is previewed by its help page; the first tab's field gets no
+    // text from the preview.
+    lf.FilelisttoLoad.userSelect(indexOf(lf.FilelisttoLoad, "Glide.scn"));
+    EXPECT_EQ(lf.Text1.text(), "Description in the help page Help,Glide");
+    lf.Command1.userClick();
+    EXPECT_EQ(w.state.scnfile.caption(), "Glide.scn");
+    EXPECT_EQ(w.env.Description.text(), "");
 }
 
 TEST_F(FileWindowsTest, MissingScenarioFolderIsReportedAndNothingIsCreated) {
