@@ -380,7 +380,7 @@ private slots:
         bytes.remove(0, bytes.indexOf('\n', end) + 1);
         QFile file(html);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("BEGIN_HYPERDESC\n<h1>Yard &amp; dock</h1>\nEND_HYPERDESC\n" + bytes);
+        file.write("BEGIN_HYPERDESC\n<h1>Yard &amp; dock</h1>\n<p>Two lines</p>\nEND_HYPERDESC\n" + bytes);
         file.close();
         main->load();
         view->show();
@@ -390,7 +390,7 @@ private slots:
         auto* note = view->findChild<QLabel*>("DescriptionHtmlNote");
         QVERIFY(text && note);
         QVERIFY(text->isVisible() && note->isVisible());
-        QCOMPARE(text->text(), QString("Yard & dock"));
+        QCOMPARE(text->text(), QString("Yard & dock\nTwo lines"));
         QCOMPARE(view->findChild<QPlainTextEdit*>("Description")->toPlainText(), QString());
 
         QVERIFY(main->mainMenu().openFile(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn"));
