@@ -45,8 +45,8 @@ std::string plainTextOfHtml(std::string_view html);
 
 // The description block as written into a file: "BEGIN_DESC", the text with its line breaks
 // made CR LF, a line break unless the text already ends with one, "END_DESC" and CR LF. An
-// empty text gives one empty line between the markers. Reading the block back gives the text
-// unchanged when it is empty or ends with a line break.
+// empty text gives one empty line between the markers (read back as CR LF). Reading the block
+// back gives the text unchanged when it ends with a line break.
 std::string descriptionBlock(const std::string& text);
 
 // The file's bytes with its description text replaced, every other byte kept. The DESC block
