@@ -283,6 +283,8 @@ private slots:
             QVERIFY(MainMenu::opensAsScenario(name));
         for (const char* name : {"Visiting.scn.txt", "scn", "/a.scn/b"})
             QVERIFY(!MainMenu::opensAsScenario(name));
+        // The save question comes only with something to save.
+        main->env.Description.userSetText("Edited before the drop\r\n");
         scripted.dialogs.clear();
         scripted.dialogs.queueAnswer(ui::AnswerNo);
         QVERIFY(drag(copy));
@@ -396,6 +398,37 @@ private slots:
             QVERIFY(saved.open(QIODevice::ReadOnly));
             QVERIFY2(saved.readAll() == bytes, qPrintable(file));
         }
+    }
+
+    // A today's file that describes itself in HTML: its text beside the (empty) DESC field, with
+    // the note; a file with a DESC alone hides both.
+    void htmlDescriptionShowsBesideTheDescField() {
+        QTemporaryDir elsewhere;
+        const QString html = elsewhere.filePath("Html.scn");
+        QFile sample(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn");
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QByteArray bytes = sample.readAll();
+        const qsizetype end = bytes.indexOf("END_DESC");
+        QVERIFY(end > 0);
+        bytes.remove(0, bytes.indexOf('\n', end) + 1);
+        QFile file(html);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("BEGIN_HYPERDESC\n<h1>Yard &amp; dock</h1>\n<p>Two lines</p>\nEND_HYPERDESC\n" + bytes);
+        file.close();
+        main->load();
+        view->show();
+        QVERIFY(main->mainMenu().openFile(html.toStdString()));
+        QCoreApplication::processEvents();
+        auto* text = view->findChild<QLabel*>("DescriptionHtml");
+        auto* note = view->findChild<QLabel*>("DescriptionHtmlNote");
+        QVERIFY(text && note);
+        QVERIFY(text->isVisible() && note->isVisible());
+        QCOMPARE(text->text(), QString("Yard & dock\nTwo lines"));
+        QCOMPARE(view->findChild<QPlainTextEdit*>("Description")->toPlainText(), QString());
+
+        QVERIFY(main->mainMenu().openFile(VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn"));
+        QCoreApplication::processEvents();
+        QVERIFY(!text->isVisible() && !note->isVisible());
     }
 
     void shipNameKeepsWhatIsTyped() {

@@ -80,6 +80,10 @@ private slots:
         QTest::newRow("36 yes") << 36 << int(QMessageBox::Question) << QStringList{"Yes", "No"} << "Yes" << 6;
         QTest::newRow("36 no") << 36 << int(QMessageBox::Question) << QStringList{"Yes", "No"} << "No" << 7;
         QTest::newRow("36 escape") << 36 << int(QMessageBox::Question) << QStringList{"Yes", "No"} << "" << 7;
+        const QStringList three{"Yes", "No", "Cancel"};
+        QTest::newRow("35 yes") << 35 << int(QMessageBox::Question) << three << "Yes" << 6;
+        QTest::newRow("35 no") << 35 << int(QMessageBox::Question) << three << "No" << 7;
+        QTest::newRow("35 escape") << 35 << int(QMessageBox::Question) << three << "" << 2;
         QTest::newRow("48") << 48 << int(QMessageBox::Warning) << QStringList{"OK"} << "OK" << 1;
         QTest::newRow("64") << 64 << int(QMessageBox::Information) << QStringList{"OK"} << "OK" << 1;
     }

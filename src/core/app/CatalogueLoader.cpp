@@ -1,5 +1,6 @@
 #include "core/app/CatalogueLoader.h"
 
+#include "core/platform/GccWarnings.h"
 #include "core/catalogue/ConfigFiles.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
@@ -20,7 +21,11 @@ namespace {
 bool isAbsolute(const std::string& path) { return std::filesystem::path(path).is_absolute(); }
 
 // A number as the tables store it: one leading blank unless it is negative.
-std::string numberText(long long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
+std::string numberText(long long n) {
+    VANTREL_STRING_COPY_WARNING_OFF
+    return (n < 0 ? "" : " ") + std::to_string(n);
+    VANTREL_STRING_COPY_WARNING_ON
+}
 
 } // namespace
 

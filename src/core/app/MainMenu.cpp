@@ -3,6 +3,10 @@
 #include "core/app/CatalogueLoader.h"
 #include "core/tools/OrbiterFolderSearch.h"
 #include "core/app/ScenarioWriter.h"
+#include "core/editing/ShipDisplay.h"
+#include "core/editing/ShipEditor.h"
+#include "core/editing/StationDisplay.h"
+#include "core/editing/StationEditor.h"
 #include "core/text/TextHelpers.h"
 #include "core/files/DeleteFile.h"
 #include "core/files/Description.h"
@@ -19,6 +23,7 @@
 #include "core/app/Windows.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 namespace vantrel {
@@ -46,16 +51,58 @@ void MainMenu::showModal(ui::Window& window) {
         w_.services.screen.unload(window);
 }
 
+bool MainMenu::hasWorkToSave() {
+    return w_.status.unsavedChanges() || w_.stationDisplay().hasUnvalidatedEdits() ||
+           w_.shipDisplay().hasUnvalidatedEdits();
+}
+
 bool MainMenu::OfferToSave() {
     const std::string& file = w_.state.scnfile.caption();
-    if (file.empty())
+    // Nothing to lose: neither a change a save would write nor a field typed but not validated.
+    if (file.empty() || !hasWorkToSave())
         return true;
     if (w_.services.dialogs.msgBox("Do you wish to save " + file + " ?", ui::MsgYesNoQuestion, "Vantrel") !=
         ui::AnswerYes)
         return true;
+    if (!ValidateShownEdits())
+        return false;
     SaveAs& saveAs = w_.windows().saveAs();
     showModal(saveAs);
     return saveAs.saved();
+}
+
+bool MainMenu::ValidateShownEdits() {
+    // The ship first: validating a station shows the ship tab again, which would drop what was
+    // typed there.
+    struct Tab {
+        bool edited;
+        std::string name;
+        std::function<void()> validate;
+        std::function<bool()> stillEdited;
+    };
+    const Tab tabs[] = {
+        {w_.shipDisplay().hasUnvalidatedEdits(), w_.shipDisplay().shownName(),
+         [this] { w_.shipEditor().Command4_Click(); }, [this] { return w_.shipDisplay().hasUnvalidatedEdits(); }},
+        {w_.stationDisplay().hasUnvalidatedEdits(), w_.stationDisplay().shownName(),
+         [this] { w_.stationEditor().Command1_Click(); },
+         [this] { return w_.stationDisplay().hasUnvalidatedEdits(); }},
+    };
+    for (const Tab& tab : tabs) {
+        if (!tab.edited)
+            continue;
+        const int answer = w_.services.dialogs.msgBox(
+            tab.name + " has changes that are not validated. Validate them before saving?",
+            ui::MsgYesNoCancelQuestion, "Vantrel");
+        if (answer == ui::AnswerCancel)
+            return false;
+        if (answer != ui::AnswerYes)
+            continue;
+        tab.validate();
+        // A refused validation has told the person why; the fields stay as typed, unsaved.
+        if (tab.stillEdited())
+            return false;
+    }
+    return true;
 }
 
 void MainMenu::Menu12_Click() {
@@ -99,6 +146,13 @@ void MainMenu::Menu13_Click() {
     // Save is only offered once a file is loaded; without a name there is nowhere to write.
     if (w_.state.scnfile.caption().empty())
         return;
+    if (!ValidateShownEdits())
+        return;
+    // A scenario whose file was deleted while it was open: ask where to write it.
+    if (!w_.status.hasFile()) {
+        showModal(w_.windows().saveAs());
+        return;
+    }
     ui::BusyPointer busy(w_.services.screen);
     const std::string path = w_.state.ScnDir.caption() + w_.state.scnfile.caption();
     if (!w_.writer().ScenarioFileSaving(path))
@@ -109,6 +163,8 @@ void MainMenu::Menu13_Click() {
 
 void MainMenu::Menu14_Click() {
     if (refuseWithoutShips(w_))
+        return;
+    if (!ValidateShownEdits())
         return;
     showModal(w_.windows().saveAs());
 }

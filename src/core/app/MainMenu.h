@@ -53,9 +53,15 @@ public:
 private:
     // Shows a window modally and makes sure it is unloaded afterwards, however it was closed.
     void showModal(ui::Window& window);
-    // Offers to save the edited file in the save-as window. False when the person wanted to
-    // save but left that window without saving.
+    // Offers to save the edited file in the save-as window, when there is something to save:
+    // unsaved changes, or fields typed but not validated. False when the person wanted to save
+    // but did not (a cancelled question, a refused validation, the save-as window left).
     bool OfferToSave();
+    bool hasWorkToSave();
+    // Before a save: for the shown ship, then station, whose fields were typed but not
+    // validated, asks whether to validate them (Yes validates, No saves without them). False
+    // when the save should not go on: Cancel, or a validation that was not accepted.
+    bool ValidateShownEdits();
 
     Vantrel& w_;
 };

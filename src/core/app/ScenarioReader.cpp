@@ -6,6 +6,7 @@
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
+#include "core/files/Description.h"
 #include "core/platform/TextFile.h"
 #include "core/scenario/ScenarioFile.h"
 #include "core/text/TextHelpers.h"
@@ -39,6 +40,22 @@ void ScenarioReader::selectSystem(const std::string& name) {
     w_.catalogueLoader().BaseUpDate();
 }
 
+void ScenarioReader::showHtmlDescription(std::string_view bytes) {
+    // Beside the DESC field, which stays the one the person edits: the HYPERDESC as text when
+    // the file has no DESC (the simulator would show it), or the help page a URLDESC names.
+    ui::EnvironmentTab& env = w_.env;
+    const HtmlDescription html = htmlDescriptionOf(bytes);
+    const bool hasDesc = descriptionBlockLines(platform::lineViews(bytes)).has_value();
+    std::string shown;
+    if (html.kind == HtmlDescription::Kind::Url)
+        shown = helpPageText(html.text);
+    else if (html.kind == HtmlDescription::Kind::Hyper && !hasDesc)
+        shown = html.text;
+    env.DescriptionHtml.setCaption(shown);
+    env.DescriptionHtml.setVisible(!shown.empty());
+    env.DescriptionHtmlNote.setVisible(html.kind == HtmlDescription::Kind::Hyper);
+}
+
 void ScenarioReader::TabSettings() {
     Scenario& m = w_.model;
     ui::TextField& logText = w_.windows().errorLog().Text1;
@@ -52,6 +69,7 @@ void ScenarioReader::TabSettings() {
         logText.setText({});
 
         std::optional<std::string> bytes = platform::readFile(path);
+        showHtmlDescription(bytes ? *bytes : std::string());
         ScenarioReading read;
         if (bytes) {
             read = readScenario(std::move(*bytes), path);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -22,6 +23,8 @@ public:
 
 private:
     void selectSystem(const std::string& name);
+    // Shows what the file's HYPERDESC or URLDESC block says beside its description.
+    void showHtmlDescription(std::string_view bytes);
 
     Vantrel& w_;
 };

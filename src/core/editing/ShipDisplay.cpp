@@ -31,6 +31,7 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
 }
 
 void ShipDisplay::ShipTabReset() {
+    shown_.reset();
     ui::ShipTab& t = w_.shipTab;
     t.ShipClass.setCaption({});
     t.LandedShipOption.setValue(false);
@@ -55,7 +56,9 @@ void ShipDisplay::ShipParameterDisplay() {
     const int r = t.ShipName.listIndex();
     if (r < 0 || !w_.model.validShip(r))
         return;
-    ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+    // Showing never writes into the document: a landed or docked ship shows the level stored
+    // for it, which changes only when the person moves the slider and validates.
+    const ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
 
     t.ShipIndex.setCaption(std::to_string(r));
     t.ShipClass.setCaption(row.ShipClassTable);
@@ -70,15 +73,6 @@ void ShipDisplay::ShipParameterDisplay() {
     t.HoverEngineStatusSlider.setValue(0);
 
     const std::string status = trim(row.ShipStatusTable);
-    // A landed or docked ship always has a full tank: showing it stores that in the model. A
-    // ship the file gave without a FUEL line keeps what the file says (PRPLEVEL, or nothing).
-    auto fillTank = [&] {
-        if (shipFromFile(row) && !lineAsRead(row, "FUEL").has_value())
-            return;
-        t.ShipFuel.setCaption("100 %");
-        row.ShipFuelTable = "1";
-        t.ShipFuelSlider.setValue(100);
-    };
     if (equalsIgnoringCase(status, "Docked")) {
         t.DockedShipOption.setValue(true);
         t.OrbitingShipOption.setValue(false);
@@ -88,7 +82,6 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipDockedPort.setCaption(row.ShipDockedPortTable);
         t.ShipDockedPlanet.setCaption(row.ShipPlanetTable);
         setEngineLabelsEnabled(false);
-        fillTank();
     }
     if (equalsIgnoringCase(status, "Landed")) {
         t.LandedShipOption.setValue(true);
@@ -100,7 +93,6 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipLandedPad.setCaption(row.ShipLandedPadTable);
         t.ShipLandedHeading.setText(row.ShipLandedHeadingTable);
         setEngineLabelsEnabled(false);
-        fillTank();
     }
     if (equalsIgnoringCase(status, "Orbiting")) {
         t.OrbitingShipOption.setValue(true);
@@ -130,6 +122,49 @@ void ShipDisplay::ShipParameterDisplay() {
         t.HoverEngineStatus.setCaption(percentText(hover));
         t.HoverEngineStatusSlider.setValue(sliderPosition(hover));
     }
+    shown_ = fieldsNow();
+    shownRow_ = r;
+}
+
+std::vector<std::string> ShipDisplay::fieldsNow() const {
+    const ui::ShipTab& t = w_.shipTab;
+    std::vector<std::string> fields = {t.ShipName.text(),
+                                       t.ShipClass.caption(),
+                                       std::to_string(t.LandedShipOption.value()),
+                                       std::to_string(t.DockedShipOption.value()),
+                                       std::to_string(t.OrbitingShipOption.value()),
+                                       t.ShipFuel.caption(),
+                                       t.MainEngineStatus.caption(),
+                                       t.HoverEngineStatus.caption(),
+                                       t.ShipLandedPlanet.caption(),
+                                       t.ShipLandedBase.caption(),
+                                       t.ShipLandedPad.caption(),
+                                       t.ShipLandedHeading.text(),
+                                       t.ShipDockedStation.caption(),
+                                       t.ShipDockedPort.caption(),
+                                       t.ShipDockedPlanet.caption(),
+                                       t.ShipOrbitingPlanet.caption()};
+    for (const ui::TextField* field : {&t.ShipOrbitingAngularVelocity, &t.ShipOrbitingArotX, &t.ShipOrbitingArotY,
+                                       &t.ShipOrbitingArotZ, &t.ShipOrbitingRposX, &t.ShipOrbitingRposY,
+                                       &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
+                                       &t.ShipOrbitingRvelZ})
+        fields.push_back(field->text());
+    return fields;
+}
+
+bool ShipDisplay::hasUnvalidatedEdits() const {
+    if (!shown_ || shownRow_ < 0 || shownRow_ >= w_.shipCount() || !w_.model.validShip(shownRow_))
+        return false;
+    return fieldsNow() != *shown_;
+}
+
+std::string ShipDisplay::shownName() const {
+    if (!shown_ || !w_.model.validShip(shownRow_))
+        return {};
+    // The list's entry: a ship added but never validated has no name of its own yet.
+    const auto& names = w_.shipTab.ShipName;
+    return shownRow_ < names.listCount() ? names.list(shownRow_)
+                                         : w_.model.ships[static_cast<size_t>(shownRow_)].ShipNameTable;
 }
 
 void ShipDisplay::ShipName_Click() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -15,8 +17,8 @@ public:
     // Empties every ship field of the tab; the sliders and the enabled state of the labels
     // are left as they are.
     void ShipTabReset();
-    // Shows the ship selected in ShipName. Showing a landed or docked ship stores the level 1
-    // as its fuel. Does nothing when no ship is selected or the selection has no table row.
+    // Shows the ship selected in ShipName, writing nothing into the document. Does nothing when
+    // no ship is selected or the selection has no table row.
     void ShipParameterDisplay();
     // A ship chosen in the list (also raised when code selects an entry).
     void ShipName_Click();
@@ -31,10 +33,20 @@ public:
     void MainEngineStatusSlider_Change();
     void HoverEngineStatusSlider_Change();
 
+    // Whether the tab's fields differ from what showing the ship put there: edits typed but
+    // not validated. False while no ship is shown.
+    bool hasUnvalidatedEdits() const;
+    // The name of the ship shown, as its list names it; empty while none is.
+    std::string shownName() const;
+
 private:
+    std::vector<std::string> fieldsNow() const;
     void showFrames(bool landed, bool docked, bool orbiting);
     void setEngineLabelsEnabled(bool enabled);
     MainWindowParts& w_;
+    // The fields as the last showing left them, with the row shown.
+    std::optional<std::vector<std::string>> shown_;
+    int shownRow_ = -1;
 };
 
 } // namespace vantrel

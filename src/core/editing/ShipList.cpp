@@ -1,5 +1,6 @@
 #include "core/editing/ShipList.h"
 
+#include "core/platform/GccWarnings.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/ShipEditor.h"
@@ -60,8 +61,11 @@ void ShipList::Command6_Click() {
         for (int k = r; k <= n - 2 && k + 1 < static_cast<int>(rows.size()); ++k) {
             ShipRow& row = rows[static_cast<size_t>(k)];
             row = rows[static_cast<size_t>(k + 1)];
-            if (leadingNumberValue(row.ShipFuelTable) == 0)
+            if (leadingNumberValue(row.ShipFuelTable) == 0) {
+                VANTREL_STRING_COPY_WARNING_OFF
                 row.ShipFuelTable = "0";
+                VANTREL_STRING_COPY_WARNING_ON
+            }
         }
         w_.model.ShipTableRedimPreserve(n - 1);
         tab.ShipName.removeItem(r);

@@ -21,6 +21,7 @@ StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
 }
 
 void StationDisplay::StationTabReset() {
+    shown_.reset();
     ui::StationTab& t = w_.stationTab;
     t.StationName.clear();
     t.StationRefPlanet.setCaption({});
@@ -67,6 +68,50 @@ void StationDisplay::StationParameterDisplay() {
     t.StationXAngle.setText(row.StationXAngleTable);
     t.StationYAngle.setText(row.StationYAngleTable);
     t.StationZAngle.setText(row.StationZAngleTable);
+    shown_ = fieldsNow();
+    shownRow_ = i;
+}
+
+std::vector<std::string> StationDisplay::fieldsNow() const {
+    const ui::StationTab& t = w_.stationTab;
+    const std::optional<int> epoch = t.StationOrbitalRefTime.date();
+    return {t.StationName.text(),
+            t.StationRefPlanet.caption(),
+            t.StationClassName.caption(),
+            t.StationRotationFrequency.text(),
+            std::to_string(t.Check1.value()),
+            t.StationXAngle.text(),
+            t.StationYAngle.text(),
+            t.StationZAngle.text(),
+            t.StationSemiMajorAxis.text(),
+            t.StationExcentricity.text(),
+            t.StationInclination.text(),
+            t.StationAscendingNodeLongitude.text(),
+            t.StationPeriapsisLongitude.text(),
+            t.StationMeanLongitude.text(),
+            epoch ? std::to_string(*epoch) : std::string("-"),
+            t.StationOrbitalRefHour.text(),
+            t.StationOrbitalRefMin.text()};
+}
+
+bool StationDisplay::hasUnvalidatedEdits() const {
+    if (!shown_ || shownRow_ < 0 || shownRow_ >= w_.stationCount() || !w_.model.validStation(shownRow_))
+        return false;
+    return fieldsNow() != *shown_;
+}
+
+std::string StationDisplay::shownName() const {
+    if (!shown_ || !w_.model.validStation(shownRow_))
+        return {};
+    // The list's entry: a station added but never validated has no name of its own yet.
+    const auto& names = w_.stationTab.StationName;
+    return shownRow_ < names.listCount() ? names.list(shownRow_)
+                                         : w_.model.stations[static_cast<size_t>(shownRow_)].StationNameTable;
+}
+
+void StationDisplay::takeShownFields() {
+    if (shown_)
+        shown_ = fieldsNow();
 }
 
 void StationDisplay::StationName_Click() { StationParameterDisplay(); }

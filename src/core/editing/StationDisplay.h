@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -22,8 +24,21 @@ public:
     // The box "Refered to station class": checked disables the own frequency.
     void Check1_Click();
 
+    // Whether the tab's fields differ from what showing the station put there: edits typed
+    // but not validated. False while no station is shown.
+    bool hasUnvalidatedEdits() const;
+    // The name of the station shown, as its list names it; empty while none is.
+    std::string shownName() const;
+    // The fields as they stand now are the ones shown (a new station's defaults).
+    void takeShownFields();
+
 private:
+    std::vector<std::string> fieldsNow() const;
+
     MainWindowParts& w_;
+    // The fields as the last showing left them, with the row shown.
+    std::optional<std::vector<std::string>> shown_;
+    int shownRow_ = -1;
 };
 
 } // namespace vantrel

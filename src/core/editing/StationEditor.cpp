@@ -253,6 +253,7 @@ void StationEditor::Command3_Click() {
     tab.StationName.setListIndex(n);
     stationDisplay_.StationParameterDisplay();
     tab.Check1.setValue(1);
+    stationDisplay_.takeShownFields();
 }
 
 void StationEditor::Command8_Click() {

@@ -51,13 +51,13 @@ void DeleteFile::Dir1_Change() {
         return;
     }
     FileListtoDelete.setPath(Dir1.path());
-    Text2.setText(folderDescription(Dir1.path()));
+    Text2.setText(folderDescriptionPreview(Dir1.path()));
 }
 
 void DeleteFile::FileListtoDelete_Click() {
     if (FileListtoDelete.listIndex() < 0)
         return;
-    Text1.setText(GetDescription(pathIn(Dir1.path(), FileListtoDelete.fileName())));
+    Text1.setText(descriptionPreview(pathIn(Dir1.path(), FileListtoDelete.fileName())));
 }
 
 void DeleteFile::FileListtoDelete_DblClick() { DeleteSelected(ui::MsgOkCancelQuestion, ui::AnswerOk, false); }
@@ -83,14 +83,18 @@ void DeleteFile::DeleteSelected(int questionStyle, int goOnAnswer, bool selectFi
     if (dialogs.msgBox("Are you sure ?", questionStyle, "Confirmation before deleting") != goOnAnswer)
         return;
     const std::string folder = Dir1.path();
-    if (const std::string error = platform::removeFile(pathIn(folder, name)); !error.empty())
+    const std::string path = pathIn(folder, name);
+    const std::string edited = main_.status.path();
+    if (const std::string error = platform::removeFile(path); !error.empty())
         dialogs.msgBox("The file \"" + name + "\" could not be deleted: " + error, ui::MsgCritical,
                        "Deletion failed");
+    else if (!edited.empty() && platform::normalPath(edited) == platform::normalPath(path))
+        main_.status.fileRemoved(); // the open scenario stays, now without a file
     FileListtoDelete.refresh();
     if (selectFirstAfter && FileListtoDelete.listCount() > 0)
         FileListtoDelete.setListIndex(0);
     const std::string shown = FileListtoDelete.fileName();
-    Text1.setText(shown.empty() ? std::string() : GetDescription(pathIn(folder, shown)));
+    Text1.setText(shown.empty() ? std::string() : descriptionPreview(pathIn(folder, shown)));
 }
 
 } // namespace vantrel

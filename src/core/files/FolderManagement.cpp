@@ -1,7 +1,9 @@
 #include "core/files/FolderManagement.h"
 
+#include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
 #include "core/ui/MainWindowParts.h"
 
 namespace vantrel {
@@ -18,7 +20,8 @@ FolderManagement::FolderManagement(MainWindowParts& main)
     Command2.setToolTip("Delete the selected folder");
     Command3.setToolTip("Save the scenario description");
     Command4.setToolTip("Close the scenario folder management windows");
-    add(Label1, Dir1, Label2, Text1, Command1, Command2, Command3, Command4);
+    DescriptionHtml.setVisible(false);
+    add(Label1, Dir1, Label2, Text1, DescriptionHtml, Command1, Command2, Command3, Command4);
 
     Dir1.onChange = [this] { Dir1_Change(); };
     Command1.onClick = [this] { Command1_Click(); };
@@ -40,7 +43,23 @@ void FolderManagement::Dir1_Change() {
     if (confineFolderList(Dir1, root))
         return;
     // A folder without a description shows none, so saving never copies another folder's text.
-    Text1.setText(folderListUsable(Dir1, root) ? folderDescription(Dir1.path()) : std::string());
+    const bool usable = folderListUsable(Dir1, root);
+    Text1.setText(usable ? folderDescription(Dir1.path()) : std::string());
+    ShowHtmlDescription(usable ? Dir1.path() : std::string());
+}
+
+void FolderManagement::ShowHtmlDescription(const std::string& folder) {
+    std::string shown;
+    if (!folder.empty()) {
+        const std::string bytes = platform::readFile(folderDescriptionPath(folder)).value_or(std::string());
+        const HtmlDescription html = htmlDescriptionOf(bytes);
+        if (html.kind == HtmlDescription::Kind::Url)
+            shown = helpPageText(html.text);
+        else if (html.kind == HtmlDescription::Kind::Hyper)
+            shown = html.text;
+    }
+    DescriptionHtml.setCaption(shown);
+    DescriptionHtml.setVisible(!shown.empty());
 }
 
 bool FolderManagement::OpenFolderUsable() {
@@ -88,11 +107,13 @@ void FolderManagement::Command2_Click() {
     if (dialogs.msgBox("Are you sure ?", ui::MsgYesNoQuestion, "Confirmation before deleting") != ui::AnswerYes)
         return;
     const std::string descriptionFile = folderDescriptionPath(folder);
-    if (platform::fileExists(descriptionFile))
+    const std::optional<std::string> description = platform::readFile(descriptionFile);
+    if (description)
         platform::removeFile(descriptionFile);
     if (const std::string error = platform::removeEmptyFolder(folder); !error.empty()) {
-        // Keep the description the person sees with the folder that could not go.
-        saveFolderDescription(folder, Text1.text());
+        // The folder stays, and so does its description file, byte for byte.
+        if (description)
+            platform::writeFileAtomically(descriptionFile, *description);
         Dir1.refresh();
         dialogs.msgBox("The folder could not be deleted: " + error + ". Operation aborted", ui::MsgCritical,
                        "You may only delete an empty folder !");
@@ -104,6 +125,13 @@ void FolderManagement::Command2_Click() {
 void FolderManagement::Command3_Click() {
     if (!OpenFolderUsable())
         return;
+    // The box shows only the DESC text: left blank, it must not replace the HYPERDESC or the
+    // DESC the file has.
+    if (isBlankDescription(Text1.text()) && folderDescribed(Dir1.path())) {
+        main_.services.dialogs.msgBox("The description box is empty: the folder keeps the description it has.",
+                                      ui::MsgInformation, "Save folder description");
+        return;
+    }
     if (const std::string error = saveFolderDescription(Dir1.path(), Text1.text()); !error.empty())
         main_.services.dialogs.msgBox("The folder description could not be saved: " + error, ui::MsgCritical,
                                       "Save folder description");

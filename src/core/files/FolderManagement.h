@@ -4,6 +4,8 @@
 #include "core/ui/FileControls.h"
 #include "core/ui/Window.h"
 
+#include <string>
+
 namespace vantrel {
 
 class MainWindowParts;
@@ -18,6 +20,9 @@ public:
     ui::FolderList Dir1{"Dir1"};
     ui::Label Label2{"Label2", "Open folder description"};
     ui::TextField Text1{"Text1", true};
+    // What the folder's file says of itself in HTML or in the help, read-only and kept when the
+    // description is saved; hidden when it says nothing there.
+    ui::Label DescriptionHtml{"DescriptionHtml"};
     ui::Button Command1{"Command1", "Insert new folder"};
     ui::Button Command2{"Command2", "Delete folder"};
     ui::Button Command3{"Command3", "Save folder description"};
@@ -35,6 +40,8 @@ protected:
 private:
     // Is the open folder one the commands may act on? Tells the person when it is not.
     bool OpenFolderUsable();
+    // Shows the HYPERDESC text or the help page of the folder's file; nothing for no folder.
+    void ShowHtmlDescription(const std::string& folder);
 
     MainWindowParts& main_;
 };

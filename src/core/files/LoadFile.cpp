@@ -59,14 +59,15 @@ void LoadFile::Dir1_Change() {
         FilelisttoLoad.setPath({});
         return;
     }
-    Text2.setText(folderDescription(Dir1.path()));
+    Text2.setText(folderDescriptionPreview(Dir1.path()));
     FilelisttoLoad.setPath(Dir1.path());
 }
 
 void LoadFile::FilelisttoLoad_Click() {
     if (FilelisttoLoad.listIndex() < 0)
         return;
-    Text1.setText(GetDescription(pathIn(FilelisttoLoad.path(), FilelisttoLoad.fileName())));
+    // A file without a DESC block is previewed by its HYPERDESC text or help page.
+    Text1.setText(descriptionPreview(pathIn(FilelisttoLoad.path(), FilelisttoLoad.fileName())));
 }
 
 void LoadFile::FilelisttoLoad_DblClick() {
@@ -96,7 +97,9 @@ void LoadFile::Command2_Click() { main_.services.screen.unload(*this); }
 void LoadFile::VantrelSetting() { main_.state.scnfile.setCaption(FilelisttoLoad.fileName()); }
 
 void LoadFile::LoadSelected() {
-    if (showScenario(main_, FilelisttoLoad.path(), FilelisttoLoad.fileName(), Text1.text()))
+    // The first tab's description field gets the DESC text alone, never the HTML preview.
+    const std::string chosen = pathIn(FilelisttoLoad.path(), FilelisttoLoad.fileName());
+    if (showScenario(main_, FilelisttoLoad.path(), FilelisttoLoad.fileName(), GetDescription(chosen)))
         main_.services.screen.unload(*this);
 }
 

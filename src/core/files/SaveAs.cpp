@@ -52,7 +52,7 @@ void SaveAs::Dir1_Change() {
         return;
     }
     ScenarioFileList.setPath(Dir1.path());
-    Text1.setText(folderDescription(Dir1.path()));
+    Text1.setText(folderDescriptionPreview(Dir1.path()));
 }
 
 void SaveAs::ScenarioFileList_Click() {

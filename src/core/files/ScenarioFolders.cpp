@@ -74,8 +74,30 @@ std::string folderDescription(const std::string& folder) {
     return readDescription(folderDescriptionPath(folder)).value_or(std::string());
 }
 
+std::string folderDescriptionPreview(const std::string& folder) {
+    if (folder.empty())
+        return {};
+    return descriptionPreview(folderDescriptionPath(folder));
+}
+
+bool isBlankDescription(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+bool folderDescribed(const std::string& folder) {
+    const std::optional<std::string> bytes = platform::readFile(folderDescriptionPath(folder));
+    if (!bytes)
+        return false;
+    return !isBlankDescription(descriptionOf(*bytes)) ||
+           htmlDescriptionOf(*bytes).kind != HtmlDescription::Kind::None;
+}
+
 std::string saveFolderDescription(const std::string& folder, const std::string& text) {
-    return platform::writeFileAtomically(folderDescriptionPath(folder), descriptionBlock(text));
+    // A blank text never replaces a description the file has (an empty DESC would hide its
+    // HYPERDESC in the simulator): the file stays as it is.
+    if (isBlankDescription(text) && folderDescribed(folder))
+        return {};
+    const std::string path = folderDescriptionPath(folder);
+    const std::string bytes = platform::readFile(path).value_or(std::string());
+    return platform::writeFileAtomically(path, withDescription(bytes, text));
 }
 
 bool holdsOnlyDescription(const std::string& folder) {

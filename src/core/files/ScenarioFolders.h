@@ -4,6 +4,7 @@
 // folder list inside it, the folder description file, and the names a person may type.
 
 #include <string>
+#include <string_view>
 
 namespace vantrel::ui {
 class FolderList;
@@ -40,7 +41,21 @@ std::string folderDescriptionPath(const std::string& folder);
 // The description of a folder, empty when it has no readable description file.
 std::string folderDescription(const std::string& folder);
 
-// Writes a folder's description file; returns an empty text, or why it could not be written.
+// What a folder's description file shows in a window that only previews it: its DESC text, or
+// else what its HYPERDESC or URLDESC block says (descriptionPreview).
+std::string folderDescriptionPreview(const std::string& folder);
+
+// Whether a description text says nothing: empty, or only blanks and line breaks.
+bool isBlankDescription(std::string_view text);
+
+// Whether the folder's description file describes it: a DESC block with text, or an HTML block.
+// A blank box never replaces such a description.
+bool folderDescribed(const std::string& folder);
+
+// Writes the text as the DESC block of the folder's description file; returns an empty text, or
+// why it could not be written. An existing file keeps every other byte (its HTML block, its
+// line ends); a folder without one gets a file holding the block alone. A blank text leaves a
+// described folder's file as it is.
 std::string saveFolderDescription(const std::string& folder, const std::string& text);
 
 // Does the folder hold nothing but (at most) its description file?

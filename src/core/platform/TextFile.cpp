@@ -1,5 +1,7 @@
 #include "core/platform/TextFile.h"
 
+#include "core/platform/GccWarnings.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -150,7 +152,9 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
         return std::strerror(errno);
 
     std::random_device rd;
+    VANTREL_STRING_COPY_WARNING_OFF
     const fs::path temp = folder / ("." + target.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    VANTREL_STRING_COPY_WARNING_ON
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return std::strerror(errno);

@@ -1,5 +1,6 @@
 #include "core/text/NumberText.h"
 
+#include "core/platform/GccWarnings.h"
 #include "core/text/Dates.h"
 
 #include <cfloat>
@@ -160,13 +161,18 @@ std::string displayForm(double value) {
     std::string body;
     if (exponent >= 15 || exponent < -4) {
         body = mantissa.substr(0, 1);
-        if (mantissa.size() > 1)
+        if (mantissa.size() > 1) {
+            VANTREL_STRING_COPY_WARNING_OFF
             body += "." + mantissa.substr(1);
+            VANTREL_STRING_COPY_WARNING_ON
+        }
         char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         body += exp;
     } else if (exponent < 0) {
+        VANTREL_STRING_COPY_WARNING_OFF
         body = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + mantissa;
+        VANTREL_STRING_COPY_WARNING_ON
     } else {
         const size_t whole = static_cast<size_t>(exponent) + 1;
         if (mantissa.size() <= whole) {

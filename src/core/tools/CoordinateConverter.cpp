@@ -1,5 +1,6 @@
 #include "core/tools/CoordinateConverter.h"
 
+#include "core/platform/GccWarnings.h"
 #include "core/text/NumberText.h"
 #include "core/ui/MainWindowParts.h"
 
@@ -52,10 +53,12 @@ std::string CoordinateConverter::generalForm(double value) {
     if (!text.empty() && text.front() == ' ')
         text.erase(0, 1);
     // The display form drops the zero before the point; the labels show it.
+    VANTREL_STRING_COPY_WARNING_OFF
     if (!text.empty() && text.front() == '.')
         text.insert(0, "0");
     else if (text.size() > 1 && text[0] == '-' && text[1] == '.')
         text.insert(1, "0");
+    VANTREL_STRING_COPY_WARNING_ON
     if (leadingNumberValue(text) == 0.0)
         return "0";
     return text;

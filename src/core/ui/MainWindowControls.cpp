@@ -5,6 +5,9 @@ namespace vantrel::ui {
 EnvironmentTab::EnvironmentTab() {
     Description.setToolTip(
         "Contains the scenario description that will be displayed to summarize the scenario at its selection");
+    DescriptionHtml.setToolTip("The description this file gives in HTML or in the help; it is kept as it is");
+    DescriptionHtml.setVisible(false);
+    DescriptionHtmlNote.setVisible(false);
     Calendar.setToolTip("Defines the scenario start time date");
     Hour.setToolTip("Defines the scenario start time hour");
     Minute.setToolTip("Defines the scenario start time minutes");
@@ -143,7 +146,7 @@ MainWindowState::MainWindowState() {
 }
 
 std::vector<Control*> EnvironmentTab::all() {
-    return {&Frame1, &Description, &Frame2, &Calendar, &Hour, &Minute, &Frame3, &Label1, &PlanetarySystem, &Check2, &Label2, &ShipFocus, &Label3, &PossibleShipFocus, &Command7};
+    return {&Frame1, &Description, &DescriptionHtml, &DescriptionHtmlNote, &Frame2, &Calendar, &Hour, &Minute, &Frame3, &Label1, &PlanetarySystem, &Check2, &Label2, &ShipFocus, &Label3, &PossibleShipFocus, &Command7};
 }
 
 std::vector<Control*> StationTab::all() {

@@ -19,6 +19,11 @@ struct EnvironmentTab {
     std::vector<Control*> all();
     Frame Frame1{"Frame1", "Description of the scenario"};
     TextField Description{"Description", true};
+    // What the file says of itself in HTML (HYPERDESC, shown as text when there is no DESC) or
+    // the help page it names (URLDESC), read-only; hidden when it has neither.
+    Label DescriptionHtml{"DescriptionHtml"};
+    Label DescriptionHtmlNote{"DescriptionHtmlNote",
+                              "The simulator's HTML view still shows the HYPERDESC description of this file."};
     Frame Frame2{"Frame2", "Scenario start time"};
     MonthCalendar Calendar{"Calendar"};
     ComboBox Hour{"Hour"};

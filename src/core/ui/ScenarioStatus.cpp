@@ -8,17 +8,24 @@ ScenarioStatus::ScenarioStatus(MainWindowParts& main) : w_(main) {}
 
 std::string ScenarioStatus::path() const {
     const std::string& file = w_.state.scnfile.caption();
-    return file.empty() ? std::string() : w_.state.ScnDir.caption() + file;
+    return file.empty() || fileRemoved_ ? std::string() : w_.state.ScnDir.caption() + file;
 }
 
 bool ScenarioStatus::unsavedChanges() const {
     // Before any load or save there is nothing to compare with, and nothing to write.
-    if (w_.state.scnfile.caption().empty() || !w_.model.hasSavedMark())
+    if (w_.state.scnfile.caption().empty())
+        return false;
+    if (fileRemoved_)
+        return true;
+    if (!w_.model.hasSavedMark())
         return false;
     return w_.model.differsFromSaved(w_.scenarioText());
 }
 
-void ScenarioStatus::markSaved() { w_.model.markSaved(w_.scenarioText()); }
+void ScenarioStatus::markSaved() {
+    fileRemoved_ = false;
+    w_.model.markSaved(w_.scenarioText());
+}
 
 void ScenarioStatus::report(const std::string& message) {
     lastReport_ = message;
@@ -33,7 +40,8 @@ ui::Dialogs& ScenarioStatus::dialogs(ui::Dialogs& shown) {
 
 int ScenarioStatus::ReportingDialogs::msgBox(const std::string& text, int style, const std::string& title) {
     const int answer = shown->msgBox(text, style, title);
-    const bool question = style == ui::MsgYesNoQuestion || style == ui::MsgOkCancelQuestion;
+    const bool question =
+        style == ui::MsgYesNoQuestion || style == ui::MsgOkCancelQuestion || style == ui::MsgYesNoCancelQuestion;
     if (!question) {
         // The first line: a list of refused fields reads as its first refusal.
         std::string line = text.substr(0, text.find_first_of("\r\n"));

@@ -19,12 +19,17 @@ class ScenarioStatus {
 public:
     explicit ScenarioStatus(MainWindowParts& main);
 
-    // The path of the edited scenario file; empty while none is loaded.
+    // The path of the edited scenario file; empty while none is loaded, and once it was deleted.
     std::string path() const;
+    // The edited scenario's file was deleted: the scenario stays open, unsaved, and the next
+    // save asks where to write it. A load or a save gives it a file again.
+    void fileRemoved() { fileRemoved_ = true; }
+    bool hasFile() const { return !fileRemoved_; }
 
-    // True while a save would write other bytes than the last load or save read or wrote. Every
-    // edit that reaches the saved text sets it, and taking the edit back clears it again. Fields
-    // of a station or ship not yet validated are not in the saved text, so they do not count.
+    // True while a save would write other bytes than the last load or save read or wrote, and
+    // while the scenario has no file. Every edit that reaches the saved text sets it, and taking
+    // the edit back clears it again. Fields of a station or ship not yet validated are not in
+    // the saved text, so they do not count.
     bool unsavedChanges() const;
     // The scenario now stands as it was just loaded or saved.
     void markSaved();
@@ -55,6 +60,7 @@ private:
     MainWindowParts& w_;
     ReportingDialogs dialogs_{*this};
     std::string lastReport_;
+    bool fileRemoved_ = false;
 };
 
 } // namespace vantrel

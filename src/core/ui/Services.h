@@ -15,6 +15,7 @@ enum MsgStyle : int {
     MsgOk = 0,
     MsgCritical = 16,         // OK, critical icon
     MsgOkCancelQuestion = 33, // OK/Cancel, question icon
+    MsgYesNoCancelQuestion = 35, // Yes/No/Cancel, question icon
     MsgYesNoQuestion = 36,    // Yes/No, question icon
     MsgExclamation = 48,      // OK, exclamation icon
     MsgInformation = 64,      // OK, information icon

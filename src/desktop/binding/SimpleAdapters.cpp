@@ -29,7 +29,8 @@ const QDate dayZero(1899, 12, 30);
 
 void LabelAdapter::refresh() {
     refreshWidget(*w());
-    w()->setText(toDisplay(ctl().caption()));
+    // A caption of several lines (a description shown read-only) holds CR LF, as the files do.
+    w()->setText(toDisplayLines(ctl().caption()));
 }
 
 void LabelAdapter::wire(QObject&, const Act&, const Watch&) { w()->setTextFormat(Qt::PlainText); }

@@ -69,6 +69,11 @@ int QtDialogs::msgBox(const std::string& text, int style, const std::string& tit
         first = box.addButton(QMessageBox::Ok);
         box.setEscapeButton(box.addButton(QMessageBox::Cancel));
         break;
+    case 3:
+        first = box.addButton(QMessageBox::Yes);
+        box.addButton(QMessageBox::No);
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+        break;
     case 4:
         first = box.addButton(QMessageBox::Yes);
         box.setEscapeButton(box.addButton(QMessageBox::No));

@@ -25,6 +25,10 @@ FolderManagementView::FolderManagementView(FolderManagement& window, QWidget* pa
     auto* descriptionSide = new QVBoxLayout;
     descriptionSide->addWidget(label("Label2"));
     descriptionSide->addWidget(descriptionBox("Text1", false), 1);
+    auto* html = label("DescriptionHtml");
+    html->setFrameShape(QFrame::StyledPanel);
+    html->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    descriptionSide->addWidget(html);
     grid->addLayout(descriptionSide, 0, 1);
 
     auto* buttons = new QVBoxLayout;

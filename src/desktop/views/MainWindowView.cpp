@@ -165,6 +165,13 @@ QWidget* environmentTab() {
     auto* description = named<QPlainTextEdit>("Description");
     description->setTabChangesFocus(true);
     f1->addWidget(description);
+    auto* html = valueLabel("DescriptionHtml");
+    html->setWordWrap(true);
+    html->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    f1->addWidget(html);
+    auto* note = named<QLabel>("DescriptionHtmlNote");
+    note->setWordWrap(true);
+    f1->addWidget(note);
     layout->addWidget(frame1, 1);
 
     auto* row = new QHBoxLayout;

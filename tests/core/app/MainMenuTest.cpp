@@ -36,9 +36,12 @@ protected:
         const auto& log = scripted.screen.log();
         return std::find(log.begin(), log.end(), entry) != log.end();
     }
+    // A scenario open from a file, with an edit its last save did not write.
     void editing(const std::string& file) {
         w.state.scnfile.setCaption(file);
         w.state.ScnDir.setCaption(root() + "/");
+        w.status.markSaved();
+        w.env.Description.setText("Edited\r\n");
     }
 };
 

@@ -251,9 +251,9 @@ TEST_F(ShipEditorTest, StatusChosenByThePersonIsStoredWithItsPlanet) {
     EXPECT_EQ(row.ShipDockedPortTable, "3");
     // The orbiting fields were still on screen (hidden) and are stored as they stood.
     EXPECT_EQ(row.ShipRposXTable, " 7000000");
-    // A docked ship is shown again with a full tank.
-    EXPECT_EQ(row.ShipFuelTable, "1");
-    EXPECT_EQ(t.ShipFuel.caption(), "100 %");
+    // Shown again docked, the ship keeps the level it had (the label's value, stored).
+    EXPECT_EQ(row.ShipFuelTable, " .5");
+    EXPECT_EQ(t.ShipFuel.caption(), " 50 %");
     EXPECT_EQ(row.ShipExtraLines, "  NAVFREQ 0 0");
 }
 
@@ -303,8 +303,8 @@ TEST_F(ShipEditorTest, LevelsAreStoredFromTheSliderLabels) {
     ASSERT_TRUE(messages().empty()) << messages()[0].text;
     EXPECT_EQ(w.model.ships[0].ShipMainEngineTable, " 0");
     EXPECT_EQ(w.model.ships[0].ShipHoverEngineTable, " 0");
-    // Shown again as landed: a full tank.
-    EXPECT_EQ(w.model.ships[0].ShipFuelTable, "1");
+    // Shown again as landed: the empty tank stored, not a full one.
+    EXPECT_EQ(w.model.ships[0].ShipFuelTable, "0");
 }
 
 TEST_F(ShipEditorTest, LevelFromPercentLabel) {

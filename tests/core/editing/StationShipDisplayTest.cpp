@@ -18,7 +18,7 @@ protected:
                        "  FUEL 0.3", "END", "Cruiser:ShuttleA", "  STATUS  Orbiting Moon", "  RPOS 2000000 2E+15 -0.25",
                        "  RVEL 0 0 0", "  AROT 0 0 0", "  VROT 0.5 rest", "  FUEL 0.505",
                        "  ENGINE_MAIN -0.3", "  ENGINE_HOVR 0.125", "END", "Parked:DeltaGlider",
-                       "  STATUS Landed Earth", "  BASE Habana:1", "END", "New:ShuttlePB", "END", "END_SHIPS"}));
+                       "  STATUS Landed Earth", "  BASE Habana:1", "  FUEL 0.8", "END", "New:ShuttlePB", "END", "END_SHIPS"}));
     }
 };
 
@@ -57,7 +57,7 @@ TEST_F(StationShipDisplayTest, StationsShowTheirRowAndFrequencyChoice) {
     main->stationDisplay().StationParameterDisplay(); // nothing selected: nothing happens
 }
 
-TEST_F(StationShipDisplayTest, ADockedShipShowsAFullTankAndStoresIt) {
+TEST_F(StationShipDisplayTest, ADockedShipShowsItsStoredLevelAndLeavesTheDocumentAlone) {
     const auto& t = main->shipTab;
     EXPECT_EQ("0", t.ShipIndex.caption());
     EXPECT_TRUE(t.DockedShipOption.value());
@@ -65,12 +65,32 @@ TEST_F(StationShipDisplayTest, ADockedShipShowsAFullTankAndStoresIt) {
     EXPECT_FALSE(t.Landed.visible() || t.Orbiting.visible());
     EXPECT_EQ("Alpha", t.ShipDockedStation.caption());
     EXPECT_EQ("1", t.ShipDockedPort.caption());
-    EXPECT_EQ("100 %", t.ShipFuel.caption());
-    EXPECT_EQ(100, t.ShipFuelSlider.value());
-    EXPECT_EQ("1", ship(0).ShipFuelTable);
+    EXPECT_EQ(" 30 %", t.ShipFuel.caption());
+    EXPECT_EQ(30, t.ShipFuelSlider.value());
+    EXPECT_EQ("0.3", ship(0).ShipFuelTable);
     EXPECT_EQ("0", t.MainEngineStatus.caption());
     EXPECT_FALSE(t.MainEngineStatus.enabled());
     EXPECT_EQ("0.505", ship(1).ShipFuelTable) << "ships not shown keep their level";
+}
+
+// Showing a landed ship once filled its tank in the document: an untouched save turned
+// "FUEL 0.8" into "FUEL 1", and the window said there were unsaved changes.
+TEST_F(StationShipDisplayTest, ShowingALandedShipKeepsItsStoredLevelUntilTheSliderMoves) {
+    main->status.markSaved();
+    const std::string before = saved();
+    main->shipTab.ShipName.userSelect(2);
+    const auto& t = main->shipTab;
+    EXPECT_TRUE(t.LandedShipOption.value());
+    EXPECT_EQ(" 80 %", t.ShipFuel.caption());
+    EXPECT_EQ(80, t.ShipFuelSlider.value());
+    EXPECT_EQ("0.8", ship(2).ShipFuelTable);
+    EXPECT_EQ(before, saved());
+    EXPECT_FALSE(main->status.unsavedChanges());
+
+    main->shipTab.ShipFuelSlider.userSetValue(55);
+    EXPECT_EQ(" 55 %", t.ShipFuel.caption());
+    EXPECT_EQ("0.8", ship(2).ShipFuelTable) << "a moved slider is not stored before validation";
+    EXPECT_FALSE(main->status.unsavedChanges());
 }
 
 TEST_F(StationShipDisplayTest, AnOrbitingShipShowsDisplayFormsAndEngineLevels) {

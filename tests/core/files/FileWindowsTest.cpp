@@ -384,6 +384,52 @@ TEST_F(FileWindowsTest, SaveFolderDescriptionWritesTheOpenFolderOnly) {
     EXPECT_TRUE(messages().empty());
 }
 
+// "Save folder description" turned a folder's HYPERDESC into an empty DESC. The box holds the
+// DESC text only; the HTML is shown beside it and kept, and a blank box saves nothing.
+TEST_F(FileWindowsTest, SaveFolderDescriptionKeepsTheHtmlBlock) {
+    const std::string html = "BEGIN_HYPERDESC\n<h1>Gliders</h1>\n<p>Fast &amp; light</p>\nEND_HYPERDESC";
+    temp.write("Orbiter/Scenarios/Html/Description.txt", html);
+    temp.write("Orbiter/Scenarios/Html/Glide.scn", test::crlf({"BEGIN_URLDESC", "Help,Glide", "END_URLDESC",
+                                                               "BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}));
+    FolderManagement& fm = w.windows().folderManagement();
+    fm.load();
+    fm.Dir1.userOpen(in("Html"));
+    EXPECT_EQ(fm.Text1.text(), "");
+    EXPECT_TRUE(fm.DescriptionHtml.visible());
+    EXPECT_EQ(fm.DescriptionHtml.caption(), "Gliders\r\nFast & light");
+
+    fm.Command3.userClick();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].style, ui::MsgInformation);
+    EXPECT_EQ(temp.read("Orbiter/Scenarios/Html/Description.txt"), html);
+
+    fm.Text1.userSetText("For pilots\r\n");
+    fm.Command3.userClick();
+    EXPECT_EQ(temp.read("Orbiter/Scenarios/Html/Description.txt"),
+              html + "\nBEGIN_DESC\nFor pilots\nEND_DESC");
+    EXPECT_EQ(messages().size(), 1u);
+
+    fm.Dir1.userOpen(in("Plain"));
+    EXPECT_FALSE(fm.DescriptionHtml.visible());
+
+    // The load window previews the DESC once the folder has one, the HTML text before.
+    LoadFile& lf = w.windows().loadFile();
+    lf.load();
+    lf.Dir1.userOpen(in("Html"));
+    EXPECT_EQ(lf.Text2.text(), "For pilots\r\n");
+    temp.write("Orbiter/Scenarios/Html/Description.txt", html);
+    lf.Dir1.userOpen(root());
+    lf.Dir1.userOpen(in("Html"));
+    EXPECT_EQ(lf.Text2.text(), "Gliders\r\nFast & light");
+    // A scenario without DESC is previewed by its help page; the first tab's field gets no
+    // text from the preview.
+    lf.FilelisttoLoad.userSelect(indexOf(lf.FilelisttoLoad, "Glide.scn"));
+    EXPECT_EQ(lf.Text1.text(), "Description in the help page Help,Glide");
+    lf.Command1.userClick();
+    EXPECT_EQ(w.state.scnfile.caption(), "Glide.scn");
+    EXPECT_EQ(w.env.Description.text(), "");
+}
+
 TEST_F(FileWindowsTest, MissingScenarioFolderIsReportedAndNothingIsCreated) {
     w.cat.OrbiterFolder = temp / "Nowhere/";
     FolderManagement& fm = w.windows().folderManagement();

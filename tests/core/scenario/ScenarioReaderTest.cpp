@@ -173,7 +173,7 @@ TEST_F(ScenarioReaderTest, KeywordValuesAreSplitAsWritten) {
     EXPECT_EQ("2 3", ship(0).ShipRposZTable);
     EXPECT_EQ("6", ship(0).ShipRvelZTable);
     EXPECT_EQ("0.1 0.2 0.3", ship(0).ShipVrotTable);
-    EXPECT_EQ("1", ship(0).ShipFuelTable) << "shown first, a docked ship gets a full tank";
+    EXPECT_EQ("0.5", ship(0).ShipFuelTable) << "shown first, a docked ship keeps its level";
     EXPECT_EQ("-0.25", ship(0).ShipMainEngineTable);
     EXPECT_EQ("1", ship(0).ShipHoverEngineTable);
 
@@ -235,6 +235,35 @@ TEST_F(ScenarioReaderTest, AScenarioWithoutShipsDropsThePreviousShipsQuietly) {
     EXPECT_EQ(1, main->stationCount());
     EXPECT_TRUE(main->model.ScanLog.empty());
     EXPECT_TRUE(main->env.PossibleShipFocus.items().empty());
+}
+
+// The first tab beside the DESC field: the HYPERDESC as text when there is no DESC, the help page
+// a URLDESC names, and the note that the simulator's HTML view still shows the HYPERDESC. Opening
+// one file after another leaves nothing of the previous one.
+TEST_F(ScenarioReaderTest, TheFirstTabShowsWhatTheFileSaysOfItselfBesideItsDesc) {
+    struct Case {
+        const char* head;
+        const char* description;
+        const char* html; // empty: hidden
+        bool note;
+    };
+    const Case cases[] = {
+        {"BEGIN_HYPERDESC\r\n<h1>Gliders &amp; more</h1>\r\nEND_HYPERDESC\r\n", "", "Gliders & more", true},
+        {"BEGIN_URLDESC\r\nPage,Topic\r\nEND_URLDESC\r\nBEGIN_DESC\r\nOwn\r\nEND_DESC\r\n", "Own\r\n",
+         "Description in the help page Page,Topic", false},
+        {"BEGIN_HYPERDESC\r\n<p>Html</p>\r\nEND_HYPERDESC\r\nBEGIN_DESC\r\nOwn\r\nEND_DESC\r\n", "Own\r\n", "", true},
+        {"BEGIN_DESC\r\nOnly\r\nEND_DESC\r\n", "Only\r\n", "", false},
+    };
+    for (const Case& c : cases) {
+        openText(c.head + scenario({"BEGIN_SHIPS", "GL-01:DeltaGlider", "  STATUS Orbiting Earth", "END", "END_SHIPS"}));
+        const auto& env = main->env;
+        EXPECT_EQ(env.Description.text(), c.description) << c.head;
+        EXPECT_EQ(env.DescriptionHtml.visible(), *c.html != 0) << c.head;
+        if (*c.html) {
+            EXPECT_EQ(env.DescriptionHtml.caption(), c.html) << c.head;
+        }
+        EXPECT_EQ(env.DescriptionHtmlNote.visible(), c.note) << c.head;
+    }
 }
 
 } // namespace
