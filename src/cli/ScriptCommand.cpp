@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
+#include "core/app/MainMenu.h"
 #include "core/app/ScenarioWriter.h"
 #include "core/editing/ShipEditor.h"
 #include "core/editing/StationEditor.h"
@@ -358,6 +359,11 @@ int runScript(const std::vector<std::string>& args, std::ostream&, std::ostream&
 
     if (w.shipCount() == 0) {
         err << "You must have at least one ship in the scenario !\n";
+        return 1;
+    }
+    // Save's own question about fields typed but not validated, answered Yes like every box.
+    if (!w.mainMenu().ValidateShownEdits() || refused) {
+        err << "vantrel-scn: the validation before saving was not accepted; nothing was saved\n";
         return 1;
     }
     const size_t boxesBefore = headless.scripted().dialogs.messages().size();

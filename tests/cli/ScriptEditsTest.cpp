@@ -94,6 +94,18 @@ const EditCase cases[] = {
      "kept-as-read",
      {"Command5", "ShipName:=GL-04", "Spacecraft=DeltaGlider", "Command10", "LandedShipOption=1", "ShipLandingTree>Earth/Habana/Landing pad 3", "ShipLandedHeading=10", "ShipFuelSlider=100", "Command4"},
      {"+GL-04:DeltaGlider\n", "+  STATUS Landed Earth\n", "+  BASE Habana:3\n", "+  HEADING 10\n", "+  FUEL 1\n", "+END\n"}},
+    {"DescriptionChangesTheLinesInsideItsBlock",
+     "basic",
+     {"Description=One line only\r\n"},
+     {"-A station, a dock and two ships.\r\n", "-  Second line, indented.\r\n", "+One line only\r\n"}},
+    {"ADescriptionAfterTheHtmlOneIsTheOneEdited",
+     "kept-as-read",
+     {"Description=Edited\r\n"},
+     {"-A description that is not the first block.\n", "+Edited\n"}},
+    {"ADescriptionGoesJustAfterTheHtmlBlock",
+     "html-only",
+     {"Description=Plain words\r\n"},
+     {"+BEGIN_DESC\r\n", "+Plain words\r\n", "+END_DESC\r\n"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScriptEdits, ::testing::ValuesIn(cases),

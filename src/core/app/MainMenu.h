@@ -42,6 +42,10 @@ public:
     // Asks whether to leave (and whether to save first). True when the program may end; the
     // window's close box asks this too.
     bool QueryUnload();
+    // Before a save: for the shown ship, then station, whose fields were typed but not
+    // validated, asks whether to validate them (Yes validates, No saves without them). False
+    // when the save should not go on: Cancel, or a validation that was not accepted.
+    bool ValidateShownEdits();
     void Form_Unload();
 
     // The calculators looked for, in order; the first one found is started.
@@ -58,10 +62,6 @@ private:
     // but did not (a cancelled question, a refused validation, the save-as window left).
     bool OfferToSave();
     bool hasWorkToSave();
-    // Before a save: for the shown ship, then station, whose fields were typed but not
-    // validated, asks whether to validate them (Yes validates, No saves without them). False
-    // when the save should not go on: Cancel, or a validation that was not accepted.
-    bool ValidateShownEdits();
 
     Vantrel& w_;
 };

@@ -1,5 +1,7 @@
 #include "core/scenario/Scenario.h"
 
+#include "core/platform/GccWarnings.h"
+
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 
@@ -161,8 +163,11 @@ void blankShipValues(ShipRow& row) {
     for (std::string* field : {&row.ShipRposXTable, &row.ShipRposYTable, &row.ShipRposZTable, &row.ShipRvelXTable,
                                &row.ShipRvelYTable, &row.ShipRvelZTable, &row.ShipArotXTable, &row.ShipArotYTable,
                                &row.ShipArotZTable, &row.ShipVrotTable, &row.ShipFuelTable, &row.ShipMainEngineTable,
-                               &row.ShipHoverEngineTable})
+                               &row.ShipHoverEngineTable}) {
+        VANTREL_STRING_COPY_WARNING_OFF
         *field = "0";
+        VANTREL_STRING_COPY_WARNING_ON
+    }
 }
 
 std::string shipValue(const ShipRow& row, std::string_view keyword) {

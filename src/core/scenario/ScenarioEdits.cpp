@@ -114,22 +114,6 @@ std::string_view indentIn(const LineEdits& edits, const SectionAsRead& section) 
     return "  ";
 }
 
-// The first and last line of the first block that starts at the beginning of a line with one of
-// the markers ("BEGIN_DESC") and ends with its END_ line, or with the file.
-std::optional<std::pair<size_t, size_t>> firstBlock(const std::vector<std::string_view>& lines,
-                                                    std::initializer_list<std::string_view> markers) {
-    for (size_t i = 0; i < lines.size(); ++i)
-        for (std::string_view marker : markers)
-            if (startsWithIgnoringCase(lines[i], marker) && equalsIgnoringCase(trimmed(clearedOfComments(lines[i])), marker)) {
-                const std::string end = "END_" + std::string(marker.substr(6));
-                size_t j = i + 1;
-                while (j < lines.size() && !equalsIgnoringCase(trimmed(clearedOfComments(lines[j])), end))
-                    ++j;
-                return std::pair(i, std::min(j, lines.size() - 1));
-            }
-    return std::nullopt;
-}
-
 int today() {
     using namespace std::chrono;
     const sys_days now = floor<days>(system_clock::now());
@@ -190,6 +174,9 @@ private:
                                indented(text, indentIn(edits_, section)));
     }
 
+    // The text the person wrote replaces the lines inside the description block, its marker
+    // lines kept; a file without one gets a block just after its HTML block (the simulator shows
+    // DESC before HYPERDESC), or at its start.
     void description() {
         if (m_.description == m_.descriptionAsRead)
             return;
@@ -201,17 +188,17 @@ private:
             start = end + 2;
         }
         const auto& lines = edits_.lines();
-        if (const auto at = firstBlock(lines, {"BEGIN_DESC"})) {
-            edits_.erase(at->first, at->second);
-            for (std::string& line : block)
-                edits_.insertAfter(static_cast<std::ptrdiff_t>(at->first) - 1, std::move(line));
+        if (const auto at = descriptionBlockLines(lines)) {
+            const bool ended = at->second > at->first && keyOf(lines[at->second]) == "END_DESC";
+            if (at->second > at->first)
+                edits_.erase(at->first + 1, ended ? at->second - 1 : at->second);
+            for (size_t k = 1; k + (ended ? 1 : 0) < block.size(); ++k)
+                edits_.insertAfter(static_cast<std::ptrdiff_t>(at->first), std::move(block[k]));
         } else if (m_.description.empty()) {
             return;
-        } else if (const auto html = firstBlock(lines, {"BEGIN_HYPERDESC", "BEGIN_URLDESC"})) {
-            // The simulator shows DESC before HYPERDESC: the text the person wrote goes just after
-            // the HTML block.
+        } else if (const auto html = htmlBlockEnd(lines)) {
             for (std::string& line : block)
-                edits_.insertAfter(static_cast<std::ptrdiff_t>(html->second), std::move(line));
+                edits_.insertAfter(static_cast<std::ptrdiff_t>(*html), std::move(line));
         } else {
             block.emplace_back();
             for (std::string& line : block)
