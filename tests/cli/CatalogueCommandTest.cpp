@@ -1,6 +1,7 @@
 // vantrel-scn catalogue, run as a program on small installations.
 
 #include "support/MiniInstallation.h"
+#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,6 @@ struct ScnRun {
     std::string out;
     std::string err;
 };
-
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 // Runs vantrel-scn with the arguments; stderr goes to a file of the temporary folder.
 ScnRun runScn(const TempFolder& temp, const std::string& arguments) {

@@ -1,6 +1,7 @@
 // vantrel-scn check: the batch validation of scenario files, run as a person runs it.
 
 #include "support/MiniInstallation.h"
+#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,19 +15,14 @@
 #include <vector>
 
 namespace vantrel {
+using test::quoted;
+
 namespace {
 
 struct CheckRun {
     int status = -1;
     std::string out;
 };
-
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 CheckRun check(const std::vector<std::string>& args) {
     std::string command = quoted(VANTREL_SCN) + " check";

@@ -2,6 +2,7 @@
 // a courier landed on pad 1 at Canaveral (the user-controlled ship), a skiff orbiting Earth and
 // a hauler docked at the Meridian yard.
 
+#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
 
 #include "core/platform/FileSystem.h"
@@ -22,13 +23,6 @@ struct ToolRun {
     std::string out;
     std::string err;
 };
-
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 ToolRun runTool(const TempFolder& temp, const std::vector<std::string>& args) {
     std::string command = quoted(VANTREL_SCN);

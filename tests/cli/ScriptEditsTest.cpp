@@ -5,6 +5,7 @@
 
 #include "support/LineDiff.h"
 #include "support/MiniInstallation.h"
+#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
 
 #include "core/platform/TextFile.h"
@@ -16,13 +17,6 @@
 
 namespace vantrel::test {
 namespace {
-
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 struct EditCase {
     const char* name;
