@@ -6,15 +6,23 @@
 
 namespace vantrel {
 
-LineEdits::LineEdits(std::string_view text) : text_(text), lines_(platform::lineViews(text)) {}
+const std::vector<std::string_view>& LineEdits::lines() const {
+    if (!cut_) {
+        lines_ = platform::lineViews(text_);
+        cut_ = true;
+    }
+    return lines_;
+}
 
 std::string_view LineEdits::ending(size_t i) const {
     const size_t end = static_cast<size_t>(lines_[i].data() - text_.data()) + lines_[i].size();
+    lines();
     const size_t next = i + 1 < lines_.size() ? static_cast<size_t>(lines_[i + 1].data() - text_.data()) : text_.size();
     return text_.substr(end, next - end);
 }
 
 size_t LineEdits::lineAt(std::string_view within) const {
+    lines();
     const auto after = std::upper_bound(lines_.begin(), lines_.end(), within.data(),
                                         [](const char* p, std::string_view line) { return p < line.data(); });
     return after == lines_.begin() ? 0 : static_cast<size_t>(after - lines_.begin()) - 1;
@@ -22,6 +30,7 @@ size_t LineEdits::lineAt(std::string_view within) const {
 
 std::string_view LineEdits::newLineEnd() const {
     size_t crlf = 0, lf = 0, cr = 0;
+    lines();
     for (size_t i = 0; i < lines_.size(); ++i) {
         const std::string_view end = ending(i);
         if (end == "\r\n")
@@ -45,7 +54,7 @@ void LineEdits::replace(size_t i, std::string text) {
 
 void LineEdits::erase(size_t first, size_t last) {
     if (erased_.empty())
-        erased_.resize(lines_.size());
+        erased_.resize(lineCount());
     for (size_t i = first; i <= last && i < lines_.size(); ++i)
         if (!erased_[i]) {
             erased_[i] = true;
@@ -62,6 +71,7 @@ std::string LineEdits::apply() const {
     if (empty())
         return std::string(text_);
     const std::string_view newEnd = newLineEnd();
+    lines();
     std::string out;
     out.reserve(text_.size() + text_.size() / 16 + 256);
     auto insertedAfter = [&](std::ptrdiff_t i) {

@@ -17,14 +17,15 @@ public:
     // Where new lines go before the first line.
     static constexpr std::ptrdiff_t BeforeFirst = -1;
 
-    // The text must outlive the edits; its lines are cut by the classic rules (CR LF, LF or CR).
-    explicit LineEdits(std::string_view text);
+    // The text must outlive the edits; its lines are cut by the classic rules (CR LF, LF or CR),
+    // when they are first asked for: a save that edits nothing never cuts them.
+    explicit LineEdits(std::string_view text) : text_(text) {}
 
-    size_t lineCount() const { return lines_.size(); }
+    size_t lineCount() const { return lines().size(); }
     // A line without its line end, and its line end ("" for a last line without one).
-    std::string_view line(size_t i) const { return lines_[i]; }
+    std::string_view line(size_t i) const { return lines()[i]; }
     std::string_view ending(size_t i) const;
-    const std::vector<std::string_view>& lines() const { return lines_; }
+    const std::vector<std::string_view>& lines() const;
     // The number of the line a view into the text starts in.
     size_t lineAt(std::string_view within) const;
     // The line end new lines take: the text's most common one, CR LF on a tie or when it has none.
@@ -45,7 +46,8 @@ public:
 
 private:
     std::string_view text_;
-    std::vector<std::string_view> lines_;
+    mutable std::vector<std::string_view> lines_;
+    mutable bool cut_ = false;
     std::map<size_t, std::string> replaced_;
     std::vector<bool> erased_;
     size_t erasedCount_ = 0;

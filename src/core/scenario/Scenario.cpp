@@ -170,6 +170,40 @@ void blankShipValues(ShipRow& row) {
     }
 }
 
+namespace {
+
+// FNV-1a over the texts, each closed by a byte no text of a scenario line holds.
+uint64_t markOfTexts(std::initializer_list<const std::string*> texts, uint64_t mark = 14695981039346656037ull) {
+    for (const std::string* text : texts) {
+        for (const char c : *text)
+            mark = (mark ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        mark = (mark ^ 0x0Au) * 1099511628211ull;
+    }
+    return mark == 0 ? 1 : mark;
+}
+
+} // namespace
+
+uint64_t shipValuesMark(const ShipRow& row) {
+    return markOfTexts({&row.ShipNameTable, &row.ShipClassTable, &row.ShipStatusTable, &row.ShipPlanetTable,
+                        &row.ShipLandedBaseTable, &row.ShipLandedPadTable, &row.ShipLandedHeadingTable,
+                        &row.ShipDockedStationTable, &row.ShipDockedPortTable, &row.ShipRposXTable, &row.ShipRposYTable,
+                        &row.ShipRposZTable, &row.ShipRvelXTable, &row.ShipRvelYTable, &row.ShipRvelZTable,
+                        &row.ShipArotXTable, &row.ShipArotYTable, &row.ShipArotZTable, &row.ShipVrotTable,
+                        &row.ShipFuelTable, &row.ShipMainEngineTable, &row.ShipHoverEngineTable});
+}
+
+uint64_t stationValuesMark(const StationRow& row) {
+    const std::string epoch = row.StationOrbitalRefDate ? std::to_string(*row.StationOrbitalRefDate) : std::string("-");
+    const std::string own = row.StationUseClassFrequency ? "class" : "own";
+    return markOfTexts({&row.StationNameTable, &row.StationClassTable, &row.StationRefTable,
+                        &row.StationSemiMajorAxisTable, &row.StationExcentricityTable, &row.StationInclinationTable,
+                        &row.StationAscendingNodeLongitudeTable, &row.StationPeriapsisLongitudeTable,
+                        &row.StationMeanLongitudeTable, &epoch, &row.StationOrbitalRefHourTable,
+                        &row.StationOrbitalRefMinTable, &row.StationXAngleTable, &row.StationYAngleTable,
+                        &row.StationZAngleTable, &row.StationRotationFrequencyTable, &own});
+}
+
 std::string shipValue(const ShipRow& row, std::string_view keyword) {
     std::string value;
     appendValue(value, row, keyword);

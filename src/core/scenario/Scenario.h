@@ -108,6 +108,9 @@ struct StationRow {
     // The line number of the station's head in StationSource, or -1 for a station the file did
     // not give: a save edits the block's own lines in place.
     int32_t StationHeadLine = -1;
+    // A mark of the station's name, class and values as read (stationValuesMark), 0 for a station
+    // the file did not give.
+    uint64_t StationValuesAsRead = 0;
     // When a line of the block could not be read: that line and the rest of the stations'
     // section, as read, written in place of the block's END.
     std::vector<std::string> StationLinesNotTaken;
@@ -144,6 +147,10 @@ struct ShipRow {
     SourceBytes ShipSource;
     // The line number of the ship's head in ShipSource, or -1 for a ship the file did not give.
     int32_t ShipHeadLine = -1;
+    // A mark of the ship's name, class and values as read (shipValuesMark), 0 for a ship the
+    // file did not give: a save passes over a ship whose mark is still the same without reading
+    // its lines again.
+    uint64_t ShipValuesAsRead = 0;
     // Whether the file's camera targeted this ship: the target follows it through a rename.
     bool ShipCameraTarget = false;
     // When a line of the block could not be read: that line and the rest of the ships' section,
@@ -167,6 +174,10 @@ std::optional<std::string_view> lineAsRead(const ShipRow& row, Keyword keyword);
 // The value of the last line of a section that begins with the keyword ("TARGET"), trimmed and
 // without comment, or nothing.
 std::optional<std::string> sectionValue(const SectionAsRead& section, const std::string& keyword);
+// A 64-bit mark of a ship's name, class and every value field, for telling at a glance whether
+// any of them changed since the mark was taken. Never 0.
+uint64_t shipValuesMark(const ShipRow& row);
+uint64_t stationValuesMark(const StationRow& row);
 // Whether two shipValue texts hold the same values: each part the same text once trimmed, or
 // the same number ("0.50" and " .5").
 bool sameShipValue(std::string_view a, std::string_view b);

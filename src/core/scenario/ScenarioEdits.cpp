@@ -260,8 +260,10 @@ private:
                 target = trim(m_.ships[static_cast<size_t>(k)].ShipNameTable);
                 break;
             }
-        const size_t at = lastWithKey(edits_, *section, "TARGET");
-        if (at != None && trim(partsOf(edits_.line(at)).body.substr(6)) != target)
+        const std::optional<std::string> read = sectionValue(*section, "TARGET");
+        if (!read || *read == target)
+            return;
+        if (const size_t at = lastWithKey(edits_, *section, "TARGET"); at != None)
             edits_.replace(at, respelled(edits_.line(at), "TARGET " + target, false));
     }
 
@@ -453,6 +455,8 @@ private:
     }
 
     void edit(const StationRow& row) {
+        if (row.StationValuesAsRead != 0 && row.StationValuesAsRead == stationValuesMark(row))
+            return;
         StationRow read;
         read.StationUseClassFrequency = true;
         readHead(static_cast<size_t>(row.StationHeadLine), read.StationNameTable, read.StationClassTable);
@@ -475,6 +479,10 @@ private:
     }
 
     void edit(const ShipRow& row) {
+        // Most ships of a huge scenario are as read: their mark says so without reading their lines
+        // again.
+        if (row.ShipValuesAsRead != 0 && row.ShipValuesAsRead == shipValuesMark(row))
+            return;
         blankShipValues(read_);
         for (std::string* field : {&read_.ShipStatusTable, &read_.ShipPlanetTable, &read_.ShipLandedBaseTable,
                                    &read_.ShipLandedPadTable, &read_.ShipDockedStationTable, &read_.ShipDockedPortTable})

@@ -538,10 +538,16 @@ ScenarioReading readScenario(std::string bytes, const std::string& path) {
     }
     // The rows' lines as read lie in the bytes, which every row the reader made keeps alive: a
     // save edits the lines of those rows only, and leaves a row without a head as the file has it.
-    for (StationRow& row : m.stations)
+    for (StationRow& row : m.stations) {
         row.StationSource = source;
-    for (ShipRow& row : m.ships)
+        if (row.StationHeadLine >= 0)
+            row.StationValuesAsRead = stationValuesMark(row);
+    }
+    for (ShipRow& row : m.ships) {
         row.ShipSource = source;
+        if (row.ShipHeadLine >= 0)
+            row.ShipValuesAsRead = shipValuesMark(row);
+    }
     m.stationCount = static_cast<int>(r.stationNames.size());
     m.shipCount = static_cast<int>(r.shipNames.size());
     markListed(m.stations, m.stationCount, m.layout.stationBlocks, [](const StationRow& row) { return row.StationHeadLine; });
