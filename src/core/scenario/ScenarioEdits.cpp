@@ -365,10 +365,11 @@ private:
         for (int i = 0; i < count && i < static_cast<int>(rows.size()); ++i) {
             const Row& row = rows[static_cast<size_t>(i)];
             const bool fromFile = sourceOf(row) == m_.source;
-            // A row the reader made of lines without a head stays as the file has it.
-            if (fromFile && headOf(row) < 0)
-                continue;
+            // A row the reader made of lines without a head, or of a block it did not see to its
+            // end, stays as the file has it.
             const std::ptrdiff_t block = fromFile ? blockOf(headOf(row)) : -1;
+            if (fromFile && block < 0)
+                continue;
             if (block < 0 || kept[static_cast<size_t>(block)]) {
                 fresh.push_back(newBlock(row));
                 continue;

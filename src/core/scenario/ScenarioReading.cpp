@@ -243,18 +243,19 @@ void readStartDate(const std::string& answer, const std::string& path, ScenarioR
         r.dateEntry = "The start date of the file " + path + " is out of range. ";
 }
 
-// The line of the first END from `from` on, or the one before the section's end line: where a
-// block that could not be read ends.
+// The line of the first END from `from` on, or the one before the section's end line or the
+// next section's start (the last line without either): where a block that could not be read, or
+// that its section left unended, ends.
 uint32_t blockEnd(const std::vector<std::string_view>& lines, size_t from, std::string_view endMarker) {
     size_t i = from;
     for (; i < lines.size(); ++i) {
         const std::string_view text = lineOf(lines[i]).text;
         if (is(text, "END"))
             return static_cast<uint32_t>(i);
-        if (is(text, endMarker))
+        if (is(text, endMarker) || startsWithIgnoringCase(lines[i], "BEGIN_"))
             break;
     }
-    return static_cast<uint32_t>(i - 1);
+    return static_cast<uint32_t>(i > 0 ? i - 1 : 0);
 }
 
 // The lines from `from` up to the section's end line, as read.
@@ -347,6 +348,9 @@ bool readStations(const std::vector<std::string_view>& lines, Span span, const s
             r.lastFrequency = std::string(*value);
     }
     // A section that never ends is cut off.
+    if (inSection && m.validStation(row) && m.stations[static_cast<size_t>(row)].StationHeadLine >= 0)
+        m.layout.stationBlocks.push_back({static_cast<uint32_t>(m.stations[static_cast<size_t>(row)].StationHeadLine),
+                                          blockEnd(lines, static_cast<size_t>(m.stations[static_cast<size_t>(row)].StationHeadLine) + 1, "END_STATIONS")});
     return !inSection;
 }
 
@@ -470,6 +474,10 @@ bool readShips(const std::vector<std::string_view>& lines, Span span, const Sour
         if (!readShipLine(s, k, text))
             return stop(i);
     }
+    // A section that never ends: the block being read runs to the last line.
+    if (inSection && m.validShip(row) && m.ships[static_cast<size_t>(row)].ShipHeadLine >= 0)
+        m.layout.shipBlocks.push_back({static_cast<uint32_t>(m.ships[static_cast<size_t>(row)].ShipHeadLine),
+                                       blockEnd(lines, static_cast<size_t>(m.ships[static_cast<size_t>(row)].ShipHeadLine) + 1, "END_SHIPS")});
     return !inSection;
 }
 
