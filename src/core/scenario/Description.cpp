@@ -47,6 +47,30 @@ std::optional<Block> firstBlock(const std::vector<std::string_view>& lines,
     return std::nullopt;
 }
 
+// The lines of the first block opened by one of the markers, found line by line without cutting
+// the whole file: a huge scenario has a description at its top, or none at all.
+std::optional<Block> firstBlockOf(std::string_view bytes, std::initializer_list<std::string_view> markers,
+                                  std::vector<std::string_view>& lines) {
+    lines.clear();
+    std::string_view opened;
+    for (size_t start = 0; start < bytes.size();) {
+        const std::string_view line = platform::nextLine(bytes, start);
+        if (opened.empty()) {
+            for (std::string_view marker : markers)
+                if (opensBlock(line, marker)) {
+                    opened = marker;
+                    lines.push_back(line);
+                    break;
+                }
+            continue;
+        }
+        lines.push_back(line);
+        if (closesBlock(line, opened))
+            break;
+    }
+    return firstBlock(lines, markers);
+}
+
 // The line end that follows a line of the text: CR LF, LF, CR or none.
 std::string_view lineEndAfter(std::string_view bytes, std::string_view line) {
     const size_t end = static_cast<size_t>(line.data() - bytes.data()) + line.size();
@@ -153,13 +177,13 @@ std::optional<size_t> htmlBlockEnd(const std::vector<std::string_view>& lines) {
 }
 
 std::string descriptionOf(std::string_view bytes) {
-    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    std::vector<std::string_view> lines;
     std::string text;
-    const auto block = descriptionBlockLines(lines);
+    const auto block = firstBlockOf(bytes, {"DESC"}, lines);
     if (!block)
         return text;
-    for (size_t i = block->first + 1; i <= block->second; ++i) {
-        if (i == block->second && closesBlock(lines[i], "DESC"))
+    for (size_t i = block->first + 1; i <= block->last; ++i) {
+        if (i == block->last && closesBlock(lines[i], "DESC"))
             break;
         text += lines[i];
         text += "\r\n";
@@ -194,9 +218,9 @@ std::string plainTextOfHtml(std::string_view html) {
 }
 
 HtmlDescription htmlDescriptionOf(std::string_view bytes) {
-    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    std::vector<std::string_view> lines;
     HtmlDescription result;
-    const std::optional<Block> block = firstBlock(lines, {"HYPERDESC", "URLDESC"});
+    const std::optional<Block> block = firstBlockOf(bytes, {"HYPERDESC", "URLDESC"}, lines);
     if (!block)
         return result;
     size_t last = block->last;
