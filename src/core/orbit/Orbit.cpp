@@ -3,7 +3,6 @@
 #include "core/orbit/Angles.h"
 
 #include <algorithm>
-#include <limits>
 #include <numbers>
 
 namespace vantrel::orbit {
@@ -179,6 +178,8 @@ Result<Elements> elementsFromState(const StateVector& state, double mu, double m
         return Result<Elements>::refused("The position is at the centre of the body.");
     const Vector h = cross(r, v);
     const double hn = length(h);
+    if (length(v) == 0)
+        return Result<Elements>::refused("The velocity is zero: the path is a straight fall, with no orbit plane.");
     if (!(hn > 1e-12 * rn * length(v)))
         return Result<Elements>::refused("The velocity points along the position: the path has no orbit plane.");
 
