@@ -236,4 +236,14 @@ Result<StateVector> propagate(const StateVector& state, double mu, double fromMj
     return stateFromElements(*el, mu, toMjd);
 }
 
+StateVector liftedOntoSurface(const StateVector& state, double bodyRadius) {
+    StateVector lifted = state;
+    if (length(lifted.position) == 0)
+        lifted.position = {0, 0, 1};
+    const double r = length(lifted.position);
+    if (r < bodyRadius)
+        lifted.position = (bodyRadius / r) * lifted.position;
+    return lifted;
+}
+
 } // namespace vantrel::orbit

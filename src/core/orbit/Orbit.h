@@ -112,6 +112,11 @@ Result<Elements> elementsFromState(const StateVector& state, double mu, double m
 // elements and Kepler's equation; refused as elementsFromState() refuses.
 Result<StateVector> propagate(const StateVector& state, double mu, double fromMjd, double toMjd);
 
+// The state as the simulator places a vessel that a file puts below the surface of a body of
+// radius `bodyRadius` (terrain ignored): a position at the centre is taken as (0, 0, 1) m, and
+// one closer than the radius is moved outward along itself onto it. The velocity is kept.
+StateVector liftedOntoSurface(const StateVector& state, double bodyRadius);
+
 // The eccentric anomaly E (radians, in [0, 2π)) with E − e sin E = M, for 0 ≤ e < 1 and any M.
 double solveKepler(double meanAnomaly, double eccentricity);
 
