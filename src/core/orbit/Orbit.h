@@ -73,6 +73,7 @@ public:
     }
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
+    // The value; only when ok().
     const T& value() const { return *value_; }
     const T& operator*() const { return *value_; }
     const T* operator->() const { return &*value_; }
