@@ -16,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Bottom to top.
-const std::vector<std::string> Layers = {"platform", "text", "scenario", "catalogue", "ui",
-                                         "editing",  "files", "tools",   "app"};
+const std::vector<std::string> Layers = {"platform", "text",  "orbit", "scenario", "catalogue",
+                                         "ui",       "editing", "files", "tools",    "app"};
 
 // Where an include lands: a folder of the core ("app"), "desktop" or "cli"; empty for anything
 // else (the standard library). A quoted include is looked for beside the file first, as the
