@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -243,6 +249,108 @@ TEST(VesselsList, BlocksAreCutAsTheSimulatorCutsThem) {
 
     EXPECT_FALSE(readVessels(" BEGIN_SHIPS\nA:B\nEND\nEND_SHIPS\n", Sol).hasShipsSection);
     EXPECT_TRUE(readVessels("BEGIN_SHIPS", Sol).vessels.empty());
+}
+
+// The simulator's own scenarios, read as the simulator reads them.
+class VesselsCorpus : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::is_directory(root / "Scenarios"))
+            GTEST_SKIP() << "no simulator scenarios at " << root;
+        // The bodies of the planetary system every file of the corpus names, the star first.
+        std::ifstream sol(root / "Config" / "Sol.cfg");
+        const std::regex body(R"(^\s*(Star\d+|Planet\d+|\w+:Moon\d+)\s*=\s*(\S+))");
+        for (std::string line; std::getline(sol, line);)
+            if (std::smatch m; std::regex_search(line, m, body))
+                bodies.push_back(m[2]);
+        ASSERT_EQ(bodies.front(), "Sun");
+    }
+
+    VesselList read(const std::filesystem::path& file) const {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return readVessels(bytes.str(), bodies);
+    }
+
+    // The placement of the vessel `name` of a scenario.
+    std::string placementOf(const std::string& scenario, const std::string& name) const {
+        for (const Vessel& v : read(root / "Scenarios" / scenario).vessels)
+            if (v.name == name)
+                return described(v.placement);
+        return "no vessel " + name;
+    }
+
+    const std::filesystem::path root = std::filesystem::path(VANTREL_CORPUS_DIR) / "orbiter-2016";
+    std::vector<std::string> bodies;
+};
+
+TEST_F(VesselsCorpus, EveryVesselIsPlacedAsTheFormatSays) {
+    std::map<std::string, int> kinds;
+    int files = 0, vessels = 0, baseWithoutPad = 0, dockedOverOwnPosition = 0, unknownBodies = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root / "Scenarios")) {
+        if (entry.path().extension() != ".scn")
+            continue;
+        ++files;
+        const VesselList list = read(entry.path());
+        EXPECT_TRUE(list.hasShipsSection) << entry.path();
+        EXPECT_TRUE(list.notes.empty()) << entry.path() << ": " << list.notes.front().text;
+        for (const Vessel& v : list.vessels) {
+            ++vessels;
+            ++kinds[kindName(v.placement.kind)];
+            baseWithoutPad += hasNoteContaining(v, "BASE without a pad");
+            dockedOverOwnPosition += hasNoteContaining(v, "ignores this vessel's own position lines");
+            unknownBodies += !v.status.bodyKnown;
+        }
+    }
+    EXPECT_EQ(files, 157);
+    EXPECT_EQ(vessels, 717);
+    EXPECT_EQ(unknownBodies, 0);
+    EXPECT_EQ(kinds["elements"], 97);
+    // 165 station-class and 111 other vessels carry RPOS/RVEL; 21 of them are docked behind the
+    // first vessel of their group, which places them.
+    EXPECT_EQ(kinds["vector"], 165 + 111 - 21);
+    EXPECT_EQ(kinds["docked"], 7 + 21);
+    EXPECT_EQ(dockedOverOwnPosition, 21);
+    EXPECT_EQ(kinds["attached"], 39);
+    // 298 landed: 81 by their POS line, one by BASE without pad (at 0°/0°), the rest on a pad.
+    EXPECT_EQ(kinds["pad"] + kinds["coordinates"], 298);
+    EXPECT_EQ(kinds["coordinates"], 81 + 1);
+    EXPECT_EQ(baseWithoutPad, 1);
+    EXPECT_EQ(kinds["none"], 0);
+}
+
+TEST_F(VesselsCorpus, NamedVessels) {
+    const char* docked = "Delta-glider/Docked at ISS.scn";
+    EXPECT_EQ(placementOf(docked, "ISS"), "elements a=6.73492e+06 @46");
+    EXPECT_EQ(placementOf(docked, "Mir"), "elements a=6.671e+06 @52");
+    EXPECT_EQ(placementOf(docked, "Luna-OB1"), "elements a=2.238e+06 @57");
+    EXPECT_EQ(placementOf(docked, "GL-01"), "pad Habana:2 @63");
+    EXPECT_EQ(placementOf(docked, "GL-02"), "docked ISS:1 by ISS @71");
+    EXPECT_EQ(placementOf(docked, "SH-01"), "pad Brighton Beach:1 @81");
+    EXPECT_EQ(placementOf("The Solar System/Today.scn", "GL-01"), "coordinates 0/0 Habana @40");
+    EXPECT_EQ(placementOf("Checklists/Quickstart.scn", "GL-01"), "coordinates -80.6825/28.5968 @81");
+    EXPECT_EQ(placementOf("Shuttle-A/Shuttle-A Launch.scn", "SH-PL01"), "attached 0:0,SH-03 @92");
+    // ATTACHED before STATUS.
+    EXPECT_EQ(placementOf("Satellites and Probes/Hubble Space Telescope/HST Launch.scn", "HST"),
+              "attached 0:0,STS-31R @60");
+
+    const VesselList iss = read(root / "Scenarios" / docked);
+    const Vessel& station = iss.vessels[0];
+    EXPECT_EQ(station.placement.elements.inclination, 74.513);
+    EXPECT_EQ(station.placement.elements.epoch, 51544.5);
+    ASSERT_EQ(station.docking.size(), 1u);
+    EXPECT_EQ(station.docking[0].partner, (PortRef{"GL-02", 0}));
+    EXPECT_EQ(station.docking[0].port, 1);
+    EXPECT_EQ(iss.vessels[4].tanks.form, TankForm::Fuel);
+    EXPECT_EQ(iss.vessels[2].status.body, "Moon");
+
+    for (const Vessel& v : read(root / "Scenarios" / "Navigation" / "Special orbits" / "Lagrange point.scn").vessels)
+        if (v.name == "GL-01") {
+            EXPECT_EQ(v.status.body, "Sun");
+            EXPECT_TRUE(v.status.bodyKnown);
+            EXPECT_EQ(v.tanks.form, TankForm::PrpLevel);
+        }
 }
 
 } // namespace
