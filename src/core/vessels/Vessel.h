@@ -17,7 +17,7 @@ inline constexpr size_t NoLine = static_cast<size_t>(-1);
 
 // Something the simulator does with a block that a person would not guess from reading it.
 struct Note {
-    size_t line = NoLine;
+    size_t line = NoLine; // NoLine: about the whole block
     std::string text;
 };
 
@@ -68,9 +68,9 @@ enum class PlacementKind { Attached, Pad, Coordinates, Docked, Elements, Vector,
 // Where the simulator puts the vessel. Only the members of its kind mean anything.
 struct Placement {
     PlacementKind kind = PlacementKind::None;
-    // The line that decides it: ATTACHED, BASE or POS, the vessel's DOCKINFO line,
-    // ELEMENTS, the later of RPOS and RVEL; the STATUS line for a landed vessel with neither
-    // BASE nor POS.
+    // The line that decides it: ATTACHED, BASE or POS, the vessel's DOCKINFO line (none when
+    // only its partner lists the link), ELEMENTS, the later of RPOS and RVEL; the STATUS line
+    // for a landed vessel with neither BASE nor POS.
     size_t line = NoLine;
 
     // Attached: this vessel's attachment point (to its parent) and the parent's (to its child),

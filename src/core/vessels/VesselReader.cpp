@@ -8,6 +8,7 @@
 #include <charconv>
 #include <numeric>
 #include <optional>
+#include <unordered_set>
 
 namespace vantrel::vessels {
 namespace {
@@ -96,7 +97,8 @@ std::vector<std::pair<std::string_view, size_t>> words(std::string_view line, st
         if (start == std::string_view::npos)
             break;
         const size_t end = std::min(value.find_first_of(" \t", start), value.size());
-        out.emplace_back(value.substr(start, end - start), static_cast<size_t>(value.data() + start - line.data()));
+        out.emplace_back(value.substr(start, end - start),
+                         static_cast<size_t>(value.data() + start - line.data()));
         at = end;
     }
     return out;
@@ -105,16 +107,55 @@ std::vector<std::pair<std::string_view, size_t>> words(std::string_view line, st
 // The keys the simulator knows, in the order it tries them: each is matched as a prefix of the
 // line, in any case, so "POSITION" is read as POS.
 enum class Key {
-    Status, Base, Pos, Heading, PrpLevel, Fuel, ThLevel, EngineMain, EngineHovr, DockInfo, Rpos, Rvel, Arot, Vrot,
-    Alt, Elements, Ids, NavFreq, Xpdr, RcsMode, AfcMode, Attached, FlightData, Other
+    Status,
+    Base,
+    Pos,
+    Heading,
+    PrpLevel,
+    Fuel,
+    ThLevel,
+    EngineMain,
+    EngineHovr,
+    DockInfo,
+    Rpos,
+    Rvel,
+    Arot,
+    Vrot,
+    Alt,
+    Elements,
+    Ids,
+    NavFreq,
+    Xpdr,
+    RcsMode,
+    AfcMode,
+    Attached,
+    FlightData,
+    Other
 };
 constexpr std::array<std::pair<std::string_view, Key>, 23> Keys = {{
-    {"STATUS", Key::Status},     {"BASE", Key::Base},         {"POS", Key::Pos},           {"HEADING", Key::Heading},
-    {"PRPLEVEL", Key::PrpLevel}, {"FUEL", Key::Fuel},         {"THLEVEL", Key::ThLevel},   {"ENGINE_MAIN", Key::EngineMain},
-    {"ENGINE_HOVR", Key::EngineHovr}, {"DOCKINFO", Key::DockInfo}, {"RPOS", Key::Rpos},   {"RVEL", Key::Rvel},
-    {"AROT", Key::Arot},         {"VROT", Key::Vrot},         {"ALT", Key::Alt},           {"ELEMENTS", Key::Elements},
-    {"IDS", Key::Ids},           {"NAVFREQ", Key::NavFreq},   {"XPDR", Key::Xpdr},         {"RCSMODE", Key::RcsMode},
-    {"AFCMODE", Key::AfcMode},   {"ATTACHED", Key::Attached}, {"FLIGHTDATA", Key::FlightData},
+    {"STATUS", Key::Status},
+    {"BASE", Key::Base},
+    {"POS", Key::Pos},
+    {"HEADING", Key::Heading},
+    {"PRPLEVEL", Key::PrpLevel},
+    {"FUEL", Key::Fuel},
+    {"THLEVEL", Key::ThLevel},
+    {"ENGINE_MAIN", Key::EngineMain},
+    {"ENGINE_HOVR", Key::EngineHovr},
+    {"DOCKINFO", Key::DockInfo},
+    {"RPOS", Key::Rpos},
+    {"RVEL", Key::Rvel},
+    {"AROT", Key::Arot},
+    {"VROT", Key::Vrot},
+    {"ALT", Key::Alt},
+    {"ELEMENTS", Key::Elements},
+    {"IDS", Key::Ids},
+    {"NAVFREQ", Key::NavFreq},
+    {"XPDR", Key::Xpdr},
+    {"RCSMODE", Key::RcsMode},
+    {"AFCMODE", Key::AfcMode},
+    {"ATTACHED", Key::Attached},
+    {"FLIGHTDATA", Key::FlightData},
 }};
 
 Key keyOf(std::string_view line, std::string_view& value) {
@@ -127,7 +168,9 @@ Key keyOf(std::string_view line, std::string_view& value) {
 }
 
 // Is line a later than line b (a line the block lacks is earlier than any)?
-bool later(size_t a, size_t b) { return a != NoLine && (b == NoLine || a > b); }
+bool later(size_t a, size_t b) {
+    return a != NoLine && (b == NoLine || a > b);
+}
 
 // What one block says, before the vessels are seen together.
 struct BlockReading {
@@ -148,14 +191,17 @@ struct BlockReading {
     size_t dockLine = NoLine;
 };
 
-void note(Vessel& vessel, size_t line, std::string text) { vessel.notes.push_back({line, std::move(text)}); }
+void note(Vessel& vessel, size_t line, std::string text) {
+    vessel.notes.push_back({line, std::move(text)});
+}
 
 orbit::Vector readVector(Vessel& vessel, size_t line, std::string_view value, const char* key) {
     double v[3] = {0, 0, 0};
     for (double& component : v) {
         const auto number = takeNumber(value);
         if (!number) {
-            note(vessel, line, std::string(key) + " has fewer than 3 numbers: the missing ones are taken as 0");
+            note(vessel, line,
+                 std::string(key) + " has fewer than 3 numbers: the missing ones are taken as 0");
             break;
         }
         component = *number;
@@ -163,7 +209,8 @@ orbit::Vector readVector(Vessel& vessel, size_t line, std::string_view value, co
     return {v[0], v[1], v[2]};
 }
 
-void readStatus(BlockReading& r, size_t line, std::string_view value, const std::vector<std::string>& bodyNames) {
+void readStatus(BlockReading& r, size_t line, std::string_view value,
+                const std::vector<std::string>& bodyNames) {
     value = skipBlanks(value);
     Status status;
     if (startsWithIgnoringCase(value, "LANDED")) {
@@ -173,7 +220,8 @@ void readStatus(BlockReading& r, size_t line, std::string_view value, const std:
         status = Status::Orbiting;
         value.remove_prefix(8);
     } else {
-        note(r.vessel, line, "The simulator knows no status \"" + std::string(value) + "\" and ignores this line");
+        note(r.vessel, line,
+             "The simulator knows no status \"" + std::string(value) + "\" and ignores this line");
         return;
     }
     StatusFact& fact = r.vessel.status;
@@ -234,7 +282,8 @@ void readDockInfo(BlockReading& r, size_t line, std::string_view raw, std::strin
     for (auto [word, offset] : words(raw, value)) {
         const auto link = readLink(word);
         if (!link) {
-            note(r.vessel, line, "\"" + std::string(word) + "\" is not a port:port,name token: the simulator skips it");
+            note(r.vessel, line,
+                 "\"" + std::string(word) + "\" is not a port:port,name token: the simulator skips it");
             continue;
         }
         r.vessel.docking.push_back({link->first, {link->name, link->second}, line, offset});
@@ -248,15 +297,16 @@ void readElements(BlockReading& r, size_t line, std::string_view value) {
         note(r.vessel, line, "ELEMENTS before a STATUS line with a known body: the simulator ignores it");
         return;
     }
-    double* fields[] = {&r.elements.semiMajorAxis,      &r.elements.eccentricity,  &r.elements.inclination,
-                        &r.elements.ascendingNode,      &r.elements.periapsisLongitude,
-                        &r.elements.meanLongitude,      &r.elements.epoch};
+    double* fields[] = {&r.elements.semiMajorAxis, &r.elements.eccentricity,       &r.elements.inclination,
+                        &r.elements.ascendingNode, &r.elements.periapsisLongitude, &r.elements.meanLongitude,
+                        &r.elements.epoch};
     r.elements = {};
     for (double* field : fields) {
         const auto number = takeNumber(value);
         if (!number) {
-            note(r.vessel, line, "ELEMENTS has fewer than 7 numbers: the simulator would read undefined values for "
-                                 "the rest; they are taken as 0");
+            note(r.vessel, line,
+                 "ELEMENTS has fewer than 7 numbers: the simulator would read undefined values for "
+                 "the rest; they are taken as 0");
             break;
         }
         *field = *number;
@@ -279,8 +329,12 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
         std::string_view value;
         const Key key = keyOf(line, value);
         switch (key) {
-        case Key::Status: readStatus(r, k, value, bodyNames); break;
-        case Key::Base: readBase(r, k, value); break;
+        case Key::Status:
+            readStatus(r, k, value, bodyNames);
+            break;
+        case Key::Base:
+            readBase(r, k, value);
+            break;
         case Key::Pos: {
             const auto lon = takeNumber(value);
             const auto lat = lon ? takeNumber(value) : std::nullopt;
@@ -292,8 +346,12 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
             break;
         }
         case Key::PrpLevel:
-        case Key::Fuel: readTanks(r, key, k, value); break;
-        case Key::DockInfo: readDockInfo(r, k, lines[k], value); break;
+        case Key::Fuel:
+            readTanks(r, key, k, value);
+            break;
+        case Key::DockInfo:
+            readDockInfo(r, k, lines[k], value);
+            break;
         case Key::Rpos:
             r.state.position = readVector(v, k, value, "RPOS");
             r.rposLine = k;
@@ -302,31 +360,48 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
             r.state.velocity = readVector(v, k, value, "RVEL");
             r.rvelLine = k;
             break;
-        case Key::Elements: readElements(r, k, value); break;
-        case Key::Attached:
-            r.attached = readLink(skipBlanks(value));
-            if (r.attached)
-                r.attachedLine = k;
-            else
-                note(v, k, "ATTACHED needs the form child:parent,name: the simulator ignores this line");
+        case Key::Elements:
+            readElements(r, k, value);
             break;
-        default: break;
+        case Key::Attached:
+            if (auto link = readLink(skipBlanks(value))) {
+                r.attached = std::move(link);
+                r.attachedLine = k;
+            } else {
+                note(v, k, "ATTACHED needs the form child:parent,name: the simulator ignores this line");
+            }
+            break;
+        default:
+            break;
         }
     }
     if (v.status.line == NoLine)
         note(v, NoLine, "No STATUS line the simulator knows: it flies free around the first star");
     if (v.status.line != NoLine && !v.status.bodyKnown)
         note(v, v.status.line,
-             "The system has no body \"" + v.status.bodyAsWritten + "\" (names are case-sensitive): the simulator "
-             "uses the first star");
+             "The system has no body \"" + v.status.bodyAsWritten +
+                 "\" (names are case-sensitive): the simulator "
+                 "uses the first star");
     if (!v.status.bodyKnown && !bodyNames.empty())
         v.status.body = bodyNames.front();
     return r;
 }
 
-// The vessels linked by DOCKINFO tokens that name a vessel of the file: for each vessel, the
-// first vessel (in file order) of its group, or its own index when it is in no group.
-std::vector<size_t> dockedGroups(const std::vector<BlockReading>& blocks, std::vector<std::vector<size_t>>& partners) {
+// The vessels linked by DOCKINFO tokens that name a vessel of the file.
+struct DockedGroups {
+    // For each vessel, the first vessel (in file order) of its group; its own index when it is
+    // in no group.
+    std::vector<size_t> first;
+    // For each token of each vessel, the index of the vessel it names; NoLine for none.
+    std::vector<std::vector<size_t>> named;
+    // For each vessel, the port it is mated to: that of its own first token naming a vessel of
+    // the file, otherwise that of the first token of another vessel naming it.
+    std::vector<std::optional<PortRef>> partner;
+};
+
+DockedGroups dockedGroups(const std::vector<BlockReading>& blocks) {
+    DockedGroups groups;
+    std::vector<std::vector<size_t>>& partners = groups.named;
     std::vector<size_t> root(blocks.size());
     std::iota(root.begin(), root.end(), size_t{0});
     auto find = [&](size_t i) {
@@ -338,12 +413,14 @@ std::vector<size_t> dockedGroups(const std::vector<BlockReading>& blocks, std::v
     std::vector<std::pair<std::string_view, size_t>> byName;
     for (size_t i = 0; i < blocks.size(); ++i)
         byName.emplace_back(blocks[i].vessel.name, i);
-    std::stable_sort(byName.begin(), byName.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(byName.begin(), byName.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     partners.assign(blocks.size(), {});
     for (size_t i = 0; i < blocks.size(); ++i)
         for (const DockToken& token : blocks[i].vessel.docking) {
-            const auto at = std::lower_bound(byName.begin(), byName.end(), token.partner.vessel,
-                                             [](const auto& entry, const std::string& name) { return entry.first < name; });
+            const auto at = std::lower_bound(
+                byName.begin(), byName.end(), token.partner.vessel,
+                [](const auto& entry, const std::string& name) { return entry.first < name; });
             if (at == byName.end() || at->first != token.partner.vessel || at->second == i) {
                 partners[i].push_back(NoLine);
                 continue;
@@ -353,15 +430,26 @@ std::vector<size_t> dockedGroups(const std::vector<BlockReading>& blocks, std::v
             const size_t a = find(i), b = find(at->second);
             root[std::max(a, b)] = std::min(a, b);
         }
-    std::vector<size_t> first(blocks.size());
+    groups.first.resize(blocks.size());
     for (size_t i = 0; i < blocks.size(); ++i)
-        first[i] = find(i);
-    return first;
-}
-
-bool hasVesselNamedIgnoringCase(const std::vector<BlockReading>& blocks, const std::string& name) {
-    return std::any_of(blocks.begin(), blocks.end(),
-                       [&](const BlockReading& b) { return equalsIgnoringCase(b.vessel.name, name); });
+        groups.first[i] = find(i);
+    groups.partner.resize(blocks.size());
+    std::vector<std::optional<PortRef>> namedBy(blocks.size());
+    for (size_t i = 0; i < blocks.size(); ++i)
+        for (size_t t = 0; t < partners[i].size(); ++t) {
+            const size_t j = partners[i][t];
+            if (j == NoLine)
+                continue;
+            const DockToken& token = blocks[i].vessel.docking[t];
+            if (!groups.partner[i])
+                groups.partner[i] = token.partner;
+            if (!namedBy[j])
+                namedBy[j] = PortRef{blocks[i].vessel.name, token.port};
+        }
+    for (size_t i = 0; i < blocks.size(); ++i)
+        if (!groups.partner[i])
+            groups.partner[i] = namedBy[i];
+    return groups;
 }
 
 void placeLanded(BlockReading& r) {
@@ -383,7 +471,8 @@ void placeLanded(BlockReading& r) {
         note(r.vessel, r.baseLine, "BASE without a pad and no POS: the simulator puts the vessel at 0°/0°");
     } else {
         p.line = r.vessel.status.line;
-        note(r.vessel, r.vessel.status.line, "Landed without BASE or POS: the simulator puts the vessel at 0°/0°");
+        note(r.vessel, r.vessel.status.line,
+             "Landed without BASE or POS: the simulator puts the vessel at 0°/0°");
     }
 }
 
@@ -405,11 +494,13 @@ bool placeByOwnLines(BlockReading& r) {
     p.positionLine = r.rposLine;
     p.velocityLine = r.rvelLine;
     if (r.elementsLine != NoLine) {
-        const char* which = later(r.rposLine, r.elementsLine) ? (later(r.rvelLine, r.elementsLine) ? nullptr : "velocity")
-                                                              : "position";
+        const char* which = later(r.rposLine, r.elementsLine)
+                                ? (later(r.rvelLine, r.elementsLine) ? nullptr : "velocity")
+                                : "position";
         if (which)
             note(r.vessel, r.elementsLine,
-                 std::string("The simulator takes the ") + which + " from this ELEMENTS line, not from RPOS/RVEL");
+                 std::string("The simulator takes the ") + which +
+                     " from this ELEMENTS line, not from RPOS/RVEL");
     }
     return true;
 }
@@ -434,8 +525,9 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         if (head.empty()) {
             // The simulator takes such a line for a vessel without a name, finds no class for it
             // and stops; reading the next line as a head keeps the vessels after it.
-            list.notes.push_back({k, "A blank or comment line between vessel blocks: the simulator stops with an "
-                                     "error on it"});
+            list.notes.push_back(
+                {k, "A blank or comment line between vessel blocks: the simulator stops with an "
+                    "error on it"});
             continue;
         }
         size_t end = k + 1;
@@ -450,8 +542,12 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         k = end;
     }
 
-    std::vector<std::vector<size_t>> partners;
-    const std::vector<size_t> groupFirst = dockedGroups(blocks, partners);
+    const DockedGroups groups = dockedGroups(blocks);
+    const std::vector<std::vector<size_t>>& partners = groups.named;
+    // The simulator finds an attachment's parent by name in any case.
+    std::unordered_set<std::string> namesInAnyCase;
+    for (const BlockReading& r : blocks)
+        namesInAnyCase.insert(lower(r.vessel.name));
     for (size_t i = 0; i < blocks.size(); ++i) {
         BlockReading& r = blocks[i];
         Vessel& v = r.vessel;
@@ -461,18 +557,10 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
                 note(v, v.docking[t].line,
                      "No other vessel is named \"" + v.docking[t].partner.vessel + "\": port " +
                          std::to_string(v.docking[t].port) + " stays free");
-        // The partner: that of its own first token naming a vessel of the file, otherwise that of
-        // the first token of another vessel naming it.
-        std::optional<PortRef> partner;
-        for (size_t t = 0; t < v.docking.size() && !partner; ++t)
-            if (partners[i][t] != NoLine)
-                partner = v.docking[t].partner;
-        for (size_t j = 0; j < blocks.size() && !partner; ++j)
-            for (size_t t = 0; t < partners[j].size() && !partner; ++t)
-                if (partners[j][t] == i)
-                    partner = PortRef{blocks[j].vessel.name, blocks[j].vessel.docking[t].port};
-        if (r.attached && !hasVesselNamedIgnoringCase(blocks, r.attached->name))
-            note(v, r.attachedLine, "No vessel is named \"" + r.attached->name + "\": the simulator ignores the attachment");
+        const std::optional<PortRef>& partner = groups.partner[i];
+        if (r.attached && !namesInAnyCase.count(lower(r.attached->name)))
+            note(v, r.attachedLine,
+                 "No vessel is named \"" + r.attached->name + "\": the simulator ignores the attachment");
         else if (r.attached) {
             p.kind = PlacementKind::Attached;
             p.line = r.attachedLine;
@@ -485,14 +573,16 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
             placeLanded(r);
             continue;
         }
-        if (groupFirst[i] != i) {
+        if (groups.first[i] != i) {
             p.kind = PlacementKind::Docked;
             p.line = r.dockLine;
             p.partner = partner.value_or(PortRef{});
-            p.placedBy = blocks[groupFirst[i]].vessel.name;
+            p.placedBy = blocks[groups.first[i]].vessel.name;
             if (r.elementsLine != NoLine || r.rposLine != NoLine || r.rvelLine != NoLine)
-                note(v, r.dockLine, "Docked after " + p.placedBy + ", which places the group: the simulator ignores "
-                                    "this vessel's own position lines");
+                note(v, r.dockLine,
+                     "Docked after " + p.placedBy +
+                         ", which places the group: the simulator ignores "
+                         "this vessel's own position lines");
             continue;
         }
         if (placeByOwnLines(r))
@@ -501,7 +591,10 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
             p.kind = PlacementKind::Docked;
             p.line = r.dockLine;
             p.partner = partner.value_or(v.docking.front().partner);
-            note(v, r.dockLine, "The first vessel of its docked group has no position: the group has none");
+            note(v, r.dockLine,
+                 partner
+                     ? "The first vessel of its docked group has no position: the group has none"
+                     : "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
         }
     }
     for (BlockReading& r : blocks)

@@ -22,13 +22,20 @@ const std::vector<std::string> Sol = {"Sun", "Mercury", "Venus", "Earth", "Moon"
 
 std::string kindName(PlacementKind kind) {
     switch (kind) {
-    case PlacementKind::Attached: return "attached";
-    case PlacementKind::Pad: return "pad";
-    case PlacementKind::Coordinates: return "coordinates";
-    case PlacementKind::Docked: return "docked";
-    case PlacementKind::Elements: return "elements";
-    case PlacementKind::Vector: return "vector";
-    case PlacementKind::None: return "none";
+    case PlacementKind::Attached:
+        return "attached";
+    case PlacementKind::Pad:
+        return "pad";
+    case PlacementKind::Coordinates:
+        return "coordinates";
+    case PlacementKind::Docked:
+        return "docked";
+    case PlacementKind::Elements:
+        return "elements";
+    case PlacementKind::Vector:
+        return "vector";
+    case PlacementKind::None:
+        return "none";
     }
     return "?";
 }
@@ -46,7 +53,9 @@ std::string described(const Placement& p) {
     case PlacementKind::Attached:
         out += " " + std::to_string(p.childPoint) + ":" + std::to_string(p.parentPoint) + "," + p.parent;
         break;
-    case PlacementKind::Pad: out += " " + p.pad.base + ":" + std::to_string(p.pad.pad); break;
+    case PlacementKind::Pad:
+        out += " " + p.pad.base + ":" + std::to_string(p.pad.pad);
+        break;
     case PlacementKind::Coordinates:
         out += " " + number(p.longitude) + "/" + number(p.latitude) + (p.base.empty() ? "" : " " + p.base);
         break;
@@ -54,11 +63,14 @@ std::string described(const Placement& p) {
         out += " " + p.partner.vessel + ":" + std::to_string(p.partner.port) +
                (p.placedBy.empty() ? "" : " by " + p.placedBy);
         break;
-    case PlacementKind::Elements: out += " a=" + number(p.elements.semiMajorAxis); break;
+    case PlacementKind::Elements:
+        out += " a=" + number(p.elements.semiMajorAxis);
+        break;
     case PlacementKind::Vector:
         out += " r.x=" + number(p.state.position.x) + " v.x=" + number(p.state.velocity.x);
         break;
-    case PlacementKind::None: break;
+    case PlacementKind::None:
+        break;
     }
     return p.line == NoLine ? out : out + " @" + std::to_string(p.line);
 }
@@ -71,7 +83,9 @@ bool hasNoteContaining(const Vessel& v, const std::string& text) {
 }
 
 // A ships section of the given blocks; line 0 is BEGIN_SHIPS, so a block's first line is 1.
-std::string ships(const std::string& blocks) { return "BEGIN_SHIPS\n" + blocks + "END_SHIPS\n"; }
+std::string ships(const std::string& blocks) {
+    return "BEGIN_SHIPS\n" + blocks + "END_SHIPS\n";
+}
 
 struct PlacementCase {
     const char* name;
@@ -92,8 +106,10 @@ TEST_P(VesselsPlacement, IsDecidedAsTheSimulatorDecidesIt) {
 const PlacementCase PlacementCases[] = {
     {"ElementsAlone", "Mir\n STATUS Orbiting Earth\n ELEMENTS 6671000 0.0006 3.5 0 0 0 51544.5\nEND\n", 0,
      "elements a=6.671e+06 @3"},
-    {"VectorAlone", "A:B\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n RVEL 0 0 7500\nEND\n", 0, "vector r.x=7e+06 v.x=0 @4"},
-    {"RvelMissingIsZero", "A:B\n STATUS Orbiting Earth\n RPOS 7e6 0 0\nEND\n", 0, "vector r.x=7e+06 v.x=0 @3"},
+    {"VectorAlone", "A:B\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n RVEL 0 0 7500\nEND\n", 0,
+     "vector r.x=7e+06 v.x=0 @4"},
+    {"RvelMissingIsZero", "A:B\n STATUS Orbiting Earth\n RPOS 7e6 0 0\nEND\n", 0,
+     "vector r.x=7e+06 v.x=0 @3"},
     {"LaterRposWinsOverElements",
      "A:B\n STATUS Orbiting Earth\n ELEMENTS 7e6 0 0 0 0 0 51544.5\n RPOS 8e6 0 0\n RVEL 1 0 0\nEND\n", 0,
      "vector r.x=8e+06 v.x=1 @5"},
@@ -103,29 +119,35 @@ const PlacementCase PlacementCases[] = {
     {"ElementsBeforeStatusAreIgnored",
      "A:B\n ELEMENTS 7e6 0 0 0 0 0 51544.5\n STATUS Orbiting Earth\n RPOS 8e6 0 0\nEND\n", 0,
      "vector r.x=8e+06 v.x=0 @4"},
-    {"ElementsAroundAnUnknownBodyAreIgnored", "A:B\n STATUS Orbiting earth\n ELEMENTS 7e6 0 0 0 0 0 51544.5\nEND\n", 0,
-     "none"},
+    {"ElementsAroundAnUnknownBodyAreIgnored",
+     "A:B\n STATUS Orbiting earth\n ELEMENTS 7e6 0 0 0 0 0 51544.5\nEND\n", 0, "none"},
     {"Pad", "A:B\n STATUS Landed Earth\n BASE Habana:4\n HEADING 69\nEND\n", 0, "pad Habana:4 @3"},
-    {"BaseNameWithBlanks", "A:B\n STATUS Landed Moon\n BASE  Brighton Beach :1\nEND\n", 0, "pad Brighton Beach:1 @3"},
+    {"BaseNameWithBlanks", "A:B\n STATUS Landed Moon\n BASE  Brighton Beach :1\nEND\n", 0,
+     "pad Brighton Beach:1 @3"},
     {"PosAfterBaseWins", "A:B\n STATUS Landed Earth\n BASE Habana:4\n POS -80.5 28.5\nEND\n", 0,
      "coordinates -80.5/28.5 Habana @4"},
-    {"BaseAfterPosWins", "A:B\n STATUS Landed Earth\n POS -80.5 28.5\n BASE Habana:4\nEND\n", 0, "pad Habana:4 @4"},
-    {"BaseWithoutPadIsZeroZero", "A:B\n STATUS Landed Earth\n BASE Habana\nEND\n", 0, "coordinates 0/0 Habana @3"},
+    {"BaseAfterPosWins", "A:B\n STATUS Landed Earth\n POS -80.5 28.5\n BASE Habana:4\nEND\n", 0,
+     "pad Habana:4 @4"},
+    {"BaseWithoutPadIsZeroZero", "A:B\n STATUS Landed Earth\n BASE Habana\nEND\n", 0,
+     "coordinates 0/0 Habana @3"},
     {"BaseWithoutPadKeepsPos", "A:B\n STATUS Landed Earth\n POS 10 20\n BASE Habana\nEND\n", 0,
      "coordinates 10/20 Habana @3"},
     {"LandedWithoutBaseOrPos", "A:B\n STATUS Landed Earth\nEND\n", 0, "coordinates 0/0 @2"},
     {"LandedIgnoresOrbitLines", "A:B\n STATUS Landed Earth\n RPOS 7e6 0 0\n POS 1 2\nEND\n", 0,
      "coordinates 1/2 @4"},
     {"PosIsAPrefixMatch", "A:B\n STATUS Landed Earth\n POSITION 5 6\nEND\n", 0, "coordinates 0/0 @3"},
-    {"Attached", "P:ShuttleA\n STATUS Landed Earth\n BASE Habana:1\nEND\nC:Pl\n STATUS Landed Earth\n ATTACHED 0:2,p\nEND\n",
+    {"Attached",
+     "P:ShuttleA\n STATUS Landed Earth\n BASE Habana:1\nEND\nC:Pl\n STATUS Landed Earth\n ATTACHED "
+     "0:2,p\nEND\n",
      1, "attached 0:2,p @7"},
     {"AttachedWinsOverOwnPosition",
-     "P:Ship\n STATUS Orbiting Earth\n RPOS 7e6 0 0\nEND\nC:Pl\n STATUS Orbiting Earth\n RPOS 1 2 3\n ATTACHED 1:0,P\nEND\n",
+     "P:Ship\n STATUS Orbiting Earth\n RPOS 7e6 0 0\nEND\nC:Pl\n STATUS Orbiting Earth\n RPOS 1 2 3\n "
+     "ATTACHED 1:0,P\nEND\n",
      1, "attached 1:0,P @8"},
-    {"AttachedWithoutCommaIsIgnored", "P:Ship\nEND\nC:Pl\n STATUS Landed Earth\n ATTACHED 0:0 P\n POS 3 4\nEND\n", 1,
-     "coordinates 3/4 @6"},
-    {"AttachedToNobodyIsIgnored", "C:Pl\n STATUS Orbiting Earth\n ATTACHED 0:0,Ghost\n RPOS 7e6 0 0\nEND\n", 0,
-     "vector r.x=7e+06 v.x=0 @4"},
+    {"AttachedWithoutCommaIsIgnored",
+     "P:Ship\nEND\nC:Pl\n STATUS Landed Earth\n ATTACHED 0:0 P\n POS 3 4\nEND\n", 1, "coordinates 3/4 @6"},
+    {"AttachedToNobodyIsIgnored", "C:Pl\n STATUS Orbiting Earth\n ATTACHED 0:0,Ghost\n RPOS 7e6 0 0\nEND\n",
+     0, "vector r.x=7e+06 v.x=0 @4"},
     {"FirstOfGroupPlacesIt",
      "ISS:ISS\n STATUS Orbiting Earth\n ELEMENTS 6.7e6 0 51 0 0 0 51544.5\n DOCKINFO 1:0,GL-02\nEND\n"
      "GL-02:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,ISS\nEND\n",
@@ -144,33 +166,41 @@ const PlacementCase PlacementCases[] = {
      1, "docked GL-02:0 by GL-02 @9"},
     {"GroupThroughAChain",
      "ET:Tank\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n DOCKINFO 0:1,STS 1:0,SRB\nEND\n"
-     "STS:Atlantis\n STATUS Orbiting Earth\n DOCKINFO 1:0,ET\nEND\nSRB:Srb\n STATUS Orbiting Earth\n DOCKINFO 0:1,ET\nEND\n",
+     "STS:Atlantis\n STATUS Orbiting Earth\n DOCKINFO 1:0,ET\nEND\nSRB:Srb\n STATUS Orbiting Earth\n "
+     "DOCKINFO 0:1,ET\nEND\n",
      2, "docked ET:1 by ET @12"},
     {"OneSidedLinkStillDocks",
-     "ISS:ISS\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n DOCKINFO 2:0,GL\nEND\nGL:DG\n STATUS Orbiting Earth\n RPOS 1 2 3\nEND\n",
+     "ISS:ISS\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n DOCKINFO 2:0,GL\nEND\nGL:DG\n STATUS Orbiting Earth\n "
+     "RPOS 1 2 3\nEND\n",
      1, "docked ISS:2 by ISS"},
     {"FirstOfGroupWithoutPosition",
-     "GL-02:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,ISS\nEND\nISS:ISS\n STATUS Orbiting Earth\n DOCKINFO 1:0,GL-02\nEND\n",
+     "GL-02:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,ISS\nEND\nISS:ISS\n STATUS Orbiting Earth\n DOCKINFO "
+     "1:0,GL-02\nEND\n",
      0, "docked ISS:1 @3"},
-    {"DockedToNobodyKeepsOwnPosition", "GL:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,Iss\n RPOS 7e6 0 0\nEND\n", 0,
+    {"DockedToNobodyKeepsOwnPosition",
+     "GL:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,Iss\n RPOS 7e6 0 0\nEND\n", 0,
      "vector r.x=7e+06 v.x=0 @4"},
     {"LandedMemberOfAGroupStaysLanded",
-     "ISS:ISS\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n DOCKINFO 0:0,GL\nEND\nGL:DG\n STATUS Landed Earth\n BASE Habana:1\n "
+     "ISS:ISS\n STATUS Orbiting Earth\n RPOS 7e6 0 0\n DOCKINFO 0:0,GL\nEND\nGL:DG\n STATUS Landed Earth\n "
+     "BASE Habana:1\n "
      "DOCKINFO 0:0,ISS\nEND\n",
      1, "pad Habana:1 @8"},
     {"NothingAtAll", "A:B\n STATUS Orbiting Earth\n AROT 0 0 0\nEND\n", 0, "none"},
 };
 
-std::string caseName(const testing::TestParamInfo<PlacementCase>& info) { return info.param.name; }
+std::string caseName(const testing::TestParamInfo<PlacementCase>& info) {
+    return info.param.name;
+}
 
 INSTANTIATE_TEST_SUITE_P(Vessels, VesselsPlacement, testing::ValuesIn(PlacementCases), caseName);
 
 TEST(VesselsPlacementDetails, VectorAndDockedFactsKeepTheirLinesAndNotes) {
-    const VesselList list = readVessels(
-        ships("A:B\n STATUS Orbiting Earth\n ELEMENTS 7e6 0 0 0 0 0 51544.5\n RPOS 8e6 1 2\nEND\n"
-              "G:DG\n STATUS Orbiting Earth\n RPOS 1 2 3\n RVEL 4 5 6\n DOCKINFO 0:1,A\nEND\n"
-              "H:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,H2 junk\nEND\nH2:DG\n STATUS Orbiting Earth\n DOCKINFO 1:0,H\nEND\n"),
-        Sol);
+    const VesselList list =
+        readVessels(ships("A:B\n STATUS Orbiting Earth\n ELEMENTS 7e6 0 0 0 0 0 51544.5\n RPOS 8e6 1 2\nEND\n"
+                          "G:DG\n STATUS Orbiting Earth\n RPOS 1 2 3\n RVEL 4 5 6\n DOCKINFO 0:1,A\nEND\n"
+                          "H:DG\n STATUS Orbiting Earth\n DOCKINFO 0:1,H2 junk\nEND\nH2:DG\n STATUS Orbiting "
+                          "Earth\n DOCKINFO 1:0,H\nEND\n"),
+                    Sol);
     ASSERT_EQ(list.vessels.size(), 4u);
     const Placement& a = list.vessels[0].placement;
     EXPECT_EQ(a.positionLine, 4u);
@@ -223,13 +253,13 @@ TEST(VesselsFacts, StatusBodyTanksAndDockingTokens) {
 }
 
 TEST(VesselsList, BlocksAreCutAsTheSimulatorCutsThem) {
-    const std::string file = "BEGIN_DESC\nEND\nEND_DESC\n"                                       // 0-2
-                             "begin_ships ; the list\r\n"                                        // 3
+    const std::string file = "BEGIN_DESC\nEND\nEND_DESC\n"                                      // 0-2
+                             "begin_ships ; the list\r\n"                                       // 3
                              "A : B \r\n STATUS Orbiting Earth\r\n SW END\r\n END INTERNAL\r\n" // 4-7
-                             "\tend ; done\r\n"                                                  // 8
-                             "\r\n"                                                              // 9
-                             "C:D\n END_SHIPS\nEND\n"                                            // 10-12
-                             "  End_Ships ;\n"                                                   // 13
+                             "\tend ; done\r\n"                                                 // 8
+                             "\r\n"                                                             // 9
+                             "C:D\n END_SHIPS\nEND\n"                                           // 10-12
+                             "  End_Ships ;\n"                                                  // 13
                              "E:F\nEND\n";
     const VesselList list = readVessels(file, Sol);
     ASSERT_TRUE(list.hasShipsSection);
@@ -243,7 +273,8 @@ TEST(VesselsList, BlocksAreCutAsTheSimulatorCutsThem) {
     ASSERT_EQ(list.notes.size(), 1u);
     EXPECT_EQ(list.notes[0].line, 9u);
 
-    const VesselList runaway = readVessels("BEGIN_SHIPS\nA:B\n STATUS Landed Earth\nEND_SHIPS\nBEGIN_X\n", Sol);
+    const VesselList runaway =
+        readVessels("BEGIN_SHIPS\nA:B\n STATUS Landed Earth\nEND_SHIPS\nBEGIN_X\n", Sol);
     ASSERT_EQ(runaway.vessels.size(), 1u);
     EXPECT_EQ(runaway.vessels[0].endLine, NoLine);
 
@@ -345,7 +376,8 @@ TEST_F(VesselsCorpus, NamedVessels) {
     EXPECT_EQ(iss.vessels[4].tanks.form, TankForm::Fuel);
     EXPECT_EQ(iss.vessels[2].status.body, "Moon");
 
-    for (const Vessel& v : read(root / "Scenarios" / "Navigation" / "Special orbits" / "Lagrange point.scn").vessels)
+    for (const Vessel& v :
+         read(root / "Scenarios" / "Navigation" / "Special orbits" / "Lagrange point.scn").vessels)
         if (v.name == "GL-01") {
             EXPECT_EQ(v.status.body, "Sun");
             EXPECT_TRUE(v.status.bodyKnown);
