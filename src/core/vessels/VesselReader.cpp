@@ -74,7 +74,6 @@ struct Link {
     std::string name;
 };
 std::optional<Link> readLink(std::string_view token) {
-    Link link;
     const auto a = takeInteger(token);
     if (!a || !takeChar(token, ':'))
         return std::nullopt;
