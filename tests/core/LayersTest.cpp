@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Bottom to top.
-const std::vector<std::string> Layers = {"platform", "text",  "orbit", "scenario", "catalogue",
+const std::vector<std::string> Layers = {"platform", "text",    "orbit", "scenario", "catalogue", "vessels",
                                          "ui",       "editing", "files", "tools",    "app"};
 
 // Where an include lands: a folder of the core ("app"), "desktop" or "cli"; empty for anything

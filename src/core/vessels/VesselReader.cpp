@@ -1,0 +1,604 @@
+#include "core/vessels/VesselReader.h"
+
+#include "core/platform/TextFile.h"
+#include "core/text/TextHelpers.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <numeric>
+#include <optional>
+#include <unordered_set>
+
+namespace vantrel::vessels {
+namespace {
+
+// A line as the simulator cleans it before reading it: cut at the first ";", then spaces and
+// tabs (only those) stripped at both ends.
+std::string_view cleaned(std::string_view line) {
+    line = line.substr(0, line.find(';'));
+    const size_t first = firstNotBlankOrTab(line);
+    if (first == std::string_view::npos)
+        return {};
+    const size_t last = line.find_last_not_of(" \t");
+    return line.substr(first, last - first + 1);
+}
+
+std::string_view skipBlanks(std::string_view text) {
+    const size_t first = firstNotBlankOrTab(text);
+    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
+}
+
+// A number at the start of `text` (after blanks), as the simulator's scanf reads one; moves
+// `text` past it.
+std::optional<double> takeNumber(std::string_view& text) {
+    text = skipBlanks(text);
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (!digits.empty() && digits.front() == '-')
+            return std::nullopt;
+    }
+    double value = 0;
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc())
+        return std::nullopt;
+    text = text.substr(static_cast<size_t>(stop - text.data()));
+    return value;
+}
+
+std::optional<int> takeInteger(std::string_view& text) {
+    text = skipBlanks(text);
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    int value = 0;
+    const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc())
+        return std::nullopt;
+    text = text.substr(static_cast<size_t>(stop - text.data()));
+    return value;
+}
+
+bool takeChar(std::string_view& text, char c) {
+    if (text.empty() || text.front() != c)
+        return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+// `a:b,name`, as DOCKINFO and ATTACHED write a link.
+struct Link {
+    int first = 0;
+    int second = 0;
+    std::string name;
+};
+std::optional<Link> readLink(std::string_view token) {
+    const auto a = takeInteger(token);
+    if (!a || !takeChar(token, ':'))
+        return std::nullopt;
+    const auto b = takeInteger(token);
+    if (!b || !takeChar(token, ','))
+        return std::nullopt;
+    const size_t end = token.find_first_of(" \t");
+    token = token.substr(0, end);
+    if (token.empty())
+        return std::nullopt;
+    return Link{*a, *b, std::string(token)};
+}
+
+// The words of a line's value, each with where it starts in the line.
+std::vector<std::pair<std::string_view, size_t>> words(std::string_view line, std::string_view value) {
+    std::vector<std::pair<std::string_view, size_t>> out;
+    size_t at = 0;
+    while (at < value.size()) {
+        const size_t start = value.find_first_not_of(" \t", at);
+        if (start == std::string_view::npos)
+            break;
+        const size_t end = std::min(value.find_first_of(" \t", start), value.size());
+        out.emplace_back(value.substr(start, end - start),
+                         static_cast<size_t>(value.data() + start - line.data()));
+        at = end;
+    }
+    return out;
+}
+
+// The keys the simulator knows, in the order it tries them: each is matched as a prefix of the
+// line, in any case, so "POSITION" is read as POS.
+enum class Key {
+    Status,
+    Base,
+    Pos,
+    Heading,
+    PrpLevel,
+    Fuel,
+    ThLevel,
+    EngineMain,
+    EngineHovr,
+    DockInfo,
+    Rpos,
+    Rvel,
+    Arot,
+    Vrot,
+    Alt,
+    Elements,
+    Ids,
+    NavFreq,
+    Xpdr,
+    RcsMode,
+    AfcMode,
+    Attached,
+    FlightData,
+    Other
+};
+constexpr std::array<std::pair<std::string_view, Key>, 23> Keys = {{
+    {"STATUS", Key::Status},
+    {"BASE", Key::Base},
+    {"POS", Key::Pos},
+    {"HEADING", Key::Heading},
+    {"PRPLEVEL", Key::PrpLevel},
+    {"FUEL", Key::Fuel},
+    {"THLEVEL", Key::ThLevel},
+    {"ENGINE_MAIN", Key::EngineMain},
+    {"ENGINE_HOVR", Key::EngineHovr},
+    {"DOCKINFO", Key::DockInfo},
+    {"RPOS", Key::Rpos},
+    {"RVEL", Key::Rvel},
+    {"AROT", Key::Arot},
+    {"VROT", Key::Vrot},
+    {"ALT", Key::Alt},
+    {"ELEMENTS", Key::Elements},
+    {"IDS", Key::Ids},
+    {"NAVFREQ", Key::NavFreq},
+    {"XPDR", Key::Xpdr},
+    {"RCSMODE", Key::RcsMode},
+    {"AFCMODE", Key::AfcMode},
+    {"ATTACHED", Key::Attached},
+    {"FLIGHTDATA", Key::FlightData},
+}};
+
+Key keyOf(std::string_view line, std::string_view& value) {
+    for (const auto& [name, key] : Keys)
+        if (startsWithIgnoringCase(line, name)) {
+            value = line.substr(name.size());
+            return key;
+        }
+    return Key::Other;
+}
+
+// Is line a later than line b (a line the block lacks is earlier than any)?
+bool later(size_t a, size_t b) {
+    return a != NoLine && (b == NoLine || a > b);
+}
+
+// What one block says, before the vessels are seen together.
+struct BlockReading {
+    Vessel vessel;
+    std::optional<Link> attached;
+    size_t attachedLine = NoLine;
+    // The last BASE line with a pad, the last BASE line, the last POS line.
+    PadRef pad;
+    size_t padLine = NoLine;
+    std::string base;
+    size_t baseLine = NoLine;
+    double longitude = 0, latitude = 0;
+    size_t posLine = NoLine;
+    orbit::Elements elements;
+    size_t elementsLine = NoLine;
+    orbit::StateVector state;
+    size_t rposLine = NoLine, rvelLine = NoLine;
+    size_t dockLine = NoLine;
+};
+
+void note(Vessel& vessel, size_t line, std::string text) {
+    vessel.notes.push_back({line, std::move(text)});
+}
+
+orbit::Vector readVector(Vessel& vessel, size_t line, std::string_view value, const char* key) {
+    double v[3] = {0, 0, 0};
+    for (double& component : v) {
+        const auto number = takeNumber(value);
+        if (!number) {
+            note(vessel, line,
+                 std::string(key) + " has fewer than 3 numbers: the missing ones are taken as 0");
+            break;
+        }
+        component = *number;
+    }
+    return {v[0], v[1], v[2]};
+}
+
+void readStatus(BlockReading& r, size_t line, std::string_view value,
+                const std::vector<std::string>& bodyNames) {
+    value = skipBlanks(value);
+    Status status;
+    if (startsWithIgnoringCase(value, "LANDED")) {
+        status = Status::Landed;
+        value.remove_prefix(6);
+    } else if (startsWithIgnoringCase(value, "ORBITING")) {
+        status = Status::Orbiting;
+        value.remove_prefix(8);
+    } else {
+        note(r.vessel, line,
+             "The simulator knows no status \"" + std::string(value) + "\" and ignores this line");
+        return;
+    }
+    StatusFact& fact = r.vessel.status;
+    fact.status = status;
+    fact.line = line;
+    fact.bodyAsWritten = std::string(cleaned(value));
+    fact.bodyKnown = std::find(bodyNames.begin(), bodyNames.end(), fact.bodyAsWritten) != bodyNames.end();
+    if (fact.bodyKnown)
+        fact.body = fact.bodyAsWritten;
+}
+
+void readBase(BlockReading& r, size_t line, std::string_view value) {
+    const size_t colon = value.find(':');
+    const std::string name(cleaned(value.substr(0, colon)));
+    r.base = name;
+    r.baseLine = line;
+    if (colon == std::string_view::npos)
+        return;
+    std::string_view padText = value.substr(colon + 1);
+    const auto pad = takeInteger(padText);
+    if (!pad || *pad < 0) {
+        note(r.vessel, line, "The pad of this BASE line is not a pad number");
+        return;
+    }
+    if (*pad == 0)
+        note(r.vessel, line, "Pad 0 is the base's own reference point: the vessel occupies no pad");
+    r.pad = {name, *pad};
+    r.padLine = line;
+}
+
+void readTanks(BlockReading& r, Key key, size_t line, std::string_view value) {
+    Tanks& tanks = r.vessel.tanks;
+    if (tanks.line != NoLine)
+        note(r.vessel, line, "This line replaces the tank levels of line " + std::to_string(tanks.line + 1));
+    tanks = Tanks{};
+    tanks.line = line;
+    if (key == Key::Fuel) {
+        tanks.form = TankForm::Fuel;
+        tanks.fuel = takeNumber(value).value_or(0);
+        return;
+    }
+    tanks.form = TankForm::PrpLevel;
+    for (auto [word, offset] : words(value, value)) {
+        const auto tank = takeInteger(word);
+        const auto level = tank && takeChar(word, ':') ? takeNumber(word) : std::nullopt;
+        if (level)
+            tanks.levels.push_back({*tank, *level});
+        else
+            note(r.vessel, line, "\"" + std::string(word) + "\" is not a tank level");
+    }
+}
+
+void readDockInfo(BlockReading& r, size_t line, std::string_view raw, std::string_view value) {
+    if (r.dockLine != NoLine)
+        note(r.vessel, line, "This DOCKINFO line replaces that of line " + std::to_string(r.dockLine + 1));
+    r.dockLine = line;
+    r.vessel.docking.clear();
+    for (auto [word, offset] : words(raw, value)) {
+        const auto link = readLink(word);
+        if (!link) {
+            note(r.vessel, line,
+                 "\"" + std::string(word) + "\" is not a port:port,name token: the simulator skips it");
+            continue;
+        }
+        r.vessel.docking.push_back({link->first, {link->name, link->second}, line, offset});
+    }
+}
+
+void readElements(BlockReading& r, size_t line, std::string_view value) {
+    // The simulator turns ELEMENTS into a position at once, around the body STATUS named:
+    // before a STATUS with a body it knows, there is nothing to turn them around.
+    if (r.vessel.status.line == NoLine || !r.vessel.status.bodyKnown) {
+        note(r.vessel, line, "ELEMENTS before a STATUS line with a known body: the simulator ignores it");
+        return;
+    }
+    double* fields[] = {&r.elements.semiMajorAxis, &r.elements.eccentricity,       &r.elements.inclination,
+                        &r.elements.ascendingNode, &r.elements.periapsisLongitude, &r.elements.meanLongitude,
+                        &r.elements.epoch};
+    r.elements = {};
+    for (double* field : fields) {
+        const auto number = takeNumber(value);
+        if (!number) {
+            note(r.vessel, line,
+                 "ELEMENTS has fewer than 7 numbers: the simulator would read undefined values for "
+                 "the rest; they are taken as 0");
+            break;
+        }
+        *field = *number;
+    }
+    r.elementsLine = line;
+}
+
+BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, size_t end,
+                       const std::vector<std::string>& bodyNames) {
+    BlockReading r;
+    Vessel& v = r.vessel;
+    const std::string_view headText = cleaned(lines[head]);
+    const size_t colon = headText.find(':');
+    v.name = std::string(headText.substr(0, colon));
+    v.className = colon == std::string_view::npos ? v.name : std::string(headText.substr(colon + 1));
+    v.headLine = head;
+    v.endLine = end < lines.size() ? end : NoLine;
+    for (size_t k = head + 1; k < std::min(end, lines.size()); ++k) {
+        const std::string_view line = cleaned(lines[k]);
+        std::string_view value;
+        const Key key = keyOf(line, value);
+        switch (key) {
+        case Key::Status:
+            readStatus(r, k, value, bodyNames);
+            break;
+        case Key::Base:
+            readBase(r, k, value);
+            break;
+        case Key::Pos: {
+            const auto lon = takeNumber(value);
+            const auto lat = lon ? takeNumber(value) : std::nullopt;
+            if (!lat)
+                note(v, k, "POS has fewer than 2 numbers: the missing ones are taken as 0");
+            r.longitude = lon.value_or(0);
+            r.latitude = lat.value_or(0);
+            r.posLine = k;
+            break;
+        }
+        case Key::PrpLevel:
+        case Key::Fuel:
+            readTanks(r, key, k, value);
+            break;
+        case Key::DockInfo:
+            readDockInfo(r, k, lines[k], value);
+            break;
+        case Key::Rpos:
+            r.state.position = readVector(v, k, value, "RPOS");
+            r.rposLine = k;
+            break;
+        case Key::Rvel:
+            r.state.velocity = readVector(v, k, value, "RVEL");
+            r.rvelLine = k;
+            break;
+        case Key::Elements:
+            readElements(r, k, value);
+            break;
+        case Key::Attached:
+            if (auto link = readLink(skipBlanks(value))) {
+                r.attached = std::move(link);
+                r.attachedLine = k;
+            } else {
+                note(v, k, "ATTACHED needs the form child:parent,name: the simulator ignores this line");
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (v.status.line == NoLine)
+        note(v, NoLine, "No STATUS line the simulator knows: it flies free around the first star");
+    if (v.status.line != NoLine && !v.status.bodyKnown)
+        note(v, v.status.line,
+             "The system has no body \"" + v.status.bodyAsWritten +
+                 "\" (names are case-sensitive): the simulator "
+                 "uses the first star");
+    if (!v.status.bodyKnown && !bodyNames.empty())
+        v.status.body = bodyNames.front();
+    return r;
+}
+
+// The vessels linked by DOCKINFO tokens that name a vessel of the file.
+struct DockedGroups {
+    // For each vessel, the first vessel (in file order) of its group; its own index when it is
+    // in no group.
+    std::vector<size_t> first;
+    // For each token of each vessel, the index of the vessel it names; NoLine for none.
+    std::vector<std::vector<size_t>> named;
+    // For each vessel, the port it is mated to: that of its own first token naming a vessel of
+    // the file, otherwise that of the first token of another vessel naming it.
+    std::vector<std::optional<PortRef>> partner;
+};
+
+DockedGroups dockedGroups(const std::vector<BlockReading>& blocks) {
+    DockedGroups groups;
+    std::vector<std::vector<size_t>>& partners = groups.named;
+    std::vector<size_t> root(blocks.size());
+    std::iota(root.begin(), root.end(), size_t{0});
+    auto find = [&](size_t i) {
+        while (root[i] != i)
+            i = root[i] = root[root[i]];
+        return i;
+    };
+    // The simulator looks a name up in file order, with its case; the first vessel of a name wins.
+    std::vector<std::pair<std::string_view, size_t>> byName;
+    for (size_t i = 0; i < blocks.size(); ++i)
+        byName.emplace_back(blocks[i].vessel.name, i);
+    std::stable_sort(byName.begin(), byName.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    partners.assign(blocks.size(), {});
+    for (size_t i = 0; i < blocks.size(); ++i)
+        for (const DockToken& token : blocks[i].vessel.docking) {
+            const auto at = std::lower_bound(
+                byName.begin(), byName.end(), token.partner.vessel,
+                [](const auto& entry, const std::string& name) { return entry.first < name; });
+            if (at == byName.end() || at->first != token.partner.vessel || at->second == i) {
+                partners[i].push_back(NoLine);
+                continue;
+            }
+            partners[i].push_back(at->second);
+            // The smaller index is the root, so that a group's root is its first vessel.
+            const size_t a = find(i), b = find(at->second);
+            root[std::max(a, b)] = std::min(a, b);
+        }
+    groups.first.resize(blocks.size());
+    for (size_t i = 0; i < blocks.size(); ++i)
+        groups.first[i] = find(i);
+    groups.partner.resize(blocks.size());
+    std::vector<std::optional<PortRef>> namedBy(blocks.size());
+    for (size_t i = 0; i < blocks.size(); ++i)
+        for (size_t t = 0; t < partners[i].size(); ++t) {
+            const size_t j = partners[i][t];
+            if (j == NoLine)
+                continue;
+            const DockToken& token = blocks[i].vessel.docking[t];
+            if (!groups.partner[i])
+                groups.partner[i] = token.partner;
+            if (!namedBy[j])
+                namedBy[j] = PortRef{blocks[i].vessel.name, token.port};
+        }
+    for (size_t i = 0; i < blocks.size(); ++i)
+        if (!groups.partner[i])
+            groups.partner[i] = namedBy[i];
+    return groups;
+}
+
+void placeLanded(BlockReading& r) {
+    Placement& p = r.vessel.placement;
+    if (later(r.padLine, r.posLine)) {
+        p.kind = PlacementKind::Pad;
+        p.line = r.padLine;
+        p.pad = r.pad;
+        return;
+    }
+    p.kind = PlacementKind::Coordinates;
+    p.base = r.base;
+    if (r.posLine != NoLine) {
+        p.line = r.posLine;
+        p.longitude = r.longitude;
+        p.latitude = r.latitude;
+    } else if (r.baseLine != NoLine) {
+        p.line = r.baseLine;
+        note(r.vessel, r.baseLine, "BASE without a pad and no POS: the simulator puts the vessel at 0°/0°");
+    } else {
+        p.line = r.vessel.status.line;
+        note(r.vessel, r.vessel.status.line,
+             "Landed without BASE or POS: the simulator puts the vessel at 0°/0°");
+    }
+}
+
+// Its own ELEMENTS or RPOS/RVEL, the later winning one vector at a time; false when it has none.
+bool placeByOwnLines(BlockReading& r) {
+    Placement& p = r.vessel.placement;
+    const size_t lastVector = later(r.rposLine, r.rvelLine) ? r.rposLine : r.rvelLine;
+    if (later(r.elementsLine, lastVector)) {
+        p.kind = PlacementKind::Elements;
+        p.line = r.elementsLine;
+        p.elements = r.elements;
+        return true;
+    }
+    if (lastVector == NoLine)
+        return false;
+    p.kind = PlacementKind::Vector;
+    p.line = lastVector;
+    p.state = r.state;
+    p.positionLine = r.rposLine;
+    p.velocityLine = r.rvelLine;
+    if (r.elementsLine != NoLine) {
+        const char* which = later(r.rposLine, r.elementsLine)
+                                ? (later(r.rvelLine, r.elementsLine) ? nullptr : "velocity")
+                                : "position";
+        if (which)
+            note(r.vessel, r.elementsLine,
+                 std::string("The simulator takes the ") + which +
+                     " from this ELEMENTS line, not from RPOS/RVEL");
+    }
+    return true;
+}
+
+} // namespace
+
+VesselList readVessels(std::string_view bytes, const std::vector<std::string>& bodyNames) {
+    VesselList list;
+    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    size_t k = 0;
+    while (k < lines.size() && !startsWithIgnoringCase(lines[k], "BEGIN_SHIPS"))
+        ++k;
+    if (k == lines.size())
+        return list;
+    list.hasShipsSection = true;
+
+    std::vector<BlockReading> blocks;
+    for (++k; k < lines.size(); ++k) {
+        const std::string_view head = cleaned(lines[k]);
+        if (equalsIgnoringCase(head, "END_SHIPS"))
+            break;
+        if (head.empty()) {
+            // The simulator takes such a line for a vessel without a name, finds no class for it
+            // and stops; reading the next line as a head keeps the vessels after it.
+            list.notes.push_back(
+                {k, "A blank or comment line between vessel blocks: the simulator stops with an "
+                    "error on it"});
+            continue;
+        }
+        size_t end = k + 1;
+        while (end < lines.size() && !equalsIgnoringCase(cleaned(lines[end]), "END"))
+            ++end;
+        blocks.push_back(readBlock(lines, k, end, bodyNames));
+        if (end == lines.size()) {
+            list.notes.push_back({k, "The block of " + blocks.back().vessel.name +
+                                         " has no END: it runs to the end of the file"});
+            break;
+        }
+        k = end;
+    }
+
+    const DockedGroups groups = dockedGroups(blocks);
+    const std::vector<std::vector<size_t>>& partners = groups.named;
+    // The simulator finds an attachment's parent by name in any case.
+    std::unordered_set<std::string> namesInAnyCase;
+    for (const BlockReading& r : blocks)
+        namesInAnyCase.insert(lower(r.vessel.name));
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        BlockReading& r = blocks[i];
+        Vessel& v = r.vessel;
+        Placement& p = v.placement;
+        for (size_t t = 0; t < v.docking.size(); ++t)
+            if (partners[i][t] == NoLine)
+                note(v, v.docking[t].line,
+                     "No other vessel is named \"" + v.docking[t].partner.vessel + "\": port " +
+                         std::to_string(v.docking[t].port) + " stays free");
+        const std::optional<PortRef>& partner = groups.partner[i];
+        if (r.attached && !namesInAnyCase.count(lower(r.attached->name)))
+            note(v, r.attachedLine,
+                 "No vessel is named \"" + r.attached->name + "\": the simulator ignores the attachment");
+        else if (r.attached) {
+            p.kind = PlacementKind::Attached;
+            p.line = r.attachedLine;
+            p.childPoint = r.attached->first;
+            p.parentPoint = r.attached->second;
+            p.parent = r.attached->name;
+            continue;
+        }
+        if (v.status.status == Status::Landed) {
+            placeLanded(r);
+            continue;
+        }
+        if (groups.first[i] != i) {
+            p.kind = PlacementKind::Docked;
+            p.line = r.dockLine;
+            p.partner = partner.value_or(PortRef{});
+            p.placedBy = blocks[groups.first[i]].vessel.name;
+            if (r.elementsLine != NoLine || r.rposLine != NoLine || r.rvelLine != NoLine)
+                note(v, r.dockLine,
+                     "Docked after " + p.placedBy +
+                         ", which places the group: the simulator ignores "
+                         "this vessel's own position lines");
+            continue;
+        }
+        if (placeByOwnLines(r))
+            continue;
+        if (!v.docking.empty()) {
+            p.kind = PlacementKind::Docked;
+            p.line = r.dockLine;
+            p.partner = partner.value_or(v.docking.front().partner);
+            note(v, r.dockLine,
+                 partner
+                     ? "The first vessel of its docked group has no position: the group has none"
+                     : "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
+        }
+    }
+    for (BlockReading& r : blocks)
+        list.vessels.push_back(std::move(r.vessel));
+    return list;
+}
+
+} // namespace vantrel::vessels
