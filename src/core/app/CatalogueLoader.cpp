@@ -1,6 +1,7 @@
 #include "core/app/CatalogueLoader.h"
 
 #include "core/platform/GccWarnings.h"
+#include "core/catalogue/Bodies.h"
 #include "core/catalogue/ConfigFiles.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
@@ -263,6 +264,9 @@ void CatalogueLoader::ExtractPlanet(const std::string& FileName) {
         w_.logUnreadable({FileName});
     for (const std::string& body : bodies)
         s.Buffer.addItem(body);
+    // The typed bodies, stars included, through the cache the bases read next. Their problems
+    // stay with them rather than in the scan log, which has never named the star files.
+    w_.cat.bodies = readSystemBodies(s.CfgDir.caption(), w_.resolveFile(FileName), baseFiles_);
 
     auto& planetList = w_.windows().planetarySystemInformation().Planet;
     for (ui::ListControl* list : {static_cast<ui::ListControl*>(&w_.stationTab.StationRef),

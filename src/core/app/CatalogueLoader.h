@@ -44,7 +44,8 @@ public:
     void StationDockScan();
 
     // Reads the bodies of a planetary system file into StationRef, OrbitingRef and the
-    // information window's Planet (moons as three blanks + name).
+    // information window's Planet (moons as three blanks + name), and their data into the
+    // catalogue state (cat.bodies; no body when the file cannot be read).
     void ExtractPlanet(const std::string& FileName);
 
     // Reads the bases of every body of StationRef into BaseTable, then rebuilds the pad tree.

@@ -3,6 +3,8 @@
 // What the main window knows about the simulator's installation: its folders and the
 // catalogue tables read at start-up and at each scenario load.
 
+#include "core/catalogue/Bodies.h"
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,10 @@ struct CatalogueState {
     // Surface bases: "name:pads:body" entries.
     int BaseCount = 0;
     std::vector<std::string> BaseTable;
+
+    // The bodies of the chosen planetary system, read when it is chosen: orbit figures and
+    // pictures take mass, radius and atmosphere from here, never from the files.
+    SystemBodies bodies;
 };
 
 } // namespace vantrel
