@@ -40,6 +40,20 @@ const char* usage =
     "      Opens each scenario and validates every station and ship without changing them;\n"
     "      prints one TAB-separated line per finding. A FOLDER stands for the scenarios in it\n"
     "      and its sub-folders; with no file, every scenario of the installation is checked.\n"
+    "  vessels ORBITER_FOLDER FILE.scn\n"
+    "      Prints where the simulator puts each vessel of the file's ship list, one TAB-separated\n"
+    "      line per vessel in list order: name, class, status (Landed, Orbiting or unknown), body\n"
+    "      and placement (elements, vector, pad, coordinates, docked, attached or none), then\n"
+    "        elements, vector  a (m), e, i, node, longitude of periapsis, mean longitude at the\n"
+    "                          scenario date (degrees), periapsis and apoapsis altitude (m) and\n"
+    "                          period (s); inf for an open orbit's apoapsis and period\n"
+    "        pad               the base and the pad number\n"
+    "        coordinates       longitude and latitude (degrees), and the base when one is named\n"
+    "        docked, attached  the partner's name\n"
+    "      The scenario date is the Date line's, to full precision; without a Date line, or with\n"
+    "      one that gives no number, it is the moment of the run. The bodies are those of the\n"
+    "      system the file's System line names. A vessel whose orbit cannot be worked out has the\n"
+    "      reason instead of the figures.\n"
     "  --help\n"
     "      Shows this text.\n"
     "\n"
@@ -68,6 +82,8 @@ static int run(std::vector<std::string> args) {
         return vantrel::cli::runScript(args, std::cout, std::cerr);
     if (command == "check")
         return vantrel::cli::runCheck(args, std::cout, std::cerr);
+    if (command == "vessels")
+        return vantrel::cli::runVessels(args, std::cout, std::cerr);
     std::cerr << "vantrel-scn: unknown command '" << command << "'\n\n" << usage;
     return 2;
 }

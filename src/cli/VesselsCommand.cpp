@@ -1,0 +1,278 @@
+// vantrel-scn vessels ORBITER_FOLDER FILE.scn: one TAB-separated line per vessel of the file's
+// ship list, in list order, saying where the simulator puts it: name, class, status, body and
+// placement, then for an orbit its elements with the mean longitude at the scenario date and its
+// figures, or for the others the pad, the coordinates or the partner.
+
+#include "cli/Commands.h"
+#include "cli/Headless.h"
+
+#include "core/catalogue/Bodies.h"
+#include "core/orbit/Figures.h"
+#include "core/orbit/Orbit.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "core/text/Dates.h"
+#include "core/vessels/VesselReader.h"
+
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel::cli {
+
+namespace {
+
+constexpr double SecondsPerDay = 86400.0;
+constexpr double Pi = 3.14159265358979323846;
+
+// Enough digits for every figure to be compared to ten significant ones.
+std::string number(double value) {
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    char text[40];
+    std::snprintf(text, sizeof text, "%.12g", value);
+    return text;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); ++k)
+        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k])))
+            return false;
+    return true;
+}
+
+// The first word of `text` and what follows it, trimmed.
+std::pair<std::string_view, std::string_view> splitWord(std::string_view text) {
+    const size_t end = text.find_first_of(" \t");
+    if (end == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, end), trimmed(text.substr(end))};
+}
+
+// The System and Date lines of the environment section (of the whole file when it has none),
+// the later line of each counting; a comment after ";" does not count.
+struct Environment {
+    std::string system;
+    std::optional<std::string> date; // what follows "Date"
+};
+
+Environment readEnvironment(const std::string& bytes) {
+    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    bool hasSection = false;
+    for (std::string_view raw : lines)
+        hasSection = hasSection || sameWord(trimmed(raw.substr(0, raw.find(';'))), "BEGIN_ENVIRONMENT");
+    Environment env;
+    bool inside = !hasSection;
+    for (std::string_view raw : lines) {
+        const std::string_view text = trimmed(raw.substr(0, raw.find(';')));
+        if (hasSection && sameWord(text, "BEGIN_ENVIRONMENT")) {
+            inside = true;
+            continue;
+        }
+        if (hasSection && sameWord(text, "END_ENVIRONMENT")) {
+            inside = false;
+            continue;
+        }
+        if (!inside)
+            continue;
+        const auto [key, value] = splitWord(text);
+        if (sameWord(key, "System"))
+            env.system = std::string(value);
+        else if (sameWord(key, "Date"))
+            env.date = std::string(value);
+    }
+    return env;
+}
+
+double nowMjd() {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    // 1970-01-01 is MJD 40587.
+    return 40587.0 + std::chrono::duration<double>(since).count() / SecondsPerDay;
+}
+
+// The date of "Date MJD x" (or JD, or JE) as read, to full precision; the moment of the run when
+// the line has no number after its kind, or when there is no Date line, as the simulator takes it.
+double scenarioDate(const std::optional<std::string>& date) {
+    if (!date)
+        return nowMjd();
+    const auto [kind, rest] = splitWord(*date);
+    const std::string value(rest);
+    char* end = nullptr;
+    const double read = std::strtod(value.c_str(), &end);
+    if (end == value.c_str() || !std::isfinite(read))
+        return nowMjd();
+    if (sameWord(kind, "JD"))
+        return mjdFromJulianDate(read);
+    if (sameWord(kind, "JE"))
+        return mjdFromJulianEpoch(read);
+    return read;
+}
+
+const char* statusWord(vessels::Status status) {
+    switch (status) {
+    case vessels::Status::Orbiting:
+        return "Orbiting";
+    case vessels::Status::Landed:
+        return "Landed";
+    case vessels::Status::Unknown:
+        break;
+    }
+    return "unknown";
+}
+
+const char* placementWord(vessels::PlacementKind kind) {
+    switch (kind) {
+    case vessels::PlacementKind::Attached:
+        return "attached";
+    case vessels::PlacementKind::Pad:
+        return "pad";
+    case vessels::PlacementKind::Coordinates:
+        return "coordinates";
+    case vessels::PlacementKind::Docked:
+        return "docked";
+    case vessels::PlacementKind::Elements:
+        return "elements";
+    case vessels::PlacementKind::Vector:
+        return "vector";
+    case vessels::PlacementKind::None:
+        break;
+    }
+    return "none";
+}
+
+// The mean longitude at `mjd` on the orbit of `elements`: for a closed orbit in [0, 360), for an
+// open one unreduced, since L + 360 is another point of a hyperbola.
+double meanLongitudeAt(const orbit::Elements& elements, double mu, double mjd) {
+    const double a = std::abs(elements.semiMajorAxis);
+    const double motion = std::sqrt(mu / (a * a * a)) * 180.0 / Pi; // degrees per second
+    const double longitude = elements.meanLongitude + motion * (mjd - elements.epoch) * SecondsPerDay;
+    if (elements.eccentricity >= 1)
+        return longitude;
+    const double reduced = std::fmod(longitude, 360.0);
+    return reduced < 0 ? reduced + 360.0 : reduced;
+}
+
+// The orbit columns, or the reason there is no orbit.
+std::string orbitColumns(const vessels::Placement& placement, const Body* body, double mjd) {
+    if (!body)
+        return "no body";
+    const std::optional<double> mu = body->mu();
+    if (!mu || !(*mu > 0))
+        return "no mass for " + body->name;
+    if (!body->radius)
+        return "no radius for " + body->name;
+    orbit::Elements elements = placement.elements;
+    if (placement.kind == vessels::PlacementKind::Vector) {
+        const auto converted = orbit::elementsFromState(placement.state, *mu, mjd);
+        if (!converted)
+            return converted.reason();
+        elements = *converted;
+    }
+    const auto figures = orbit::orbitFigures(elements, *mu, *body->radius);
+    if (!figures)
+        return figures.reason();
+    return number(elements.semiMajorAxis) + '\t' + number(elements.eccentricity) + '\t' +
+           number(elements.inclination) + '\t' + number(elements.ascendingNode) + '\t' +
+           number(elements.periapsisLongitude) + '\t' + number(meanLongitudeAt(elements, *mu, mjd)) + '\t' +
+           number(figures->periapsisAltitude) + '\t' + number(figures->apoapsisAltitude) + '\t' +
+           number(figures->period);
+}
+
+std::string placementColumns(const vessels::Vessel& vessel, const Body* body, double mjd) {
+    const vessels::Placement& p = vessel.placement;
+    switch (p.kind) {
+    case vessels::PlacementKind::Elements:
+    case vessels::PlacementKind::Vector:
+        return orbitColumns(p, body, mjd);
+    case vessels::PlacementKind::Pad:
+        return p.pad.base + '\t' + std::to_string(p.pad.pad);
+    case vessels::PlacementKind::Coordinates:
+        return number(p.longitude) + '\t' + number(p.latitude) + (p.base.empty() ? "" : '\t' + p.base);
+    case vessels::PlacementKind::Docked:
+        return p.partner.vessel;
+    case vessels::PlacementKind::Attached:
+        return p.parent;
+    case vessels::PlacementKind::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+int runVessels(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2 || args[0].empty() || args[1].empty()) {
+        err << "vantrel-scn: vessels needs the Orbiter folder and one scenario file\n"
+               "Usage: vantrel-scn vessels ORBITER_FOLDER FILE.scn\n";
+        return 2;
+    }
+    if (!platform::folderExists(args[0])) {
+        err << "vantrel-scn: the Orbiter folder " << args[0] << " does not exist\n";
+        return 1;
+    }
+    const std::optional<std::string> bytes =
+        platform::folderExists(args[1]) ? std::nullopt : platform::readFile(args[1]);
+    if (!bytes) {
+        err << "vantrel-scn: cannot read the scenario file " << args[1] << "\n";
+        return 1;
+    }
+
+    Headless headless(args[0]);
+    if (headless.startupFailed()) {
+        err << headless.failureMessage() << "\n";
+        return 1;
+    }
+    Vantrel& w = headless.main();
+
+    const Environment env = readEnvironment(*bytes);
+    if (env.system.empty()) {
+        err << "vantrel-scn: the scenario file " << args[1] << " names no planetary system\n";
+        return 1;
+    }
+    const std::string systemFile = w.resolveFile(w.state.CfgDir.caption() + env.system + ".cfg");
+    if (!platform::fileExists(systemFile)) {
+        err << "vantrel-scn: the planetary system " << env.system << " has no file " << systemFile << "\n";
+        return 1;
+    }
+    const SystemBodies bodies = readSystemBodies(w.state.CfgDir.caption(), systemFile);
+
+    // The first star first, as the reader resolves an unknown body to the first name.
+    std::vector<std::string> names;
+    if (const Body* star = bodies.firstStar())
+        names.push_back(star->name);
+    for (const Body& body : bodies.bodies)
+        if (names.empty() || body.name != names.front())
+            names.push_back(body.name);
+
+    const double mjd = scenarioDate(env.date);
+    const vessels::VesselList list = vessels::readVessels(*bytes, names);
+    for (const vessels::Vessel& vessel : list.vessels) {
+        const Body* body = bodies.find(vessel.status.body);
+        out << vessel.name << '\t' << vessel.className << '\t' << statusWord(vessel.status.status) << '\t'
+            << vessel.status.body << '\t' << placementWord(vessel.placement.kind);
+        const std::string rest = placementColumns(vessel, body, mjd);
+        if (!rest.empty())
+            out << '\t' << rest;
+        out << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace vantrel::cli
