@@ -1,4 +1,5 @@
 #include "core/editing/ShipDisplay.h"
+#include "core/editing/OrbitPictures.h"
 
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
@@ -28,7 +29,12 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
     t.ShipFuelSlider.onChange = [this] { ShipFuelSlider_Change(); };
     t.MainEngineStatusSlider.onChange = [this] { MainEngineStatusSlider_Change(); };
     t.HoverEngineStatusSlider.onChange = [this] { HoverEngineStatusSlider_Change(); };
+    for (ui::TextField* field : {&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
+                                 &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ})
+        field->onChange = [this] { showOrbit(); };
 }
+
+void ShipDisplay::showOrbit() { w_.shipTab.ShipOrbitPicture.setDrawing(shipOrbitDrawing(w_)); }
 
 void ShipDisplay::ShipTabReset() {
     shown_.reset();
@@ -49,6 +55,7 @@ void ShipDisplay::ShipTabReset() {
                                  &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
                                  &t.ShipOrbitingRvelZ})
         field->setText({});
+    showOrbit();
 }
 
 void ShipDisplay::ShipParameterDisplay() {
@@ -124,6 +131,7 @@ void ShipDisplay::ShipParameterDisplay() {
     }
     shown_ = fieldsNow();
     shownRow_ = r;
+    showOrbit();
 }
 
 std::vector<std::string> ShipDisplay::fieldsNow() const {

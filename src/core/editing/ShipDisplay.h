@@ -38,6 +38,8 @@ public:
     bool hasUnvalidatedEdits() const;
     // The name of the ship shown, as its list names it; empty while none is.
     std::string shownName() const;
+    // Draws the orbit the fields give now.
+    void showOrbit();
 
 private:
     std::vector<std::string> fieldsNow() const;

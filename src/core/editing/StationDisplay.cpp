@@ -1,5 +1,6 @@
 #include "core/editing/StationDisplay.h"
 
+#include "core/editing/OrbitPictures.h"
 #include "core/text/NumberText.h"
 #include "core/ui/MainWindowParts.h"
 
@@ -18,7 +19,15 @@ int entryIndex(const std::string& text) {
 StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
     w_.stationTab.StationName.onClick = [this] { StationName_Click(); };
     w_.stationTab.Check1.onClick = [this] { Check1_Click(); };
+    ui::StationTab& t = w_.stationTab;
+    for (ui::TextField* field : {&t.StationSemiMajorAxis, &t.StationExcentricity, &t.StationInclination,
+                                 &t.StationAscendingNodeLongitude, &t.StationPeriapsisLongitude,
+                                 &t.StationMeanLongitude})
+        field->onChange = [this] { showOrbit(); };
+    t.StationOrbitalRefTime.onChange = [this] { showOrbit(); };
 }
+
+void StationDisplay::showOrbit() { w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_)); }
 
 void StationDisplay::StationTabReset() {
     shown_.reset();
@@ -34,6 +43,7 @@ void StationDisplay::StationTabReset() {
     t.StationOrbitalRefTime.setDate(std::nullopt);
     t.StationOrbitalRefHour.setListIndex(0);
     t.StationOrbitalRefMin.setListIndex(0);
+    showOrbit();
 }
 
 void StationDisplay::StationParameterDisplay() {
@@ -70,6 +80,7 @@ void StationDisplay::StationParameterDisplay() {
     t.StationZAngle.setText(row.StationZAngleTable);
     shown_ = fieldsNow();
     shownRow_ = i;
+    showOrbit();
 }
 
 std::vector<std::string> StationDisplay::fieldsNow() const {

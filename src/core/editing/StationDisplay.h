@@ -31,6 +31,8 @@ public:
     std::string shownName() const;
     // The fields as they stand now are the ones shown (a new station's defaults).
     void takeShownFields();
+    // Draws the orbit the fields give now.
+    void showOrbit();
 
 private:
     std::vector<std::string> fieldsNow() const;

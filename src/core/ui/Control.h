@@ -26,6 +26,7 @@ enum class ControlKind {
     DriveList,
     FolderList,
     FileList,
+    OrbitPicture,
 };
 
 // The one observer a control tells about every change of its state: the desktop binding.

@@ -6,6 +6,7 @@
 
 #include "core/ui/Controls.h"
 #include "core/ui/FileControls.h"
+#include "core/ui/OrbitPicture.h"
 #include "core/ui/TreeView.h"
 
 #include <vector>
@@ -85,6 +86,8 @@ struct StationTab {
     ComboBox StationOrbitalRefHour{"StationOrbitalRefHour"};
     Label Label26{"Label26", "mn"};
     ComboBox StationOrbitalRefMin{"StationOrbitalRefMin"};
+    // The orbit the element fields give, as they are typed.
+    OrbitPicture StationOrbitPicture{"StationOrbitPicture"};
     Frame Frame7{"Frame7", "Actions"};
     Button Command1{"Command1", "Station parameter validation"};
     Button Command2{"Command2", "Delete station"};
@@ -176,6 +179,8 @@ struct ShipTab {
     TextField ShipOrbitingArotY{"ShipOrbitingArotY"};
     Label Label55{"Label55", "Z"};
     TextField ShipOrbitingArotZ{"ShipOrbitingArotZ"};
+    // The orbit the position and velocity fields give, as they are typed.
+    OrbitPicture ShipOrbitPicture{"ShipOrbitPicture"};
 };
 
 // The menu bar: top-level menus and their items, in order.
