@@ -6,7 +6,7 @@
 //   ListBox ↔ QListWidget     CheckBox ↔ QCheckBox       OptionButton ↔ QRadioButton
 //   Slider ↔ QAbstractSlider  MonthCalendar ↔ QCalendarWidget      TabControl ↔ QTabWidget
 //   TreeView ↔ QTreeWidget    Image ↔ QLabel (shows a picture)    DriveList ↔ QComboBox
-//   FolderList ↔ QListWidget  FileList ↔ QListWidget
+//   FolderList ↔ QListWidget  FileList ↔ QListWidget  OrbitPicture ↔ OrbitPictureWidget
 
 #include "binding/ControlAdapter.h"
 
@@ -31,6 +31,10 @@ class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace vantrel::desktop {
+class OrbitPictureWidget;
+}
+
 namespace vantrel::ui {
 class Button;
 class CheckBox;
@@ -44,6 +48,7 @@ class ListControl;
 class MenuItem;
 class MonthCalendar;
 class OptionButton;
+class OrbitPicture;
 class Slider;
 class TabControl;
 class TextField;
@@ -126,6 +131,13 @@ public:
 };
 
 class TabsAdapter : public Adapter<ui::TabControl, QTabWidget> {
+public:
+    using Adapter::Adapter;
+    void refresh() override;
+    void wire(QObject& receiver, const Act& act, const Watch& watch) override;
+};
+
+class OrbitPictureAdapter : public Adapter<ui::OrbitPicture, OrbitPictureWidget> {
 public:
     using Adapter::Adapter;
     void refresh() override;

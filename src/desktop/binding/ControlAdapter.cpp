@@ -2,6 +2,7 @@
 
 #include "binding/Adapters.h"
 #include "binding/DisplayText.h"
+#include "binding/OrbitPictureWidget.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -84,6 +85,8 @@ std::unique_ptr<ControlAdapter> makeAdapter(ui::Control& control, const QList<QO
         return first<FolderListAdapter>(control, named);
     case K::FileList:
         return first<FileListAdapter>(control, named);
+    case K::OrbitPicture:
+        return first<OrbitPictureAdapter>(control, named);
     }
     return nullptr;
 }

@@ -3,9 +3,11 @@
 #include "binding/Adapters.h"
 
 #include "binding/DisplayText.h"
+#include "binding/OrbitPictureWidget.h"
 #include "binding/Pictures.h"
 
 #include "core/ui/Controls.h"
+#include "core/ui/OrbitPicture.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -45,6 +47,13 @@ void ImageAdapter::refresh() {
 }
 
 void ImageAdapter::wire(QObject&, const Act&, const Watch&) {}
+
+void OrbitPictureAdapter::refresh() {
+    refreshWidget(*w());
+    w()->setDrawing(ctl().drawing());
+}
+
+void OrbitPictureAdapter::wire(QObject&, const Act&, const Watch&) {}
 
 void ButtonAdapter::refresh() {
     refreshWidget(*w());

@@ -2,6 +2,7 @@
 
 #include "binding/Binder.h"
 #include "binding/DisplayText.h"
+#include "binding/OrbitPictureWidget.h"
 
 #include "core/app/MainMenu.h"
 #include "core/app/Vantrel.h"
@@ -284,6 +285,9 @@ QWidget* stationTab() {
     f6->setRowStretch(r + 1, 1);
     layout->addWidget(frame6, 0, 1, 2, 1);
     layout->setColumnStretch(1, 1);
+    // The orbit the elements give, beside them.
+    layout->addWidget(named<OrbitPictureWidget>("StationOrbitPicture"), 0, 2, 2, 1);
+    layout->setColumnStretch(2, 1);
     layout->setRowStretch(1, 1);
 
     addHidden(page, named<QLabel>("StationIndex"));
@@ -404,6 +408,7 @@ QWidget* shipTab() {
     vectors->addWidget(xyzFrame("Frame12", "Label53", "ShipOrbitingArotX", "Label54", "ShipOrbitingArotY", "Label55",
                                 "ShipOrbitingArotZ"));
     fo->addLayout(vectors, 3, 0, 1, 3);
+    fo->addWidget(named<OrbitPictureWidget>("ShipOrbitPicture"), 4, 0, 1, 3);
     fo->setColumnStretch(1, 1);
     fo->setRowStretch(4, 1);
     status->addWidget(orbiting, 1);
