@@ -21,6 +21,8 @@ shot docs/main-window.png --open "Earth orbit/Crowded sky.scn" --tab 3
 shot docs/screenshots/main-window.png --open "Earth orbit/Crowded sky.scn"
 shot docs/screenshots/ship-list.png --open "Earth orbit/Crowded sky.scn" --tab 3 --click Command4
 shot docs/screenshots/ship-list-docked.png --open "Earth orbit/Meridian yard.scn" --tab 3
+shot docs/screenshots/orbit-picture-station.png --open "Earth orbit/Meridian yard.scn" --tab 2
+shot docs/screenshots/orbit-picture-ship.png --open "Earth orbit/Crowded sky.scn" --tab 3
 shot docs/screenshots/station-refusal.png --open "Earth orbit/Meridian yard.scn" --tab 2 --click Command2
 shot docs/screenshots/load-window.png --click Menu12
 shot docs/screenshots/folder-search.png --click Menu32
