@@ -23,22 +23,6 @@ namespace vantrel::cli {
 
 namespace {
 
-// A message box text on one line: each carriage return (and any line feed) shown as " | ".
-std::string oneLine(const std::string& text) {
-    std::string line;
-    for (size_t k = 0; k < text.size(); ++k) {
-        const char c = text[k];
-        if (c == '\r' || c == '\n') {
-            line += " | ";
-            if (c == '\r' && k + 1 < text.size() && text[k + 1] == '\n')
-                ++k;
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
 // The scenario files of a folder and its sub-folders, in the order the load window lists them.
 // A folder reached again through a link is listed once, so a link back up the tree cannot send
 // the walk round for ever.

@@ -4,6 +4,21 @@
 
 namespace vantrel::cli {
 
+std::string oneLine(const std::string& text) {
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            line += " | ";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
 Headless::Headless(const std::string& orbiterFolder) {
     Vantrel::Options options;
     options.orbiterFolder = orbiterFolder;

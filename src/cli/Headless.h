@@ -12,6 +12,10 @@
 
 namespace vantrel::cli {
 
+// A message box's text on one line, as the commands print it: each line end (CR LF, CR or LF)
+// becomes " | ".
+std::string oneLine(const std::string& text);
+
 class Headless {
 public:
     // Makes the main window on orbiterFolder and runs its start-up.

@@ -126,22 +126,6 @@ std::string stepForm(const ui::Control& control) {
     }
 }
 
-// A message box's text on one line: each line end (CR LF, CR or LF) becomes " | ".
-std::string oneLine(const std::string& text) {
-    std::string line;
-    line.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            line += " | ";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            line += text[i];
-        }
-    }
-    return line;
-}
-
 // Plays the steps on the main window. Each method returns the reason a step cannot be taken,
 // nothing when it was.
 class StepPlayer {

@@ -12,9 +12,9 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/text/Dates.h"
+#include "core/text/TextHelpers.h"
 #include "core/vessels/VesselReader.h"
 
-#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -48,15 +48,6 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t k = 0; k < a.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k])))
-            return false;
-    return true;
-}
-
 // The first word of `text` and what follows it, trimmed.
 std::pair<std::string_view, std::string_view> splitWord(std::string_view text) {
     const size_t end = text.find_first_of(" \t");
@@ -76,25 +67,25 @@ Environment readEnvironment(const std::string& bytes) {
     const std::vector<std::string_view> lines = platform::lineViews(bytes);
     bool hasSection = false;
     for (std::string_view raw : lines)
-        hasSection = hasSection || sameWord(trimmed(raw.substr(0, raw.find(';'))), "BEGIN_ENVIRONMENT");
+        hasSection = hasSection || equalsIgnoringCase(trimmed(raw.substr(0, raw.find(';'))), "BEGIN_ENVIRONMENT");
     Environment env;
     bool inside = !hasSection;
     for (std::string_view raw : lines) {
         const std::string_view text = trimmed(raw.substr(0, raw.find(';')));
-        if (hasSection && sameWord(text, "BEGIN_ENVIRONMENT")) {
+        if (hasSection && equalsIgnoringCase(text, "BEGIN_ENVIRONMENT")) {
             inside = true;
             continue;
         }
-        if (hasSection && sameWord(text, "END_ENVIRONMENT")) {
+        if (hasSection && equalsIgnoringCase(text, "END_ENVIRONMENT")) {
             inside = false;
             continue;
         }
         if (!inside)
             continue;
         const auto [key, value] = splitWord(text);
-        if (sameWord(key, "System"))
+        if (equalsIgnoringCase(key, "System"))
             env.system = std::string(value);
-        else if (sameWord(key, "Date"))
+        else if (equalsIgnoringCase(key, "Date"))
             env.date = std::string(value);
     }
     return env;
@@ -117,9 +108,9 @@ double scenarioDate(const std::optional<std::string>& date) {
     const double read = std::strtod(value.c_str(), &end);
     if (end == value.c_str() || !std::isfinite(read))
         return nowMjd();
-    if (sameWord(kind, "JD"))
+    if (equalsIgnoringCase(kind, "JD"))
         return mjdFromJulianDate(read);
-    if (sameWord(kind, "JE"))
+    if (equalsIgnoringCase(kind, "JE"))
         return mjdFromJulianEpoch(read);
     return read;
 }
