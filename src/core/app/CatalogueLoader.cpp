@@ -132,6 +132,7 @@ bool CatalogueLoader::runStartupScan() {
 
     UnreadableFiles unreadable;
     data_ = Catalogue::scan(s.CfgDir.caption(), unreadable);
+    w_.cat.VesselsFolder = data_.vesselsFolder;
     w_.logUnreadable(unreadable);
     showCatalogue();
 

@@ -11,10 +11,25 @@
 #include "core/scenario/ScenarioFile.h"
 #include "core/text/TextHelpers.h"
 #include "core/tools/ErrorLog.h"
+#include "core/vessels/TodaysStations.h"
+
+#include <algorithm>
+#include <chrono>
 
 #include <utility>
 
 namespace vantrel {
+
+namespace {
+
+// The moment of the run, as the simulator takes a Date that means now.
+double mjdNow() {
+    using namespace std::chrono;
+    const double seconds = duration<double>(system_clock::now().time_since_epoch()).count();
+    return seconds / 86400.0 + 40587.0;
+}
+
+} // namespace
 
 ScenarioReader::ScenarioReader(Vantrel& main) : w_(main) {}
 
@@ -84,7 +99,8 @@ void ScenarioReader::TabSettings() {
         Scenario& doc = read.scenario;
         m.layout = std::move(doc.layout);
         m.sizeAsRead = doc.sizeAsRead;
-        m.source = std::move(doc.source);
+        m.source = doc.source;
+        m.format = m.source ? fileFormatOf(*m.source, w_.cat.VesselsFolder) : FileFormat::Early;
         m.startMjdAsRead = doc.startMjdAsRead;
         m.descriptionAsRead = w_.env.Description.text();
 
@@ -108,6 +124,14 @@ void ScenarioReader::TabSettings() {
         w_.env.PossibleShipFocus.setItems(std::move(read.focusCandidates));
         if (w_.env.PossibleShipFocus.listCount() > 0)
             w_.env.PossibleShipFocus.setListIndex(0);
+
+        // A today's file lists its stations among its ships: the station tab takes those in orbit.
+        if (m.format == FileFormat::Today) {
+            const int classes = std::min(w_.cat.StationClassCount, static_cast<int>(w_.cat.StationClassNames.size()));
+            const std::vector<std::string> stationClasses(w_.cat.StationClassNames.begin(),
+                                                          w_.cat.StationClassNames.begin() + std::max(classes, 0));
+            vessels::takeTodaysStations(read, m.layout, stationClasses, w_.cat.bodies, m.startMjdAsRead.value_or(mjdNow()));
+        }
 
         // The document's tables replace the window's only when the file has stations or ships;
         // the name lists say how many rows are in use.

@@ -355,6 +355,7 @@ Catalogue Catalogue::scan(const std::string& configFolder, UnreadableFiles& unre
     for (const std::string& folder : entries.folders)
         if (folder == VesselsFolder || (!vessels && equalsIgnoringCase(folder, VesselsFolder)))
             vessels = platform::withTrailingSeparator(configFolder) + folder;
+    c.vesselsFolder = vessels.has_value();
     if (vessels) {
         std::vector<std::string> relatives;
         collectClassFiles(*vessels, {}, relatives);

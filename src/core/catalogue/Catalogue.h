@@ -55,6 +55,8 @@ public:
     std::vector<NamedFile> systems;
     std::vector<NamedFile> shipClasses;
     std::vector<StationClassEntry> stationClasses;
+    // Whether the configuration folder has a Vessels folder, as today's simulator's has.
+    bool vesselsFolder = false;
 
     // Scans a configuration folder (its path followed by the separator).
     static Catalogue scan(const std::string& configFolder, UnreadableFiles& unreadable);

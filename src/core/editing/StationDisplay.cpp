@@ -68,7 +68,8 @@ void StationDisplay::StationParameterDisplay() {
     t.StationMeanLongitude.setText(row.StationMeanLongitudeTable);
     if (!row.StationUseClassFrequency) {
         t.Check1.setValue(0);
-        t.StationRotationFrequency.setEnabled(true);
+        // A today's station spinning about other axes than its own Z keeps its spin as read.
+        t.StationRotationFrequency.setEnabled(!row.StationSpinAsRead);
         t.StationRotationFrequency.setText(row.StationRotationFrequencyTable);
     } else {
         t.Check1.setValue(1);

@@ -2,6 +2,7 @@
 
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
+#include "core/editing/OrbitPictures.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
@@ -84,16 +85,21 @@ std::string StationEditor::validationErrors() {
     const double a = leadingNumberValue(axisText);
     const double e = leadingNumberValue(tab.StationExcentricity.text());
 
+    // Today's simulator also flies a station on an open orbit (e > 1, a < 0): it passes when its
+    // periapsis clears the atmosphere.
+    const bool today = w_.model.format == FileFormat::Today;
+    const bool eccentricityIsNumber = IsANumber(tab.StationExcentricity.text());
+    const bool hyperbolic = today && axisIsNumber && eccentricityIsNumber && e > 1 && a < 0;
     if (axisIsNumber && a * (1 - e) < limit)
         fail("The station orbit crosses the planet atmosphere or the planet surface; check the "
              "excentricity or the semi-major axis.");
     if (!axisIsNumber)
         fail("The station orbit semi-major axis is not correct.");
-    if (axisIsNumber && a < limit)
+    if (axisIsNumber && a < limit && !hyperbolic)
         fail("The station orbit semi-major axis is equal to " + displayForm(a) +
              " m although the mean radius and atmosphere of " + tab.StationRefPlanet.caption() +
              " is equal to " + displayForm(limit) + " m");
-    if (!IsANumber(tab.StationExcentricity.text()) || e >= 1 || e < 0)
+    if (!eccentricityIsNumber || (e >= 1 && !hyperbolic) || e < 0)
         fail("The station excentricity is not correct.");
     if (!IsANumber(tab.StationInclination.text()))
         fail("The station orbit inclination is not correct.");
@@ -155,6 +161,9 @@ void StationEditor::Command1_Click() {
     row.StationOrbitalRefDate = tab.StationOrbitalRefTime.date();
     row.StationOrbitalRefHourTable = tab.StationOrbitalRefHour.text();
     row.StationOrbitalRefMinTable = tab.StationOrbitalRefMin.text();
+    // A today's station without a reference time of its own holds its elements at the start.
+    if (row.StationToday && !row.StationOrbitalRefDate && !row.StationTodayAsRead)
+        row.StationEpochMjd = shownStartMjd(w_);
 
     // The list shows the table: the new name, and no entry typed but never validated. Only
     // this row changed when the list already holds one entry per station.
@@ -249,6 +258,12 @@ void StationEditor::Command3_Click() {
     row.StationHeadLine = -1;
     row.StationBlockLines.clear();
     row.StationLinesNotTaken.clear();
+    // In a today's file the new station is a vessel of the ships' section, with today's lines.
+    row.StationToday = w_.model.format == FileFormat::Today;
+    row.StationTodayAsRead.reset();
+    row.StationPlacedByVector = false;
+    row.StationEpochMjd.reset();
+    row.StationSpinAsRead = false;
     tab.StationName.addItem("New Station");
     tab.StationName.setListIndex(n);
     stationDisplay_.StationParameterDisplay();

@@ -5,6 +5,7 @@
 #include "core/text/TextHelpers.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace vantrel {
 
@@ -68,8 +69,81 @@ const char* competing(std::string_view keyword) {
     return nullptr;
 }
 
+namespace {
+
+bool sameElements(const StationRow& a, const StationRow& b) {
+    return a.StationSemiMajorAxisTable == b.StationSemiMajorAxisTable &&
+           a.StationExcentricityTable == b.StationExcentricityTable &&
+           a.StationInclinationTable == b.StationInclinationTable &&
+           a.StationAscendingNodeLongitudeTable == b.StationAscendingNodeLongitudeTable &&
+           a.StationPeriapsisLongitudeTable == b.StationPeriapsisLongitudeTable &&
+           a.StationMeanLongitudeTable == b.StationMeanLongitudeTable;
+}
+
+bool sameEpoch(const StationRow& a, const StationRow& b) {
+    return a.StationOrbitalRefDate == b.StationOrbitalRefDate &&
+           a.StationOrbitalRefHourTable == b.StationOrbitalRefHourTable &&
+           a.StationOrbitalRefMinTable == b.StationOrbitalRefMinTable;
+}
+
+// The last of a block's lines of that keyword, as read.
+std::optional<std::string_view> stationLineAsRead(const StationRow& s, Keyword keyword) {
+    std::optional<std::string_view> found;
+    for (const BlockLine& line : s.StationBlockLines)
+        if (line.is(keyword))
+            found = line.text();
+    return found;
+}
+
+// A today's station: STATUS with its body, its elements with their epoch (or the position and
+// velocity it was placed by, while its orbit is as read), its attitude and its spin.
+void todaysStationOwnedLines(const StationRow& s, OwnedLines& owned) {
+    const StationRow* read = s.StationTodayAsRead.get();
+    owned.put("STATUS", {"  STATUS Orbiting ", trimmed(s.StationRefTable)});
+    const bool orbitAsRead = read && sameElements(s, *read) && sameEpoch(s, *read);
+    const std::optional<std::string_view> rpos = stationLineAsRead(s, "RPOS");
+    const std::optional<std::string_view> rvel = stationLineAsRead(s, "RVEL");
+    if (s.StationPlacedByVector && orbitAsRead && rpos && rvel) {
+        owned.put("RPOS", {*rpos});
+        owned.put("RVEL", {*rvel});
+    } else {
+        std::string epoch;
+        if (read && read->StationEpochMjd && sameEpoch(s, *read))
+            epoch = numberText(*read->StationEpochMjd);
+        else if (s.StationOrbitalRefDate)
+            epoch = numberText(mjdFromDayTime(*s.StationOrbitalRefDate, leadingNumberValue(s.StationOrbitalRefHourTable),
+                                              leadingNumberValue(s.StationOrbitalRefMinTable)));
+        else if (s.StationEpochMjd)
+            epoch = numberText(*s.StationEpochMjd);
+        owned.put("ELEMENTS", {"  ELEMENTS ", trimmed(s.StationSemiMajorAxisTable), " ", trimmed(s.StationExcentricityTable),
+                               " ", trimmed(s.StationInclinationTable), " ",
+                               trimmed(s.StationAscendingNodeLongitudeTable), " ",
+                               trimmed(s.StationPeriapsisLongitudeTable), " ", trimmed(s.StationMeanLongitudeTable),
+                               epoch.empty() ? "" : " ", epoch});
+    }
+    const std::string_view angles[] = {trimmed(s.StationXAngleTable), trimmed(s.StationYAngleTable),
+                                       trimmed(s.StationZAngleTable)};
+    if (std::any_of(std::begin(angles), std::end(angles), [](std::string_view v) { return !v.empty(); }))
+        owned.put("AROT", {"  AROT ", angles[0], " ", angles[1], " ", angles[2]});
+    // VROT is in degrees a second about the vessel's own axes; the tab edits turns a second about
+    // its Z axis. Without VROT the station does not spin: today's simulator ignores the class's
+    // frequency.
+    if (s.StationSpinAsRead) {
+        if (const std::optional<std::string_view> vrot = stationLineAsRead(s, "VROT"))
+            owned.put("VROT", {*vrot});
+    } else if (!s.StationUseClassFrequency && !trimmed(s.StationRotationFrequencyTable).empty()) {
+        owned.put("VROT", {"  VROT 0 0 ", numberText(leadingNumberValue(s.StationRotationFrequencyTable) * 360)});
+    }
+}
+
+} // namespace
+
 void stationOwnedLines(const StationRow& s, OwnedLines& owned) {
     owned.clear();
+    if (s.StationToday) {
+        todaysStationOwnedLines(s, owned);
+        return;
+    }
     // A keyword line without any value could not be read back (and would end the
     // reading of every station after it), so it is left out.
     if (!trimmed(s.StationRefTable).empty())

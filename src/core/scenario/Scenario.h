@@ -6,6 +6,7 @@
 // While the main window shows a scenario, its fields and name lists are what the person edits;
 // it collects them into the document before writing it.
 
+#include "core/scenario/FileFormat.h"
 #include "core/scenario/FileLayout.h"
 
 #include <cstdint>
@@ -114,6 +115,24 @@ struct StationRow {
     // When a line of the block could not be read: that line and the rest of the stations'
     // section, as read, written in place of the block's END.
     std::vector<std::string> StationLinesNotTaken;
+
+    // A vessel of a today's file that the station tab shows (or a station added to such a file):
+    // its lines are today's (STATUS, ELEMENTS with its epoch, AROT, VROT, in the ships' section),
+    // never REF, EL_MJD or ZROT_FREQUENCY.
+    bool StationToday = false;
+    // Its values as the file gave them, or null for a station the file did not give.
+    std::shared_ptr<const StationRow> StationTodayAsRead;
+    // The file placed it by RPOS and RVEL: its elements are those of that state at the scenario
+    // date, and its lines stay while they are unchanged.
+    bool StationPlacedByVector = false;
+    // The MJD of its epoch as read (ELEMENTS's seventh number, or the scenario date for a vessel
+    // placed by RPOS and RVEL), kept while the epoch's day, hour and minute are unchanged.
+    std::optional<double> StationEpochMjd;
+    // Its VROT spins about another axis than the vessel's own Z: the line stays as read and the
+    // frequency cannot be edited.
+    bool StationSpinAsRead = false;
+    // Whether the file's camera targeted this vessel: the target follows it through a rename.
+    bool StationCameraTarget = false;
 };
 
 struct ShipRow {
@@ -209,6 +228,8 @@ public:
     StartTime start;
     std::string system;
     std::string focus;
+    // The layout the file is read and edited in.
+    FileFormat format = FileFormat::Early;
     // The stations and ships in use: rows 0..count-1 of the tables.
     int stationCount = 0;
     int shipCount = 0;

@@ -254,17 +254,21 @@ private:
         const SectionAsRead* section = m_.layout.find("CAMERA");
         if (!m_.cameraTargetIsShip || !section)
             return;
-        std::string target = trim(m_.focus);
-        for (int k = 0; k < m_.shipCount && m_.validShip(k); ++k)
-            if (m_.ships[static_cast<size_t>(k)].ShipCameraTarget) {
+        std::optional<std::string> target;
+        for (int k = 0; k < m_.shipCount && m_.validShip(k) && !target; ++k)
+            if (m_.ships[static_cast<size_t>(k)].ShipCameraTarget)
                 target = trim(m_.ships[static_cast<size_t>(k)].ShipNameTable);
-                break;
-            }
+        // A today's file's stations are vessels the camera may follow too.
+        for (int k = 0; k < m_.stationCount && m_.validStation(k) && !target; ++k)
+            if (m_.stations[static_cast<size_t>(k)].StationCameraTarget)
+                target = trim(m_.stations[static_cast<size_t>(k)].StationNameTable);
+        if (!target)
+            target = trim(m_.focus);
         const std::optional<std::string> read = sectionValue(*section, "TARGET");
-        if (!read || *read == target)
+        if (!read || *read == *target)
             return;
         if (const size_t at = lastWithKey(edits_, *section, "TARGET"); at != None)
-            edits_.replace(at, respelled(edits_.line(at), "TARGET " + target, false));
+            edits_.replace(at, respelled(edits_.line(at), "TARGET " + *target, false));
     }
 
     // ---- stations and ships
@@ -460,6 +464,20 @@ private:
             return;
         StationRow read;
         read.StationUseClassFrequency = true;
+        if (row.StationToday && row.StationTodayAsRead) {
+            // A today's vessel's values as read came from the reading of its block (the orbit of
+            // a position and velocity at the scenario date among them).
+            read = *row.StationTodayAsRead;
+            if (sameValues(read, row))
+                return;
+            read.StationTodayAsRead = row.StationTodayAsRead;
+            read.StationBlockLines = row.StationBlockLines;
+            stationOwnedLines(read, before_);
+            stationOwnedLines(row, now_);
+            editBlock(static_cast<size_t>(row.StationHeadLine), row.StationNameTable, row.StationClassTable,
+                      row.StationBlockLines, before_, now_);
+            return;
+        }
         readHead(static_cast<size_t>(row.StationHeadLine), read.StationNameTable, read.StationClassTable);
         for (const BlockLine& line : row.StationBlockLines) {
             if (!line.hasKeyword())
@@ -503,7 +521,11 @@ private:
                   before_, now_);
     }
 
-    void stations() { table("STATIONS", m_.stations, m_.stationCount, m_.layout.stationBlocks); }
+    // A today's file lists its stations among the other vessels.
+    void stations() {
+        table(m_.format == FileFormat::Today ? "SHIPS" : "STATIONS", m_.stations, m_.stationCount,
+              m_.layout.stationBlocks);
+    }
     void ships() { table("SHIPS", m_.ships, m_.shipCount, m_.layout.shipBlocks); }
 
     const Scenario& m_;

@@ -31,6 +31,9 @@ struct CatalogueState {
     int StationClassCount = 0;
     std::vector<std::string> StationClassNames;
     std::vector<std::string> StationClassDockCounts;
+    // The configuration folder has a Vessels folder (today's simulator): a file that says
+    // nothing of its layout is read as today's.
+    bool VesselsFolder = false;
 
     // Surface bases: "name:pads:body" entries.
     int BaseCount = 0;

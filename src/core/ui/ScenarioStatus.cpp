@@ -11,6 +11,12 @@ std::string ScenarioStatus::path() const {
     return file.empty() || fileRemoved_ ? std::string() : w_.state.ScnDir.caption() + file;
 }
 
+std::string ScenarioStatus::format() const {
+    if (w_.state.scnfile.caption().empty())
+        return {};
+    return std::string(fileFormatName(w_.model.format));
+}
+
 bool ScenarioStatus::unsavedChanges() const {
     // Before any load or save there is nothing to compare with, and nothing to write.
     if (w_.state.scnfile.caption().empty())

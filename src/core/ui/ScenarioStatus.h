@@ -25,6 +25,9 @@ public:
     // save asks where to write it. A load or a save gives it a file again.
     void fileRemoved() { fileRemoved_ = true; }
     bool hasFile() const { return !fileRemoved_; }
+    // The layout the scenario is read and edited in ("Today's scenario format"); empty while
+    // none is loaded.
+    std::string format() const;
 
     // True while a save would write other bytes than the last load or save read or wrote, and
     // while the scenario has no file. Every edit that reaches the saved text sets it, and taking

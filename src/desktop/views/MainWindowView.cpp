@@ -513,7 +513,10 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     unsaved_ = named<QLabel>("StatusUnsaved");
     unsaved_->setText(QStringLiteral("Unsaved changes"));
     unsaved_->hide();
+    format_ = named<QLabel>("StatusFormat");
+    format_->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(path_, 1);
+    statusBar()->addPermanentWidget(format_);
     statusBar()->addPermanentWidget(unsaved_);
 
     unsavedCheck_ = new QTimer(this);
@@ -550,6 +553,7 @@ void MainWindowView::queueStatus() {
 void MainWindowView::showStatus() {
     path_->setText(toDisplay(main_.status.path()));
     path_->setToolTip(path_->text());
+    format_->setText(toDisplay(main_.status.format()));
     unsavedCheck_->start();
 }
 

@@ -52,6 +52,7 @@ private:
     Vantrel& main_;
     QLabel* path_ = nullptr;
     QLabel* unsaved_ = nullptr;
+    QLabel* format_ = nullptr;
     bool statusQueued_ = false;
     QTimer* unsavedCheck_ = nullptr;
     Binder* binder_ = nullptr;

@@ -1,0 +1,219 @@
+#include "core/vessels/TodaysStations.h"
+
+#include "core/platform/TextFile.h"
+#include "core/scenario/BlockLines.h"
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+#include "core/vessels/VesselReader.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace vantrel::vessels {
+
+namespace {
+
+// The words of a line after its keyword, without comment.
+std::vector<std::string_view> valuesOf(std::string_view line) {
+    line = line.substr(0, line.find(';'));
+    std::vector<std::string_view> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            words.push_back(line.substr(start, i - start));
+    }
+    if (!words.empty())
+        words.erase(words.begin());
+    return words;
+}
+
+bool isStationClass(const std::string& className, const std::vector<std::string>& stationClasses) {
+    const std::string_view name = trimmed(className);
+    return std::any_of(stationClasses.begin(), stationClasses.end(),
+                       [&](const std::string& c) { return equalsIgnoringCase(trimmed(c), name); });
+}
+
+void setEpoch(StationRow& s, double mjd) {
+    s.StationEpochMjd = mjd;
+    if (const std::optional<DayTime> epoch = splitDate(dateFromMjd(mjd))) {
+        s.StationOrbitalRefDate = epoch->day;
+        s.StationOrbitalRefHourTable = std::to_string(epoch->hour);
+        s.StationOrbitalRefMinTable = std::to_string(epoch->minute);
+    }
+}
+
+// The block's lines with the keywords of a today's station; of a keyword that repeats, the last
+// line is the one the simulator takes.
+std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
+    static constexpr Keyword Kept[] = {"STATUS", "ELEMENTS", "RPOS", "RVEL", "AROT", "VROT"};
+    std::vector<BlockLine> lines;
+    lines.reserve(shipLines.size());
+    for (const BlockLine& line : shipLines) {
+        const std::string key = keyOf(line.text());
+        const Keyword keyword = Keyword::find(key);
+        const bool kept = std::find(std::begin(Kept), std::end(Kept), keyword) != std::end(Kept);
+        if (kept)
+            for (BlockLine& earlier : lines)
+                if (earlier.is(keyword))
+                    earlier.clearKeyword();
+        lines.push_back(kept ? BlockLine(keyword, line.text()) : BlockLine(Keyword::find(""), line.text()));
+    }
+    return lines;
+}
+
+// The station row of a vessel, or nothing when its orbit cannot be shown.
+std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const std::vector<std::string_view>& lines,
+                                    const SystemBodies& bodies, double scenarioMjd) {
+    StationRow s;
+    s.StationToday = true;
+    s.StationNameTable = ship.ShipNameTable;
+    s.StationClassTable = ship.ShipClassTable;
+    s.StationRefTable = v.status.body;
+    auto text = [](double value) { return numberText(value); };
+    if (v.placement.kind == PlacementKind::Elements) {
+        const std::vector<std::string_view> words = valuesOf(lines[v.placement.line]);
+        const orbit::Elements& e = v.placement.elements;
+        const double values[] = {e.semiMajorAxis, e.eccentricity, e.inclination, e.ascendingNode,
+                                 e.periapsisLongitude, e.meanLongitude};
+        std::string* fields[] = {&s.StationSemiMajorAxisTable, &s.StationExcentricityTable,
+                                 &s.StationInclinationTable, &s.StationAscendingNodeLongitudeTable,
+                                 &s.StationPeriapsisLongitudeTable, &s.StationMeanLongitudeTable};
+        for (size_t k = 0; k < 6; ++k)
+            *fields[k] = k < words.size() ? std::string(words[k]) : text(values[k]);
+        setEpoch(s, e.epoch);
+    } else {
+        const Body* body = bodies.find(v.status.body);
+        const std::optional<double> mu = body ? body->mu() : std::nullopt;
+        if (!mu)
+            return std::nullopt;
+        const orbit::Result<orbit::Elements> e = orbit::elementsFromState(v.placement.state, *mu, scenarioMjd);
+        if (!e)
+            return std::nullopt;
+        s.StationSemiMajorAxisTable = text(e->semiMajorAxis);
+        s.StationExcentricityTable = text(e->eccentricity);
+        s.StationInclinationTable = text(e->inclination);
+        s.StationAscendingNodeLongitudeTable = text(e->ascendingNode);
+        s.StationPeriapsisLongitudeTable = text(e->periapsisLongitude);
+        s.StationMeanLongitudeTable = text(e->meanLongitude);
+        s.StationPlacedByVector = true;
+        setEpoch(s, scenarioMjd);
+    }
+    s.StationXAngleTable = ship.ShipArotXTable;
+    s.StationYAngleTable = ship.ShipArotYTable;
+    s.StationZAngleTable = ship.ShipArotZTable;
+
+    s.StationBlockLines = stationLines(ship.ShipBlockLines);
+    s.StationUseClassFrequency = true;
+    for (const BlockLine& line : s.StationBlockLines)
+        if (line.is("VROT")) {
+            const std::vector<std::string_view> words = valuesOf(line.text());
+            double spin[3] = {0, 0, 0};
+            for (size_t k = 0; k < 3 && k < words.size(); ++k)
+                spin[k] = leadingNumberValue(std::string(words[k]));
+            s.StationUseClassFrequency = false;
+            s.StationRotationFrequencyTable = text(spin[2] / 360);
+            s.StationSpinAsRead = spin[0] != 0 || spin[1] != 0;
+        }
+    s.StationCameraTarget = ship.ShipCameraTarget;
+    s.StationSource = ship.ShipSource;
+    s.StationHeadLine = ship.ShipHeadLine;
+    s.StationValuesAsRead = stationValuesMark(s);
+    StationRow asRead = s;
+    asRead.StationBlockLines.clear();
+    asRead.StationSource.reset();
+    s.StationTodayAsRead = std::make_shared<const StationRow>(std::move(asRead));
+    return s;
+}
+
+} // namespace
+
+int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vector<std::string>& stationClasses,
+                       const SystemBodies& bodies, double scenarioMjd) {
+    Scenario& doc = read.scenario;
+    if (read.shipHeads <= 0 || !doc.source || stationClasses.empty())
+        return 0;
+    std::vector<std::string> names;
+    if (const Body* star = bodies.firstStar())
+        names.push_back(star->name);
+    for (const Body& body : bodies.bodies)
+        if (names.empty() || body.name != names.front())
+            names.push_back(body.name);
+    const VesselList list = readVessels(*doc.source, names);
+    std::unordered_map<size_t, const Vessel*> byHead;
+    for (const Vessel& v : list.vessels)
+        byHead.emplace(v.headLine, &v);
+    const std::vector<std::string_view> lines = platform::lineViews(*doc.source);
+
+    std::vector<StationRow> stations;
+    std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
+    for (int k = 0; k < read.shipHeads && doc.validShip(k); ++k) {
+        const ShipRow& ship = doc.ships[static_cast<size_t>(k)];
+        if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || !ship.ShipLinesNotTaken.empty() ||
+            ship.ShipSource != doc.source || !isStationClass(ship.ShipClassTable, stationClasses))
+            continue;
+        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
+        if (found == byHead.end())
+            continue;
+        const Vessel& v = *found->second;
+        if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
+            continue;
+        std::optional<StationRow> station = stationOf(ship, v, lines, bodies, scenarioMjd);
+        if (!station)
+            continue;
+        stations.push_back(std::move(*station));
+        moved[static_cast<size_t>(k)] = true;
+    }
+    if (stations.empty())
+        return 0;
+
+    // The ship table and its names keep the other vessels, in order; the blocks follow their rows.
+    std::vector<ShipRow> ships;
+    std::vector<std::string> shipNames;
+    std::vector<uint32_t> heads;
+    for (size_t k = 0; k < doc.ships.size(); ++k) {
+        if (k < moved.size() && moved[k]) {
+            heads.push_back(static_cast<uint32_t>(doc.ships[k].ShipHeadLine));
+            continue;
+        }
+        if (k < read.shipNames.size() && k < moved.size())
+            shipNames.push_back(std::move(read.shipNames[k]));
+        ships.push_back(std::move(doc.ships[k]));
+    }
+    const int count = static_cast<int>(stations.size());
+    doc.ships = std::move(ships);
+    read.shipNames = std::move(shipNames);
+    read.shipHeads -= count;
+    read.shipRow = std::max(0, read.shipRow - count);
+
+    auto& shipBlocks = layout.shipBlocks;
+    auto& stationBlocks = layout.stationBlocks;
+    std::sort(heads.begin(), heads.end());
+    for (auto it = shipBlocks.begin(); it != shipBlocks.end();) {
+        if (std::binary_search(heads.begin(), heads.end(), it->head)) {
+            stationBlocks.push_back(*it);
+            it = shipBlocks.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    std::sort(stationBlocks.begin(), stationBlocks.end(),
+              [](const BlockSpan& a, const BlockSpan& b) { return a.head < b.head; });
+
+    read.stationNames.clear();
+    for (const StationRow& s : stations)
+        read.stationNames.push_back(s.StationNameTable);
+    read.stationHeads = count;
+    stations.emplace_back();
+    stations.back().StationUseClassFrequency = true;
+    stations.back().StationToday = true;
+    doc.stations = std::move(stations);
+    return count;
+}
+
+} // namespace vantrel::vessels
