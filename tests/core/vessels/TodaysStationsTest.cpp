@@ -1,0 +1,190 @@
+// A today's file lists its stations among its ships: which layout a file is read in, which
+// vessels the station tab takes, and what validating them writes.
+
+#include "../scenario/ScenarioFixture.h"
+
+#include "core/editing/StationEditor.h"
+#include "core/orbit/Orbit.h"
+#include "core/platform/TextFile.h"
+#include "core/scenario/FileFormat.h"
+#include "core/text/Dates.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vantrel::test {
+namespace {
+
+std::string dataFile(const std::string& name) {
+    return platform::readFile(std::string(VANTREL_TEST_DATA_DIR) + "/" + name + "/input.scn").value_or("");
+}
+
+// The first rule that applies decides: a stations' section or a docked status is early, a today's
+// keyword in a vessel block is today's, and otherwise the installation's Vessels folder says.
+TEST(FileFormat, TheFirstRuleThatAppliesDecides) {
+    struct Case {
+        const char* data;
+        bool vesselsFolder;
+        FileFormat expected;
+    } cases[] = {
+        {"basic", true, FileFormat::Early},           // BEGIN_STATIONS
+        {"early-docked", true, FileFormat::Early},    // STATUS Docked, even beside a PRPLEVEL line
+        {"today-stations", false, FileFormat::Today}, // ELEMENTS, DOCKINFO, PRPLEVEL
+        {"plain-ships", false, FileFormat::Early},
+        {"plain-ships", true, FileFormat::Today},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = dataFile(c.data);
+        ASSERT_FALSE(bytes.empty()) << c.data;
+        EXPECT_EQ(c.expected, fileFormatOf(bytes, c.vesselsFolder)) << c.data << " " << c.vesselsFolder;
+    }
+    // A keyword outside the vessel list, or in a comment, says nothing.
+    EXPECT_EQ(FileFormat::Early, fileFormatOf("BEGIN_HUD\n  POS 1\nEND_HUD\nBEGIN_SHIPS\nA:B\n ; ELEMENTS\nEND\nEND_SHIPS\n", false));
+}
+
+class TodaysStations : public ScenarioFixture {
+protected:
+    void SetUp() override {
+        ScenarioFixture::SetUp();
+        path = temp.write("Today.scn", dataFile("today-stations"));
+        open(path);
+    }
+    std::vector<std::string> names(const ui::ListControl& list) {
+        std::vector<std::string> out;
+        for (int i = 0; i < list.listCount(); ++i)
+            out.push_back(list.list(i));
+        return out;
+    }
+    std::string path;
+};
+
+TEST_F(TodaysStations, EachVesselOnExactlyOneTab) {
+    EXPECT_EQ(main->model.format, FileFormat::Today);
+    EXPECT_EQ(main->status.format(), "Today's scenario format");
+    EXPECT_EQ(names(main->stationTab.StationName), (std::vector<std::string>{"Alpha", "Bravo", "Wheel One"}));
+    EXPECT_EQ(names(main->shipTab.ShipName), (std::vector<std::string>{"GL-01", "GL-02"}));
+
+    // Alpha: its ELEMENTS, the epoch of its seventh number, VROT about Z as turns a second.
+    main->stationTab.StationName.userSelect(0);
+    const ui::StationTab& t = main->stationTab;
+    EXPECT_EQ(t.StationRefPlanet.caption(), "Earth");
+    EXPECT_EQ(t.StationInclination.text(), "51.6");
+    EXPECT_EQ(t.StationOrbitalRefHour.text(), "6");
+    EXPECT_EQ(t.StationOrbitalRefMin.text(), "0");
+    EXPECT_DOUBLE_EQ(leadingNumberValue(t.StationRotationFrequency.text()), 0.05);
+    EXPECT_TRUE(t.StationRotationFrequency.enabled());
+    // Wheel One spins about another axis: its VROT stays as read.
+    main->stationTab.StationName.userSelect(2);
+    EXPECT_FALSE(t.StationRotationFrequency.enabled());
+}
+
+// Bravo is placed by RPOS and RVEL: it shows the elements of that state at the scenario date, and
+// a changed element replaces both lines by ELEMENTS at that date, the same orbit but for the change.
+TEST_F(TodaysStations, AStationPlacedByPositionAndVelocityTakesElementsWhenEdited) {
+    main->stationTab.StationName.userSelect(1);
+    const std::string inclination = main->stationTab.StationInclination.text();
+    main->stationTab.StationMeanLongitude.userSetText(main->stationTab.StationMeanLongitude.text());
+    main->stationTab.Command1.userClick();
+    EXPECT_EQ(saved(), dataFile("today-stations")) << "validated unchanged";
+
+    main->stationTab.StationInclination.userSetText(numberText(leadingNumberValue(inclination) + 1));
+    main->stationTab.Command1.userClick();
+    ASSERT_TRUE(scripted.dialogs.messages().empty()) << scripted.dialogs.messages().front().text;
+    const std::string out = saved();
+    EXPECT_EQ(out.find("-6433526.47"), std::string::npos);
+    EXPECT_EQ(out.find("-1807.302"), std::string::npos);
+    const size_t at = out.find("Bravo:Mir\n  STATUS Orbiting Earth\n  ELEMENTS ");
+    ASSERT_NE(at, std::string::npos) << out;
+    std::vector<double> v;
+    std::string_view line(out);
+    line = line.substr(at + std::string_view("Bravo:Mir\n  STATUS Orbiting Earth\n  ELEMENTS ").size());
+    line = line.substr(0, line.find('\n'));
+    for (size_t start = 0; start < line.size();) {
+        const size_t end = std::min(line.find(' ', start), line.size());
+        v.push_back(leadingNumberValue(std::string(line.substr(start, end - start))));
+        start = end + 1;
+    }
+    ASSERT_EQ(v.size(), 7u);
+    EXPECT_NEAR(v[6], 51982.029, 1e-9) << "the scenario date as epoch";
+    // Taking the edit back gives the state read, to the precision of the written numbers.
+    const orbit::Elements e{v[0], v[1], v[2] - 1, v[3], v[4], v[5], v[6]};
+    const double mu = *main->cat.bodies.find("Earth")->mu();
+    const orbit::Result<orbit::StateVector> state = orbit::stateFromElements(e, mu, v[6]);
+    ASSERT_TRUE(state);
+    EXPECT_NEAR(state->position.x, -6433526.47, 1e-3);
+    EXPECT_NEAR(state->velocity.z, -1702.868, 1e-6);
+}
+
+// Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
+// open orbit that dips into the atmosphere is refused in either.
+TEST_F(TodaysStations, AnOpenOrbitPassesWhenItsPeriapsisClearsTheAtmosphere) {
+    auto validate = [&](const char* a, const char* e) {
+        scripted.dialogs.clear();
+        main->stationTab.StationName.userSelect(0);
+        main->stationTab.StationSemiMajorAxis.userSetText(a);
+        main->stationTab.StationExcentricity.userSetText(e);
+        main->stationTab.Command1.userClick();
+        return scripted.dialogs.messages().empty() ? std::string() : scripted.dialogs.messages().front().text;
+    };
+    EXPECT_EQ(validate("-20000000", "1.5"), "");
+    EXPECT_NE(validate("-2000000", "1.5").find("crosses the planet atmosphere"), std::string::npos);
+    EXPECT_NE(validate("20000000", "1.5").find("excentricity is not correct"), std::string::npos);
+    EXPECT_NE(validate("20000000", "1").find("excentricity is not correct"), std::string::npos);
+
+    openText(dataFile("basic"));
+    EXPECT_EQ(main->model.format, FileFormat::Early);
+    EXPECT_NE(validate("-20000000", "1.5").find("excentricity is not correct"), std::string::npos);
+}
+
+// Every scenario of the simulator's own: each station the tab shows validated unchanged, and the
+// save gives the file's bytes.
+TEST(TodaysStationsCorpus, EveryStationValidatedUnchangedKeepsTheBytes) {
+    const std::string corpus = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016";
+    if (!platform::folderExists(corpus + "/Scenarios"))
+        GTEST_SKIP() << "no corpus at " << corpus;
+    TempFolder temp;
+    ui::ScriptedServices scripted;
+    Vantrel::Options options;
+    options.startFolder = temp.makeFolder("Start");
+    options.orbiterFolder = corpus;
+    Vantrel main(scripted.services(), options);
+    main.load();
+    std::vector<std::string> files;
+    std::vector<std::string> folders{corpus + "/Scenarios"};
+    while (!folders.empty()) {
+        const std::string folder = folders.back();
+        folders.pop_back();
+        for (const std::string& sub : platform::listFolders(folder))
+            folders.push_back(folder + "/" + sub);
+        for (const std::string& name : platform::listFiles(folder, "*.scn"))
+            files.push_back(folder + "/" + name);
+    }
+    int stations = 0;
+    for (const std::string& name : files) {
+        const std::string file = platform::normalPath(name);
+        const std::string folder = platform::withTrailingSeparator(platform::parentFolder(file));
+        main.state.ScnDir.setCaption(folder);
+        main.state.scnfile.setCaption(file.substr(folder.size()));
+        main.env.Description.setText(GetDescription(file));
+        main.reader().TabSettings();
+        scripted.dialogs.clear();
+        EXPECT_EQ(main.model.format, FileFormat::Today) << file;
+        for (int i = 0; i < main.stationTab.StationName.listCount(); ++i) {
+            ++stations;
+            main.stationTab.StationName.userSelect(i);
+            main.stationTab.Command1.userClick();
+            for (const auto& m : scripted.dialogs.messages())
+                ADD_FAILURE() << file << ": " << main.stationTab.StationName.list(i) << ": " << m.text;
+            scripted.dialogs.clear();
+        }
+        EXPECT_TRUE(main.writer().scenarioText() == platform::readFile(file)) << file;
+    }
+    std::cout << stations << " stations in " << files.size() << " scenarios\n";
+    EXPECT_EQ(stations, 259);
+}
+
+} // namespace
+} // namespace vantrel::test
