@@ -160,5 +160,29 @@ TEST_F(CheckCommandTest, SimulatorScenariosAreCheckedWithoutHarm) {
     EXPECT_EQ(std::filesystem::last_write_time(files.front()), stamp);
 }
 
+// On its own installation, the simulator's scenario tree leaves only what is true: a glider
+// placed below the surface of Mars, and a focus that names no vessel of its file.
+TEST_F(CheckCommandTest, SimulatorScenariosOnTheirInstallationLeaveOnlyTrueFindings) {
+    const std::string orbiter = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016";
+    if (!std::filesystem::is_directory(orbiter + "/Scenarios"))
+        GTEST_SKIP() << "no simulator corpus at " << orbiter;
+    const CheckRun run = check({orbiter});
+    EXPECT_EQ(1, run.status);
+    std::vector<std::string> findings;
+    for (size_t start = 0; start < run.out.size();) {
+        const size_t end = run.out.find('\n', start);
+        const std::string line = run.out.substr(start, end - start);
+        findings.push_back(line.substr(line.find("/Scenarios/") + 11));
+        start = end == std::string::npos ? run.out.size() : end + 1;
+    }
+    EXPECT_EQ(findings,
+              (std::vector<std::string>{
+                  "The Solar System/Earth/In low orbit over Africa.scn\tship\t3\tGL-02\tThe ship is located inside "
+                  "the planet; adjust the position parameters relative to reference.",
+                  "The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn\tship\t0\tGalileo\tAs the "
+                  "user-controled ship was no longer valid in the scenario, it has been set to the first possible ship !"}))
+        << run.out;
+}
+
 } // namespace
 } // namespace vantrel

@@ -98,7 +98,10 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipLandedPlanet.setCaption(row.ShipPlanetTable);
         t.ShipLandedBase.setCaption(row.ShipLandedBaseTable);
         t.ShipLandedPad.setCaption(row.ShipLandedPadTable);
-        t.ShipLandedHeading.setText(row.ShipLandedHeadingTable);
+        // Today's simulator takes a block without HEADING as heading 0.
+        const bool noHeading = !IsANumber(row.ShipLandedHeadingTable);
+        t.ShipLandedHeading.setText(w_.model.format == FileFormat::Today && noHeading ? std::string("0")
+                                                                                      : row.ShipLandedHeadingTable);
         setEngineLabelsEnabled(false);
     }
     if (equalsIgnoringCase(status, "Orbiting")) {

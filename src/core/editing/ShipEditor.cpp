@@ -36,6 +36,21 @@ ShipEditor::ShipEditor(MainWindowParts& main, SelectionTrees& trees) : w_(main),
     tab.Command11.onClick = [this] { Command11_Click(); };
 }
 
+int ShipEditor::focusStations() const {
+    if (w_.model.format != FileFormat::Today)
+        return 0;
+    return std::min(w_.stationCount(), static_cast<int>(w_.model.stations.size()));
+}
+
+int ShipEditor::shownShipRow() const {
+    const int n = w_.shipCount();
+    const double shown = leadingNumberValue(w_.shipTab.ShipIndex.caption());
+    if (n <= 0 || !(shown >= 0) || shown >= n)
+        return -1;
+    const int r = static_cast<int>(roundHalfEven(shown));
+    return r < n && w_.model.validShip(r) ? r : -1;
+}
+
 double ShipEditor::planetRadius(const std::string& planet) {
     const std::string file =
         platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
@@ -76,13 +91,29 @@ std::string ShipEditor::validationErrors() {
             const double v = leadingNumberValue(p->text());
             sum += v * v;
         }
-        if (std::sqrt(sum) <= planetRadius(tab.ShipOrbitingPlanet.caption()))
+        // A vessel of a today's file placed by its elements, its dock or its parent is not where
+        // its RPOS says while nobody changes it.
+        bool placedElsewhere = false;
+        if (const int r = shownShipRow(); r >= 0 && w_.model.format == FileFormat::Today) {
+            const ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
+            const TodaysPlacement p = row.ShipPlacement;
+            placedElsewhere = p != TodaysPlacement::None && p != TodaysPlacement::Vector &&
+                              positions[0]->text() == displayForm(leadingNumberValue(row.ShipRposXTable)) &&
+                              positions[1]->text() == displayForm(leadingNumberValue(row.ShipRposYTable)) &&
+                              positions[2]->text() == displayForm(leadingNumberValue(row.ShipRposZTable));
+        }
+        if (!placedElsewhere && std::sqrt(sum) <= planetRadius(tab.ShipOrbitingPlanet.caption()))
             errors += "The ship is located inside the planet; adjust the position parameters "
                       "relative to reference.";
     }
 
     if (tab.LandedShipOption.value()) {
-        if (tab.ShipLandedBase.caption().empty())
+        // A ship of a today's file landed by its coordinates, or carried by its parent, needs no pad.
+        bool byCoordinates = false;
+        if (const int r = shownShipRow(); r >= 0 && w_.model.format == FileFormat::Today)
+            byCoordinates = w_.model.ships[static_cast<size_t>(r)].ShipPlacement == TodaysPlacement::Coordinates ||
+                            w_.model.ships[static_cast<size_t>(r)].ShipPlacement == TodaysPlacement::Attached;
+        if (tab.ShipLandedBase.caption().empty() && !byCoordinates)
             errors += std::string("You must assign the ship to a base pad.") + CR;
         if (tab.ShipClass.caption().empty())
             errors += std::string("You must assign a class to the ship.") + CR;
@@ -135,7 +166,10 @@ void ShipEditor::Command4_Click() {
     // The hidden frames' fields are stored too: they hold what the last display gave them.
     row.ShipLandedBaseTable = tab.ShipLandedBase.caption();
     row.ShipDockedStationTable = tab.ShipDockedStation.caption();
-    row.ShipLandedHeadingTable = tab.ShipLandedHeading.text();
+    // The 0 a today's ship without HEADING shows is no line of its own until it changes.
+    if (!(w_.model.format == FileFormat::Today && !IsANumber(row.ShipLandedHeadingTable) &&
+          tab.ShipLandedHeading.text() == "0"))
+        row.ShipLandedHeadingTable = tab.ShipLandedHeading.text();
     row.ShipDockedPortTable = tab.ShipDockedPort.caption();
     row.ShipLandedPadTable = tab.ShipLandedPad.caption();
     row.ShipRposXTable = tab.ShipOrbitingRposX.text();
@@ -168,7 +202,7 @@ void ShipEditor::updateShipLists(int row, int count) {
     auto& names = w_.shipTab.ShipName;
     auto& candidates = w_.env.PossibleShipFocus;
     if (namesShown_ != names.itemsRevision() || candidatesShown_ != candidates.itemsRevision() ||
-        names.listCount() != count || candidates.listCount() != count || row < 0 || row >= count ||
+        names.listCount() != count || candidates.listCount() != count + focusStations() || row < 0 || row >= count ||
         row >= static_cast<int>(w_.model.ships.size())) {
         rebuildShipLists(count);
         return;
@@ -213,6 +247,11 @@ void ShipEditor::rebuildShipLists(int count) {
         const ShipRow& ship = w_.model.ships[static_cast<size_t>(k)];
         names.push_back(ship.ShipNameTable);
         candidates.push_back(ship.ShipNameTable + ":" + ship.ShipClassTable);
+    }
+    // Today's simulator lets the person fly any vessel, stations included: they follow the ships.
+    for (int k = 0; k < focusStations(); ++k) {
+        const StationRow& station = w_.model.stations[static_cast<size_t>(k)];
+        candidates.push_back(station.StationNameTable + ":" + station.StationClassTable);
     }
     w_.shipTab.ShipName.clear();
     w_.env.PossibleShipFocus.clear();

@@ -43,6 +43,10 @@ private:
 
     // The error text for the fields as they stand, empty when every check passes.
     std::string validationErrors();
+    // The row the tab shows, or -1.
+    int shownShipRow() const;
+    // How many stations the focus list offers after the ships: a today's file's stations.
+    int focusStations() const;
     // The planet's mean radius from its body file in the configuration folder (0 when the
     // file or its "Size" entry is missing).
     double planetRadius(const std::string& planet);

@@ -135,6 +135,10 @@ struct StationRow {
     bool StationCameraTarget = false;
 };
 
+// What places a vessel of a today's file, as the simulator reads its block; None for an early
+// file's ship and for a ship added in the editor.
+enum class TodaysPlacement : uint8_t { None, Attached, Pad, Coordinates, Docked, Elements, Vector };
+
 struct ShipRow {
     std::string ShipNameTable;
     std::string ShipClassTable;
@@ -175,6 +179,9 @@ struct ShipRow {
     // When a line of the block could not be read: that line and the rest of the ships' section,
     // as read, written in place of the block's END.
     std::vector<std::string> ShipLinesNotTaken;
+    // For a vessel of a today's file: what places it as read. A ship placed otherwise than by
+    // its RPOS and RVEL is not judged by them while they are unchanged.
+    TodaysPlacement ShipPlacement = TodaysPlacement::None;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -131,12 +131,25 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
     return s;
 }
 
+TodaysPlacement placementOf(PlacementKind kind) {
+    switch (kind) {
+    case PlacementKind::Attached: return TodaysPlacement::Attached;
+    case PlacementKind::Pad: return TodaysPlacement::Pad;
+    case PlacementKind::Coordinates: return TodaysPlacement::Coordinates;
+    case PlacementKind::Docked: return TodaysPlacement::Docked;
+    case PlacementKind::Elements: return TodaysPlacement::Elements;
+    case PlacementKind::Vector: return TodaysPlacement::Vector;
+    case PlacementKind::None: break;
+    }
+    return TodaysPlacement::None;
+}
+
 } // namespace
 
 int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vector<std::string>& stationClasses,
                        const SystemBodies& bodies, double scenarioMjd) {
     Scenario& doc = read.scenario;
-    if (read.shipHeads <= 0 || !doc.source || stationClasses.empty())
+    if (read.shipHeads <= 0 || !doc.source)
         return 0;
     std::vector<std::string> names;
     if (const Body* star = bodies.firstStar())
@@ -153,14 +166,16 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     std::vector<StationRow> stations;
     std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
     for (int k = 0; k < read.shipHeads && doc.validShip(k); ++k) {
-        const ShipRow& ship = doc.ships[static_cast<size_t>(k)];
-        if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || !ship.ShipLinesNotTaken.empty() ||
-            ship.ShipSource != doc.source || !isStationClass(ship.ShipClassTable, stationClasses))
+        ShipRow& ship = doc.ships[static_cast<size_t>(k)];
+        if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
             continue;
         const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
         if (found == byHead.end())
             continue;
         const Vessel& v = *found->second;
+        ship.ShipPlacement = placementOf(v.placement.kind);
+        if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
+            continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
             continue;
         std::optional<StationRow> station = stationOf(ship, v, lines, bodies, scenarioMjd);
