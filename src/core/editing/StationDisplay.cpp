@@ -25,9 +25,20 @@ StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
                                  &t.StationMeanLongitude})
         field->onChange = [this] { showOrbit(); };
     t.StationOrbitalRefTime.onChange = [this] { showOrbit(); };
+    // The hour and minute lists move the epoch, and with it where the station is at the start.
+    for (ui::ComboBox* list : {&t.StationOrbitalRefHour, &t.StationOrbitalRefMin}) {
+        list->onClick = [this] { showOrbit(); };
+        list->onChange = [this] { showOrbit(); };
+    }
 }
 
-void StationDisplay::showOrbit() { w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_)); }
+void StationDisplay::showOrbit() {
+    // Filling the tab selects the hour and minute entries, which would draw a picture of half
+    // the station each time; the filling draws once at its end.
+    if (filling_)
+        return;
+    w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_));
+}
 
 void StationDisplay::StationTabReset() {
     shown_.reset();
@@ -41,8 +52,10 @@ void StationDisplay::StationTabReset() {
                                  &t.StationMeanLongitude})
         field->setText({});
     t.StationOrbitalRefTime.setDate(std::nullopt);
+    filling_ = true;
     t.StationOrbitalRefHour.setListIndex(0);
     t.StationOrbitalRefMin.setListIndex(0);
+    filling_ = false;
     showOrbit();
 }
 
@@ -58,8 +71,10 @@ void StationDisplay::StationParameterDisplay() {
     t.StationClassName.setCaption(row.StationClassTable);
     t.StationExcentricity.setText(row.StationExcentricityTable);
     t.StationOrbitalRefTime.setDate(row.StationOrbitalRefDate);
+    filling_ = true;
     t.StationOrbitalRefHour.setListIndex(entryIndex(row.StationOrbitalRefHourTable));
     t.StationOrbitalRefMin.setListIndex(entryIndex(row.StationOrbitalRefMinTable));
+    filling_ = false;
     t.StationSemiMajorAxis.setText(row.StationSemiMajorAxisTable);
     t.StationExcentricity.setText(row.StationExcentricityTable);
     t.StationInclination.setText(row.StationInclinationTable);

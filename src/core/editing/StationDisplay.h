@@ -41,6 +41,7 @@ private:
     // The fields as the last showing left them, with the row shown.
     std::optional<std::vector<std::string>> shown_;
     int shownRow_ = -1;
+    bool filling_ = false;
 };
 
 } // namespace vantrel
