@@ -10,14 +10,13 @@
 #include "cli/Headless.h"
 
 #include "core/catalogue/Bodies.h"
-#include "core/orbit/Figures.h"
-#include "core/orbit/Orbit.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/scenario/ScenarioFile.h"
 #include "core/text/NumberText.h"
 #include "core/text/Dates.h"
 #include "core/text/TextHelpers.h"
+#include "core/vessels/VesselOrbit.h"
 #include "core/vessels/VesselReader.h"
 
 #include <chrono>
@@ -34,7 +33,6 @@ namespace vantrel::cli {
 namespace {
 
 constexpr double SecondsPerDay = 86400.0;
-constexpr double Pi = 3.14159265358979323846;
 
 // Enough digits for every figure to be compared to ten significant ones.
 std::string number(double value) {
@@ -154,18 +152,6 @@ const char* placementWord(vessels::PlacementKind kind) {
     return "none";
 }
 
-// The mean longitude at `mjd` on the orbit of `elements`: for a closed orbit in [0, 360), for an
-// open one unreduced, since L + 360 is another point of a hyperbola.
-double meanLongitudeAt(const orbit::Elements& elements, double mu, double mjd) {
-    const double a = std::abs(elements.semiMajorAxis);
-    const double motion = std::sqrt(mu / (a * a * a)) * 180.0 / Pi; // degrees per second
-    const double longitude = elements.meanLongitude + motion * (mjd - elements.epoch) * SecondsPerDay;
-    if (elements.eccentricity >= 1)
-        return longitude;
-    const double reduced = std::fmod(longitude, 360.0);
-    return reduced < 0 ? reduced + 360.0 : reduced;
-}
-
 // The orbit columns, or the reason there is no orbit.
 std::string orbitColumns(const vessels::Placement& placement, const Body* body, double mjd) {
     if (!body)
@@ -175,21 +161,14 @@ std::string orbitColumns(const vessels::Placement& placement, const Body* body, 
         return "no mass for " + body->name;
     if (!body->radius)
         return "no radius for " + body->name;
-    orbit::Elements elements = placement.elements;
-    if (placement.kind == vessels::PlacementKind::Vector) {
-        const auto converted = orbit::elementsFromState(placement.state, *mu, mjd);
-        if (!converted)
-            return converted.reason();
-        elements = *converted;
-    }
-    const auto figures = orbit::orbitFigures(elements, *mu, *body->radius);
-    if (!figures)
-        return figures.reason();
-    return number(elements.semiMajorAxis) + '\t' + number(elements.eccentricity) + '\t' +
-           number(elements.inclination) + '\t' + number(elements.ascendingNode) + '\t' +
-           number(elements.periapsisLongitude) + '\t' + number(meanLongitudeAt(elements, *mu, mjd)) + '\t' +
-           number(figures->periapsisAltitude) + '\t' + number(figures->apoapsisAltitude) + '\t' +
-           number(figures->period);
+    const auto at = vessels::orbitAtDate(placement, *mu, *body->radius, mjd);
+    if (!at)
+        return at.reason();
+    const orbit::Elements& e = at->elements;
+    return number(e.semiMajorAxis) + '\t' + number(e.eccentricity) + '\t' + number(e.inclination) + '\t' +
+           number(e.ascendingNode) + '\t' + number(e.periapsisLongitude) + '\t' + number(at->meanLongitude) + '\t' +
+           number(at->figures.periapsisAltitude) + '\t' + number(at->figures.apoapsisAltitude) + '\t' +
+           number(at->figures.period);
 }
 
 std::string placementColumns(const vessels::Vessel& vessel, const Body* body, double mjd) {
