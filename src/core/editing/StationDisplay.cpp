@@ -33,8 +33,8 @@ StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
 }
 
 void StationDisplay::showOrbit() {
-    // Filling the tab selects the hour and minute entries, which would draw a picture of half
-    // the station each time; the filling draws once at its end.
+    // Filling the tab sets each element field and selects the hour and minute entries, which
+    // would draw a picture of half the station each time; the filling draws once at its end.
     if (filling_)
         return;
     w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_));
@@ -43,6 +43,7 @@ void StationDisplay::showOrbit() {
 void StationDisplay::StationTabReset() {
     shown_.reset();
     ui::StationTab& t = w_.stationTab;
+    filling_ = true;
     t.StationName.clear();
     t.StationRefPlanet.setCaption({});
     t.StationClassName.setCaption({});
@@ -52,7 +53,6 @@ void StationDisplay::StationTabReset() {
                                  &t.StationMeanLongitude})
         field->setText({});
     t.StationOrbitalRefTime.setDate(std::nullopt);
-    filling_ = true;
     t.StationOrbitalRefHour.setListIndex(0);
     t.StationOrbitalRefMin.setListIndex(0);
     filling_ = false;
@@ -66,15 +66,14 @@ void StationDisplay::StationParameterDisplay() {
         return;
     const StationRow& row = w_.model.stations[static_cast<size_t>(i)];
 
+    filling_ = true;
     t.StationIndex.setCaption(std::to_string(i));
     t.StationRefPlanet.setCaption(row.StationRefTable);
     t.StationClassName.setCaption(row.StationClassTable);
     t.StationExcentricity.setText(row.StationExcentricityTable);
     t.StationOrbitalRefTime.setDate(row.StationOrbitalRefDate);
-    filling_ = true;
     t.StationOrbitalRefHour.setListIndex(entryIndex(row.StationOrbitalRefHourTable));
     t.StationOrbitalRefMin.setListIndex(entryIndex(row.StationOrbitalRefMinTable));
-    filling_ = false;
     t.StationSemiMajorAxis.setText(row.StationSemiMajorAxisTable);
     t.StationExcentricity.setText(row.StationExcentricityTable);
     t.StationInclination.setText(row.StationInclinationTable);
@@ -95,6 +94,7 @@ void StationDisplay::StationParameterDisplay() {
     t.StationZAngle.setText(row.StationZAngleTable);
     shown_ = fieldsNow();
     shownRow_ = i;
+    filling_ = false;
     showOrbit();
 }
 
