@@ -73,6 +73,86 @@ struct Sequence {
     }
 };
 
+// The lines of the k-th ship landed on a pad, and of ship i in orbit (placed by RPOS and RVEL)
+// after its STATUS line, the same in both kinds of scenario but for the rotation's form.
+void padShipLines(std::string& out, const GeneratorOptions& o, int k, Sequence& random) {
+    const int base = k / o.padsPerBase;
+    line(out, std::string("  STATUS Landed ") + kBodies[base % kBodies.size()].name);
+    line(out, "  BASE " + baseName(base) + ":" + std::to_string(k % o.padsPerBase + 1));
+    line(out, "  HEADING " + number(360 * random.next()));
+    line(out, "  FUEL 1.00");
+}
+
+void orbitingShipLines(std::string& out, int i, Sequence& random, const char* vrot) {
+    const Body& body = kBodies[i % kBodies.size()];
+    const double r = (body.radius + body.atmosphere) * (1.1 + random.next());
+    line(out, std::string("  STATUS Orbiting ") + body.name);
+    line(out, "  RPOS " + number(r * 0.6) + " " + number(r * 0.8) + " 0.00");
+    line(out, "  RVEL " + number(-4000 * random.next()) + " " + number(3000 * random.next()) + " 0.00");
+    line(out, "  AROT 0.00 " + number(180 * random.next()) + " 0.00");
+    line(out, std::string("  VROT ") + vrot);
+}
+
+// Stations and ships of today's simulator, all in the ship list: the stations first, so that each
+// places the group of ships docked to it.
+void todayVessels(std::string& out, const GeneratorOptions& o, Sequence& random) {
+    struct Port {
+        int station;
+        int port; // 0-based
+    };
+    std::vector<Port> ports;
+    for (int s = 0; s < o.stations; ++s)
+        for (int p = 0; p < kStationClasses[s % kStationClasses.size()].ports; ++p)
+            ports.push_back({s, p});
+    const int docked = std::min<int>(dockedCount(o), int(ports.size()));
+    const int onPads = landedCount(o) / 2;
+    const int atCoordinates = landedCount(o) - onPads;
+
+    line(out, "BEGIN_SHIPS");
+    size_t nextPort = 0; // the ports are handed out in order, so a station's docked ships follow on
+    for (int s = 0; s < o.stations; ++s) {
+        const Body& body = kBodies[s % kBodies.size()];
+        const double a = (body.radius + body.atmosphere) * (1.15 + 0.5 * random.next());
+        line(out, numbered("Station", s + 1) + ":" + kStationClasses[s % kStationClasses.size()].name);
+        line(out, std::string("  STATUS Orbiting ") + body.name);
+        line(out, "  ELEMENTS " + number(a) + " 0.00" + std::to_string(s % 10) + " " + number(90 * random.next()) +
+                      " " + number(360 * random.next()) + " " + number(360 * random.next()) + " " +
+                      number(360 * random.next()) + " " + number(60300 + s % 10));
+        line(out, "  AROT 0 " + std::to_string(s % 90) + " 0");
+        if (s % 4 == 0)
+            line(out, "  VROT 0 0 " + std::to_string(1 + s % 9));
+        std::string tokens;
+        for (; nextPort < size_t(docked) && ports[nextPort].station == s; ++nextPort)
+            tokens += " " + std::to_string(ports[nextPort].port) + ":0," + numbered("Craft", int(nextPort) + 1);
+        if (!tokens.empty())
+            line(out, "  DOCKINFO" + tokens);
+        line(out, "END");
+    }
+    for (int i = 0; i < o.ships; ++i) {
+        line(out, numbered("Craft", i + 1) + ":" + kShipClasses[i % kShipClasses.size()]);
+        if (i < docked) {
+            const Port& port = ports[size_t(i)];
+            line(out, std::string("  STATUS Orbiting ") + kBodies[port.station % kBodies.size()].name);
+            line(out, "  DOCKINFO 0:" + std::to_string(port.port) + "," + numbered("Station", port.station + 1));
+            line(out, "  PRPLEVEL 0:0.750000");
+        } else if (i < docked + onPads) {
+            padShipLines(out, o, i - docked, random);
+        } else if (i < docked + onPads + atCoordinates) {
+            line(out, std::string("  STATUS Landed ") + kBodies[i % kBodies.size()].name);
+            line(out, "  POS " + number(360 * random.next() - 180) + " " + number(180 * random.next() - 90));
+            line(out, "  HEADING " + number(360 * random.next()));
+            line(out, "  PRPLEVEL 0:1.000000 1:0.500000");
+        } else {
+            orbitingShipLines(out, i, random, "0.00 0.00 0.00");
+            line(out, "  FUEL " + number(random.next()));
+            if (i % 5 == 0)
+                line(out, "  XPDR " + std::to_string(i % 100));
+        }
+        line(out, "END");
+    }
+    line(out, "END_SHIPS");
+}
+
 } // namespace
 
 std::string scenarioText(const GeneratorOptions& o) {
@@ -93,6 +173,10 @@ std::string scenarioText(const GeneratorOptions& o) {
     line(out, "  Ship " + numbered("Craft", 1));
     line(out, "END_FOCUS");
     line(out, "");
+    if (o.today) {
+        todayVessels(out, o, random);
+        return out;
+    }
 
     // Stations go round the bodies; their ports are handed out to docked ships in order.
     struct Port {
@@ -134,20 +218,9 @@ std::string scenarioText(const GeneratorOptions& o) {
                           numbered("Station", port.station + 1) + ":" + std::to_string(port.port));
             line(out, "  FUEL 0.75");
         } else if (i < docked + landed) {
-            const int k = i - docked;
-            const int base = k / o.padsPerBase;
-            line(out, std::string("  STATUS Landed ") + kBodies[base % kBodies.size()].name);
-            line(out, "  BASE " + baseName(base) + ":" + std::to_string(k % o.padsPerBase + 1));
-            line(out, "  HEADING " + number(360 * random.next()));
-            line(out, "  FUEL 1.00");
+            padShipLines(out, o, i - docked, random);
         } else {
-            const Body& body = kBodies[i % kBodies.size()];
-            const double r = (body.radius + body.atmosphere) * (1.1 + random.next());
-            line(out, std::string("  STATUS Orbiting ") + body.name);
-            line(out, "  RPOS " + number(r * 0.6) + " " + number(r * 0.8) + " 0.00");
-            line(out, "  RVEL " + number(-4000 * random.next()) + " " + number(3000 * random.next()) + " 0.00");
-            line(out, "  AROT 0.00 " + number(180 * random.next()) + " 0.00");
-            line(out, "  VROT 0.00");
+            orbitingShipLines(out, i, random, "0.00");
             line(out, "  FUEL " + number(random.next()));
             line(out, "  ENGINE_MAIN 0.00");
             if (i % 5 == 0)
@@ -172,7 +245,10 @@ std::string makeScratchFolder(const std::string& prefix) {
 std::string writeInstallation(const std::string& folder, const GeneratorOptions& o) {
     using platform::makeFolder;
     using platform::writeFileAtomically;
-    for (const std::string& sub : {std::string(), std::string("/Config"), std::string("/Scenarios")}) {
+    // Today's layout keeps the vessel classes in a folder of their own.
+    const std::string classes = o.today ? "Config/Vessels/" : "Config/";
+    for (const std::string& sub : {std::string(), std::string("/Config"), std::string("/Scenarios"),
+                                   o.today ? std::string("/Config/Vessels") : std::string()}) {
         if (!platform::folderExists(folder + sub)) {
             const std::string failed = makeFolder(folder + sub);
             if (!failed.empty())
@@ -226,10 +302,10 @@ std::string writeInstallation(const std::string& folder, const GeneratorOptions&
         for (int p = 0; p < cls.ports; ++p)
             lines.push_back("0 0 " + std::to_string(10 + p) + " 0 0 1 0 1 0");
         lines.push_back("END_DOCKLIST");
-        add(std::string("Config/") + cls.name + ".cfg", lines);
+        add(classes + cls.name + ".cfg", lines);
     }
     for (const char* cls : kShipClasses)
-        add(std::string("Config/") + cls + ".cfg", {std::string("ClassName = ") + cls, "Size = 10"});
+        add(classes + cls + ".cfg", {std::string("ClassName = ") + cls, "Size = 10"});
 
     files.emplace_back("Scenarios/Huge.scn", scenarioText(o));
     for (const auto& [relative, text] : files) {

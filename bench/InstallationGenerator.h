@@ -14,13 +14,22 @@ struct GeneratorOptions {
     int stations = 2000;
     int ships = 20000;
     int padsPerBase = 12;
+    // A scenario of today's simulator (every vessel in the ship list, stations by ELEMENTS,
+    // docking by DOCKINFO) and an installation of today's layout (Config/Vessels), instead of
+    // an early one.
+    bool today = false;
 };
 
 // The scenario text alone, CR LF line ends. A third of the ships are docked, a third landed,
-// the rest in orbit.
+// the rest in orbit. An early scenario lists the stations by REF, EL_MJD and ELEMENTS in their
+// own section and docks by STATUS Docked. A today's one lists the stations first in the ship
+// list, by ELEMENTS with their epoch, each with a DOCKINFO token for every ship docked to it and
+// the ship the reciprocal token; of the landed ships half stand on a BASE pad and half at POS
+// coordinates, and the orbiting ones are placed by RPOS and RVEL.
 std::string scenarioText(const GeneratorOptions& options);
 
-// Writes orbiter.cfg, Config/ and Scenarios/Huge.scn into folder (made when missing). Returns
+// Writes orbiter.cfg, Config/ (the classes in Config/Vessels for a today's installation) and
+// Scenarios/Huge.scn into folder (made when missing). Returns
 // an empty text on success, otherwise the reason it failed.
 std::string writeInstallation(const std::string& folder, const GeneratorOptions& options);
 

@@ -9,6 +9,9 @@
 #include "core/platform/TextFile.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/app/Vantrel.h"
+#include "core/catalogue/Bodies.h"
+#include "core/vessels/VesselOrbit.h"
+#include "core/vessels/VesselReader.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +21,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -228,6 +232,86 @@ void BM_MoveShipToPad(benchmark::State& state) {
     });
 }
 
+// ---------------------------------------------------------------------------------------------
+// Where every vessel of a today's scenario is: the file read into its vessels (readVessels), and
+// each vessel placed by elements or by position and velocity worked out at the scenario date,
+// the figures `vantrel-scn vessels` prints. N vessels: a tenth of them stations.
+
+struct TodayInstallation {
+    std::string folder;
+    std::string scenario;
+    vantrel::SystemBodies bodies;
+    std::vector<std::string> bodyNames; // the first star first, as the reader resolves names
+    size_t bytes = 0;
+
+    ~TodayInstallation() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+TodayInstallation& todayInstallation(int vessels) {
+    static std::map<int, std::unique_ptr<TodayInstallation>> made;
+    auto& slot = made[vessels];
+    if (!slot) {
+        slot = std::make_unique<TodayInstallation>();
+        slot->folder = vantrel::bench::makeScratchFolder("vantrel-bench-today");
+        const std::string orbiter = slot->folder + "/Orbiter";
+        vantrel::bench::GeneratorOptions options;
+        options.stations = vessels / 10;
+        options.ships = vessels - options.stations;
+        options.today = true;
+        const std::string failed = vantrel::bench::writeInstallation(orbiter, options);
+        if (!failed.empty())
+            throw std::runtime_error(failed);
+        slot->scenario = vantrel::bench::hugeScenarioPath(orbiter);
+        slot->bytes = vantrel::platform::readFile(slot->scenario)->size();
+        slot->bodies = vantrel::readSystemBodies(orbiter + "/Config/", orbiter + "/Config/Sol.cfg");
+        if (const vantrel::Body* star = slot->bodies.firstStar())
+            slot->bodyNames.push_back(star->name);
+        for (const vantrel::Body& body : slot->bodies.bodies)
+            if (slot->bodyNames.empty() || body.name != slot->bodyNames.front())
+                slot->bodyNames.push_back(body.name);
+    }
+    return *slot;
+}
+
+void BM_ConvertVessels(benchmark::State& state) {
+    TodayInstallation& inst = todayInstallation(int(state.range(0)));
+    const double baseline = readSeconds(inst.scenario);
+    constexpr double ScenarioDate = 60310.5; // the generated Date line
+    double seconds = 0;
+    size_t vessels = 0, orbits = 0, refused = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::optional<std::string> bytes = vantrel::platform::readFile(inst.scenario);
+        const vantrel::vessels::VesselList list = vantrel::vessels::readVessels(*bytes, inst.bodyNames);
+        orbits = refused = 0;
+        for (const vantrel::vessels::Vessel& vessel : list.vessels) {
+            const auto kind = vessel.placement.kind;
+            if (kind != vantrel::vessels::PlacementKind::Elements && kind != vantrel::vessels::PlacementKind::Vector)
+                continue;
+            const vantrel::Body* body = inst.bodies.find(vessel.status.body);
+            const std::optional<double> mu = body ? body->mu() : std::nullopt;
+            if (!mu || !body->radius) {
+                ++refused;
+                continue;
+            }
+            const auto at = vantrel::vessels::orbitAtDate(vessel.placement, *mu, *body->radius, ScenarioDate);
+            benchmark::DoNotOptimize(at);
+            at ? ++orbits : ++refused;
+        }
+        seconds += std::chrono::duration<double>(Clock::now() - start).count();
+        vessels = list.vessels.size();
+    }
+    if (refused > 0)
+        state.SkipWithError("a generated orbit could not be worked out");
+    state.counters["x_read"] = seconds / double(state.iterations()) / baseline;
+    state.counters["vessels"] = double(vessels);
+    state.counters["orbits"] = double(orbits);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(inst.bytes));
+}
+
 void sizes(benchmark::internal::Benchmark* b) {
     b->Args({20, 200})->Args({200, 2000})->Args({2000, 20000})->Unit(benchmark::kMillisecond);
 }
@@ -240,6 +324,7 @@ BENCHMARK(BM_ShowShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime
 BENCHMARK(BM_ValidateShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ShowStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ValidateStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ConvertVessels)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MoveShipToPad)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

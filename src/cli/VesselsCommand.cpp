@@ -1,18 +1,22 @@
 // vantrel-scn vessels ORBITER_FOLDER FILE.scn: one TAB-separated line per vessel of the file's
 // ship list, in list order, saying where the simulator puts it: name, class, status, body and
 // placement, then for an orbit its elements with the mean longitude at the scenario date and its
-// figures, or for the others the pad, the coordinates or the partner.
+// figures, or for the others the pad, the coordinates or the partner. An early file (stations in
+// their own section, ships docked by STATUS) is read as the editor reads it: its stations first,
+// each an orbit by its elements, then its ships, landed on a pad, orbiting by position and
+// velocity, or docked at a station's port.
 
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
 #include "core/catalogue/Bodies.h"
-#include "core/orbit/Figures.h"
-#include "core/orbit/Orbit.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
+#include "core/scenario/ScenarioFile.h"
+#include "core/text/NumberText.h"
 #include "core/text/Dates.h"
 #include "core/text/TextHelpers.h"
+#include "core/vessels/VesselOrbit.h"
 #include "core/vessels/VesselReader.h"
 
 #include <chrono>
@@ -29,12 +33,13 @@ namespace vantrel::cli {
 namespace {
 
 constexpr double SecondsPerDay = 86400.0;
-constexpr double Pi = 3.14159265358979323846;
 
 // Enough digits for every figure to be compared to ten significant ones.
 std::string number(double value) {
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
+    if (value == 0)
+        value = 0; // no "-0"
     char text[40];
     std::snprintf(text, sizeof text, "%.12g", value);
     return text;
@@ -147,18 +152,6 @@ const char* placementWord(vessels::PlacementKind kind) {
     return "none";
 }
 
-// The mean longitude at `mjd` on the orbit of `elements`: for a closed orbit in [0, 360), for an
-// open one unreduced, since L + 360 is another point of a hyperbola.
-double meanLongitudeAt(const orbit::Elements& elements, double mu, double mjd) {
-    const double a = std::abs(elements.semiMajorAxis);
-    const double motion = std::sqrt(mu / (a * a * a)) * 180.0 / Pi; // degrees per second
-    const double longitude = elements.meanLongitude + motion * (mjd - elements.epoch) * SecondsPerDay;
-    if (elements.eccentricity >= 1)
-        return longitude;
-    const double reduced = std::fmod(longitude, 360.0);
-    return reduced < 0 ? reduced + 360.0 : reduced;
-}
-
 // The orbit columns, or the reason there is no orbit.
 std::string orbitColumns(const vessels::Placement& placement, const Body* body, double mjd) {
     if (!body)
@@ -168,21 +161,14 @@ std::string orbitColumns(const vessels::Placement& placement, const Body* body, 
         return "no mass for " + body->name;
     if (!body->radius)
         return "no radius for " + body->name;
-    orbit::Elements elements = placement.elements;
-    if (placement.kind == vessels::PlacementKind::Vector) {
-        const auto converted = orbit::elementsFromState(placement.state, *mu, mjd);
-        if (!converted)
-            return converted.reason();
-        elements = *converted;
-    }
-    const auto figures = orbit::orbitFigures(elements, *mu, *body->radius);
-    if (!figures)
-        return figures.reason();
-    return number(elements.semiMajorAxis) + '\t' + number(elements.eccentricity) + '\t' +
-           number(elements.inclination) + '\t' + number(elements.ascendingNode) + '\t' +
-           number(elements.periapsisLongitude) + '\t' + number(meanLongitudeAt(elements, *mu, mjd)) + '\t' +
-           number(figures->periapsisAltitude) + '\t' + number(figures->apoapsisAltitude) + '\t' +
-           number(figures->period);
+    const auto at = vessels::orbitAtDate(placement, *mu, *body->radius, mjd);
+    if (!at)
+        return at.reason();
+    const orbit::Elements& e = at->elements;
+    return number(e.semiMajorAxis) + '\t' + number(e.eccentricity) + '\t' + number(e.inclination) + '\t' +
+           number(e.ascendingNode) + '\t' + number(e.periapsisLongitude) + '\t' + number(at->meanLongitude) + '\t' +
+           number(at->figures.periapsisAltitude) + '\t' + number(at->figures.apoapsisAltitude) + '\t' +
+           number(at->figures.period);
 }
 
 std::string placementColumns(const vessels::Vessel& vessel, const Body* body, double mjd) {
@@ -203,6 +189,65 @@ std::string placementColumns(const vessels::Vessel& vessel, const Body* body, do
         break;
     }
     return {};
+}
+
+// The exact epoch of an early station: its EL_MJD line as read, since the table keeps the epoch
+// only to the minute and a minute of a low orbit is hundreds of kilometres. Nothing without one.
+std::optional<double> stationEpoch(const StationRow& station) {
+    for (const BlockLine& line : station.StationBlockLines)
+        if (line.is("EL_MJD"))
+            return leadingNumberValue(trimmed(trimmed(clearedOfComments(line.text())).substr(6)));
+    return std::nullopt;
+}
+
+// The stations of an early file, then its ships, as the editor's tables hold them.
+void printEarly(const std::string& bytes, const std::string& path, const SystemBodies& bodies, double mjd,
+                std::ostream& out) {
+    const Scenario doc = readScenario(bytes, path).scenario;
+    for (int k = 0; k < doc.stationCount && doc.validStation(k); ++k) {
+        const StationRow& s = doc.stations[static_cast<size_t>(k)];
+        const std::string body = trim(s.StationRefTable);
+        vessels::Placement placement;
+        placement.kind = vessels::PlacementKind::Elements;
+        // A station without an epoch of its own holds its elements at the start, as the tab shows.
+        placement.elements = {leadingNumberValue(s.StationSemiMajorAxisTable),
+                              leadingNumberValue(s.StationExcentricityTable),
+                              leadingNumberValue(s.StationInclinationTable),
+                              leadingNumberValue(s.StationAscendingNodeLongitudeTable),
+                              leadingNumberValue(s.StationPeriapsisLongitudeTable),
+                              leadingNumberValue(s.StationMeanLongitudeTable),
+                              stationEpoch(s).value_or(mjd)};
+        const std::string name = trim(s.StationNameTable);
+        const std::string className = trim(s.StationClassTable);
+        out << name << '\t' << (className.empty() ? name : className) << "\tOrbiting\t" << body << "\telements\t"
+            << orbitColumns(placement, bodies.find(body), mjd) << '\n';
+    }
+    for (int k = 0; k < doc.shipCount && doc.validShip(k); ++k) {
+        const ShipRow& s = doc.ships[static_cast<size_t>(k)];
+        const std::string name = trim(s.ShipNameTable);
+        const std::string className = trim(s.ShipClassTable);
+        const std::string status = trim(s.ShipStatusTable);
+        const std::string body = trim(s.ShipPlanetTable);
+        out << name << '\t' << (className.empty() ? name : className) << '\t';
+        if (equalsIgnoringCase(status, "Landed")) {
+            out << "Landed\t" << body << "\tpad\t" << trim(s.ShipLandedBaseTable) << '\t'
+                << trim(s.ShipLandedPadTable);
+        } else if (equalsIgnoringCase(status, "Orbiting")) {
+            vessels::Placement placement;
+            placement.kind = vessels::PlacementKind::Vector;
+            placement.state = {{leadingNumberValue(s.ShipRposXTable), leadingNumberValue(s.ShipRposYTable),
+                                leadingNumberValue(s.ShipRposZTable)},
+                               {leadingNumberValue(s.ShipRvelXTable), leadingNumberValue(s.ShipRvelYTable),
+                                leadingNumberValue(s.ShipRvelZTable)}};
+            out << "Orbiting\t" << body << "\tvector\t" << orbitColumns(placement, bodies.find(body), mjd);
+        } else if (equalsIgnoringCase(status, "Docked")) {
+            out << "Docked\t" << body << "\tdocked\t" << trim(s.ShipDockedStationTable) << '\t'
+                << trim(s.ShipDockedPortTable);
+        } else {
+            out << "unknown\t" << body << "\tnone";
+        }
+        out << '\n';
+    }
 }
 
 } // namespace
@@ -252,6 +297,11 @@ int runVessels(const std::vector<std::string>& args, std::ostream& out, std::ost
             names.push_back(body.name);
 
     const double mjd = scenarioDate(env.date);
+    if (isEarlyScenario(*bytes)) {
+        printEarly(*bytes, args[1], bodies, mjd, out);
+        out.flush();
+        return 0;
+    }
     const vessels::VesselList list = vessels::readVessels(*bytes, names);
     for (const vessels::Vessel& vessel : list.vessels) {
         const Body* body = bodies.find(vessel.status.body);

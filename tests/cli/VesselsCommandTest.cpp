@@ -7,12 +7,15 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -132,6 +135,119 @@ TEST(VesselsCommand, ListsLandedOrbitingAndDockedShipsOfTheSample) {
     EXPECT_EQ(std::vector<std::string>(table[4].begin(), table[4].begin() + 5),
               (std::vector<std::string>{"Drift", "Skiff", "Orbiting", "Sun", "vector"}));
     EXPECT_EQ(table[4].size(), 6u) << "a reason instead of figures";
+}
+
+// An early file: its stations first, each an orbit by its elements, then its ships as the
+// editor reads them (landed on a pad, orbiting by position and velocity, docked at a port).
+TEST(VesselsCommand, ListsTheStationsAndShipsOfAnEarlyFile) {
+    TempFolder temp;
+    const std::string file = temp.write(
+        "Early.scn",
+        crlf({"BEGIN_ENVIRONMENT", "  System Sol", "  Date MJD 51544.5", "END_ENVIRONMENT", "BEGIN_STATIONS",
+              "Ring:Outpost", "  REF Earth", "  EL_MJD 51544.5004 ; 34.56 s after the start", "  ELEMENTS 7000000 0 0 0 0 90",
+              "END", "Spoke", "  REF Earth", "  ELEMENTS 7000000 0.1 30 40 50 60", "END", "END_STATIONS", "BEGIN_SHIPS",
+              "Robin:Lander", "  STATUS Landed Earth", "  BASE Canaveral:2", "END", "Gull:Courier",
+              "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 0 7546.05", "END", "Tern:Hauler",
+              "  STATUS Docked Earth:Ring:3", "END", "Drift:Skiff", "  STATUS Flying Earth", "END", "END_SHIPS"}));
+    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(file));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto table = rows(run.out);
+    ASSERT_EQ(table.size(), 6u) << run.out;
+    auto head = [](const std::vector<std::string>& row) {
+        return std::vector<std::string>(row.begin(), row.begin() + std::min<size_t>(5, row.size()));
+    };
+    EXPECT_EQ(head(table[0]), (std::vector<std::string>{"Ring", "Outpost", "Orbiting", "Earth", "elements"}));
+    EXPECT_EQ(head(table[1]), (std::vector<std::string>{"Spoke", "Spoke", "Orbiting", "Earth", "elements"}));
+    EXPECT_EQ(table[2], (std::vector<std::string>{"Robin", "Lander", "Landed", "Earth", "pad", "Canaveral", "2"}));
+    EXPECT_EQ(head(table[3]), (std::vector<std::string>{"Gull", "Courier", "Orbiting", "Earth", "vector"}));
+    EXPECT_EQ(table[4], (std::vector<std::string>{"Tern", "Hauler", "Docked", "Earth", "docked", "Ring", "3"}));
+    // A status the editor does not know gives it no body either.
+    EXPECT_EQ(table[5], (std::vector<std::string>{"Drift", "Skiff", "unknown", "", "none"}));
+
+    // The epoch to the second, not to the minute the station tab shows: the start lies 34.56 s
+    // before it.
+    const double motion = std::sqrt(Mu / (7e6 * 7e6 * 7e6)) * 180 / M_PI; // degrees a second
+    const double period = 2 * M_PI * std::sqrt(7e6 * 7e6 * 7e6 / Mu);
+    expectOrbit(table[0], {7e6, 0, 0, 0, 0, 90 - motion * 34.56, 7e6 - Radius, 7e6 - Radius, period});
+    // Without EL_MJD the elements hold at the start.
+    expectOrbit(table[1], {7e6, 0.1, 30, 40, 50, 60, 6.3e6 - Radius, 7.7e6 - Radius, period});
+    ASSERT_EQ(table[3].size(), 14u);
+    EXPECT_NEAR(value(table[3][5]), 7e6, 3e3) << "a circle within a metre a second";
+}
+
+// Every early scenario of the sample lists its stations as orbits ahead of its ships, and every
+// ship with the placement its STATUS gives; Meridian yard line by line.
+TEST(VesselsCommand, ListsEveryEarlyScenarioOfTheSample) {
+    TempFolder temp;
+    int early = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(VANTREL_SAMPLE_DIR) + "/Scenarios")) {
+        if (entry.path().extension() != ".scn")
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (text.find("BEGIN_STATIONS") == std::string::npos && text.find("STATUS Docked") == std::string::npos)
+            continue;
+        ++early;
+        SCOPED_TRACE(entry.path().string());
+        const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(entry.path().string()));
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::vector<std::string> stations;
+        bool shipSeen = false;
+        for (const auto& row : rows(run.out)) {
+            ASSERT_GE(row.size(), 5u) << run.out;
+            const std::string& placement = row[4];
+            if (placement == "elements") {
+                EXPECT_FALSE(shipSeen) << row[0] << ": the stations come first";
+                EXPECT_EQ("Orbiting", row[2]);
+                stations.push_back(row[0]);
+            } else {
+                shipSeen = true;
+            }
+            if (placement == "elements" || placement == "vector") {
+                EXPECT_EQ(14u, row.size()) << row[0] << ": figures, not a reason";
+            } else if (placement == "docked") {
+                ASSERT_EQ(7u, row.size());
+                EXPECT_EQ("Docked", row[2]);
+                EXPECT_NE(std::find(stations.begin(), stations.end(), row[5]), stations.end()) << row[5];
+            } else {
+                EXPECT_EQ("pad", placement) << row[0];
+                EXPECT_EQ("Landed", row[2]);
+                EXPECT_EQ(7u, row.size());
+            }
+        }
+    }
+    EXPECT_GE(early, 5);
+
+    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " +
+                                        quoted(std::string(VANTREL_SAMPLE_DIR) + "/Scenarios/Earth orbit/Meridian yard.scn"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> placed;
+    for (const auto& row : rows(run.out)) {
+        std::string line;
+        for (size_t k = 0; k < row.size(); ++k)
+            if (k < 5 || row[4] == "docked" || row[4] == "pad")
+                line += (k ? " " : "") + row[k];
+        placed.push_back(line);
+    }
+    EXPECT_EQ(placed, (std::vector<std::string>{
+                          "Meridian Drydock Orbiting Earth elements",
+                          "Aurora Outpost Orbiting Earth elements",
+                          "Lantern Beacon Orbiting Moon elements",
+                          "Halcyon Courier Docked Earth docked Meridian 1",
+                          "Tern Skiff Docked Earth docked Meridian 5",
+                          "Osprey Hauler Docked Earth docked Meridian 12",
+                          "Wren Courier Docked Earth docked Aurora 2",
+                          "Kite Skiff Orbiting Earth vector",
+                          "Pelican Lander Docked Moon docked Lantern 1",
+                          "Marlin Lander Landed Earth pad Woomera 1",
+                      }));
+    // Aurora's elements hold six hours before the start.
+    const auto aurora = rows(run.out)[1];
+    const double a = 7178137;
+    const double motion = std::sqrt(Mu / (a * a * a)) * 180 / M_PI;
+    const double period = 2 * M_PI * std::sqrt(a * a * a / Mu);
+    expectOrbit(aurora, {a, 0.0012, 28.5, 10, 20, 30 + motion * 6 * 3600, a * (1 - 0.0012) - Radius,
+                         a * (1 + 0.0012) - Radius, period});
 }
 
 // A Date without a number is the moment of the run: the mean longitude of a circle of known

@@ -28,9 +28,21 @@ Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(servi
     stationDisplay_ = std::make_unique<StationDisplay>(*this);
     shipDisplay_ = std::make_unique<ShipDisplay>(*this);
     stationEditor_ = std::make_unique<StationEditor>(*this, *stationDisplay_, *shipDisplay_, *trees_);
-    shipEditor_ = std::make_unique<ShipEditor>(*this, *trees_);
+    shipEditor_ = std::make_unique<ShipEditor>(*this, *shipDisplay_, *trees_);
     shipList_ = std::make_unique<ShipList>(*this, *shipDisplay_, *shipEditor_, *trees_);
     mainMenu_ = std::make_unique<MainMenu>(*this);
+
+    // The orbit pictures place the vessel where it is at the start, so they follow the first
+    // tab's date and time as they are changed.
+    const auto startChanged = [this] {
+        stationDisplay_->showOrbit();
+        shipDisplay_->showOrbit();
+    };
+    env.Calendar.onChange = startChanged;
+    for (ui::ComboBox* list : {&env.Hour, &env.Minute}) {
+        list->onClick = startChanged;
+        list->onChange = startChanged;
+    }
 }
 
 Vantrel::~Vantrel() = default;

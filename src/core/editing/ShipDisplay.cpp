@@ -34,11 +34,17 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
         field->onChange = [this] { showOrbit(); };
 }
 
-void ShipDisplay::showOrbit() { w_.shipTab.ShipOrbitPicture.setDrawing(shipOrbitDrawing(w_)); }
+void ShipDisplay::showOrbit() {
+    // Filling the tab sets the position and velocity fields one by one; it draws once at its end.
+    if (filling_)
+        return;
+    w_.shipTab.ShipOrbitPicture.setDrawing(shipOrbitDrawing(w_));
+}
 
 void ShipDisplay::ShipTabReset() {
     shown_.reset();
     ui::ShipTab& t = w_.shipTab;
+    filling_ = true;
     t.ShipClass.setCaption({});
     t.LandedShipOption.setValue(false);
     t.DockedShipOption.setValue(false);
@@ -55,6 +61,7 @@ void ShipDisplay::ShipTabReset() {
                                  &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
                                  &t.ShipOrbitingRvelZ})
         field->setText({});
+    filling_ = false;
     showOrbit();
 }
 
@@ -67,6 +74,7 @@ void ShipDisplay::ShipParameterDisplay() {
     // for it, which changes only when the person moves the slider and validates.
     const ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
 
+    filling_ = true;
     t.ShipIndex.setCaption(std::to_string(r));
     t.ShipClass.setCaption(row.ShipClassTable);
 
@@ -134,6 +142,7 @@ void ShipDisplay::ShipParameterDisplay() {
     }
     shown_ = fieldsNow();
     shownRow_ = r;
+    filling_ = false;
     showOrbit();
 }
 

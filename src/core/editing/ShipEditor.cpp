@@ -3,6 +3,7 @@
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
+#include "core/editing/ShipDisplay.h"
 #include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/MainWindowParts.h"
@@ -29,7 +30,8 @@ double levelFromPercentLabel(const std::string& caption) {
     return leadingNumberValue(t.empty() ? t : left(t, t.size() - 1)) / 100;
 }
 
-ShipEditor::ShipEditor(MainWindowParts& main, SelectionTrees& trees) : w_(main), trees_(trees) {
+ShipEditor::ShipEditor(MainWindowParts& main, ShipDisplay& shipDisplay, SelectionTrees& trees)
+    : w_(main), shipDisplay_(shipDisplay), trees_(trees) {
     auto& tab = w_.shipTab;
     tab.Command4.onClick = [this] { Command4_Click(); };
     tab.Command10.onClick = [this] { Command10_Click(); };
@@ -281,6 +283,7 @@ void ShipEditor::Command10_Click() {
 
 void ShipEditor::Command11_Click() {
     w_.shipTab.ShipOrbitingPlanet.setCaption(w_.shipTab.OrbitingRef.text());
+    shipDisplay_.showOrbit();
 }
 
 } // namespace vantrel

@@ -7,6 +7,7 @@ namespace vantrel {
 
 class MainWindowParts;
 class SelectionTrees;
+class ShipDisplay;
 
 // The ship tab's validation and its class and planet choices. What a person types stays in
 // the screen fields until "Ship parameter validation" accepts every field of the status shown.
@@ -15,7 +16,7 @@ public:
     // The title of the message box that refuses a validation.
     static constexpr const char* NotAcceptedTitle = "Ship parameter validation not accepted !";
 
-    ShipEditor(MainWindowParts& main, SelectionTrees& trees);
+    ShipEditor(MainWindowParts& main, ShipDisplay& shipDisplay, SelectionTrees& trees);
 
     // "Ship parameter validation": checks the fields of the selected status and, when all
     // pass, stores the row shown, rebuilds the ship lists, shows the row again, checks the
@@ -52,6 +53,7 @@ private:
     double planetRadius(const std::string& planet);
 
     MainWindowParts& w_;
+    ShipDisplay& shipDisplay_;
     SelectionTrees& trees_;
     // The lists' revisions when they last showed the table exactly, one entry per row.
     unsigned long long namesShown_ = ~0ull;

@@ -25,13 +25,25 @@ StationDisplay::StationDisplay(MainWindowParts& main) : w_(main) {
                                  &t.StationMeanLongitude})
         field->onChange = [this] { showOrbit(); };
     t.StationOrbitalRefTime.onChange = [this] { showOrbit(); };
+    // The hour and minute lists move the epoch, and with it where the station is at the start.
+    for (ui::ComboBox* list : {&t.StationOrbitalRefHour, &t.StationOrbitalRefMin}) {
+        list->onClick = [this] { showOrbit(); };
+        list->onChange = [this] { showOrbit(); };
+    }
 }
 
-void StationDisplay::showOrbit() { w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_)); }
+void StationDisplay::showOrbit() {
+    // Filling the tab sets each element field and selects the hour and minute entries, which
+    // would draw a picture of half the station each time; the filling draws once at its end.
+    if (filling_)
+        return;
+    w_.stationTab.StationOrbitPicture.setDrawing(stationOrbitDrawing(w_));
+}
 
 void StationDisplay::StationTabReset() {
     shown_.reset();
     ui::StationTab& t = w_.stationTab;
+    filling_ = true;
     t.StationName.clear();
     t.StationRefPlanet.setCaption({});
     t.StationClassName.setCaption({});
@@ -43,6 +55,7 @@ void StationDisplay::StationTabReset() {
     t.StationOrbitalRefTime.setDate(std::nullopt);
     t.StationOrbitalRefHour.setListIndex(0);
     t.StationOrbitalRefMin.setListIndex(0);
+    filling_ = false;
     showOrbit();
 }
 
@@ -53,6 +66,7 @@ void StationDisplay::StationParameterDisplay() {
         return;
     const StationRow& row = w_.model.stations[static_cast<size_t>(i)];
 
+    filling_ = true;
     t.StationIndex.setCaption(std::to_string(i));
     t.StationRefPlanet.setCaption(row.StationRefTable);
     t.StationClassName.setCaption(row.StationClassTable);
@@ -81,6 +95,7 @@ void StationDisplay::StationParameterDisplay() {
     t.StationZAngle.setText(row.StationZAngleTable);
     shown_ = fieldsNow();
     shownRow_ = i;
+    filling_ = false;
     showOrbit();
 }
 

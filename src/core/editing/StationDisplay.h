@@ -41,6 +41,8 @@ private:
     // The fields as the last showing left them, with the row shown.
     std::optional<std::vector<std::string>> shown_;
     int shownRow_ = -1;
+    // While the tab is being filled the picture waits for the last field.
+    bool filling_ = false;
 };
 
 } // namespace vantrel

@@ -273,6 +273,7 @@ void StationEditor::Command3_Click() {
 
 void StationEditor::Command8_Click() {
     w_.stationTab.StationRefPlanet.setCaption(w_.stationTab.StationRef.text());
+    stationDisplay_.showOrbit();
 }
 
 void StationEditor::Command9_Click() {

@@ -58,6 +58,11 @@ ScenarioReading readScenario(std::string bytes, const std::string& path);
 // line between sections.
 std::string writeScenario(const Scenario& scenario);
 
+// Whether the bytes are an early scenario file: one with a BEGIN_STATIONS line or a
+// `STATUS Docked` line (in any case, blanks and a comment around them not counting). Today's
+// simulator knows neither, so a file with one was written for the early one.
+bool isEarlyScenario(std::string_view bytes);
+
 // Why these bytes are not a scenario file, as the message that refuses the file at path, or
 // nothing when they are: they hold a NUL byte (they are not text), or no line begins a section
 // ("BEGIN_...").

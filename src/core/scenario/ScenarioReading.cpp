@@ -492,6 +492,23 @@ void markListed(const std::vector<Row>& rows, int count, std::vector<BlockSpan>&
 
 } // namespace
 
+bool isEarlyScenario(std::string_view bytes) {
+    for (size_t start = 0; start < bytes.size();) {
+        std::string_view text = clearedOfComments(platform::nextLine(bytes, start));
+        text.remove_prefix(std::min(text.size(), firstNotBlankOrTab(text)));
+        text = text.substr(0, text.find_last_not_of(" \t") + 1);
+        if (is(text, "BEGIN_STATIONS"))
+            return true;
+        if (text.size() > 6 && is(text.substr(0, 6), "STATUS") && (text[6] == ' ' || text[6] == '\t')) {
+            std::string_view status = text.substr(7);
+            status.remove_prefix(std::min(status.size(), status.find_first_not_of(" \t")));
+            if (is(status.substr(0, status.find_first_of(" \t")), "Docked"))
+                return true;
+        }
+    }
+    return false;
+}
+
 std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::string& path) {
     if (bytes.find('\0') != std::string_view::npos)
         return "The file " + path + " is not a scenario file (it holds a NUL byte), so it was not opened.";

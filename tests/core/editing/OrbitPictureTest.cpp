@@ -8,17 +8,27 @@
 #include "core/editing/OrbitPictures.h"
 #include "core/files/Description.h"
 #include "core/platform/FileSystem.h"
+#include "core/text/TextHelpers.h"
 #include "core/ui/ScriptedServices.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace vantrel::test {
 namespace {
+
+// The entry of a body list that names the body, -1 when none does.
+int entry(const ui::ListControl& list, const std::string& body) {
+    for (int i = 0; i < list.listCount(); ++i)
+        if (trim(list.list(i)) == body)
+            return i;
+    return -1;
+}
 
 std::vector<std::string> texts(const ui::OrbitDrawing& d) {
     std::vector<std::string> out;
@@ -135,6 +145,65 @@ TEST_F(OrbitPictureTest, OrbitPictureOfAShipConvertsItsVectorAtTheStart) {
 
     t.ShipOrbitingRvelZ.userSetText("-");
     EXPECT_EQ((std::vector<std::string>{"No orbit"}), texts(ship()));
+}
+
+// Each change that moves the orbit or the vessel on it draws the picture again at once, without
+// the station or ship being shown anew: the first tab's date and time (the station is placed
+// where it is at the start), the station's reference hour and minute (its epoch), and "Change
+// Planet" on either tab (the body, with its mass and atmosphere).
+TEST_F(OrbitPictureTest, OrbitPictureFollowsTheDatesAndTheBody) {
+    open(std::string(VANTREL_SAMPLE_DIR) + "/Scenarios/Earth orbit/Meridian yard.scn");
+    auto& t = main->stationTab;
+    ASSERT_EQ("Meridian", t.StationName.text());
+    auto where = [&] {
+        EXPECT_TRUE(station().vessel);
+        return station().vessel ? *station().vessel : ui::OrbitDrawing::Point{};
+    };
+    auto moved = [](ui::OrbitDrawing::Point a, ui::OrbitDrawing::Point b) {
+        return std::hypot(a.x - b.x, a.y - b.y) > 1000; // a kilometre
+    };
+
+    struct Change {
+        const char* what;
+        std::function<void()> make;
+    };
+    const std::vector<Change> changes = {
+        {"the start day", [&] { main->env.Calendar.userSetDate(*main->env.Calendar.date() + 1); }},
+        {"the start hour", [&] { main->env.Hour.userSelect((main->env.Hour.listIndex() + 1) % 24); }},
+        {"the start minute", [&] { main->env.Minute.userSelect((main->env.Minute.listIndex() + 7) % 60); }},
+        {"the reference hour", [&] { t.StationOrbitalRefHour.userSelect((t.StationOrbitalRefHour.listIndex() + 1) % 24); }},
+        {"the reference minute", [&] { t.StationOrbitalRefMin.userSelect((t.StationOrbitalRefMin.listIndex() + 7) % 60); }},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        const auto before = where();
+        const std::vector<std::string> labels = texts(station());
+        change.make();
+        EXPECT_TRUE(moved(before, where()));
+        EXPECT_EQ(labels, texts(station())) << "the orbit itself stays";
+    }
+
+    // The station's body, by "Change Planet" alone.
+    const int moon = entry(t.StationRef, "Moon");
+    ASSERT_GE(moon, 0) << ::testing::PrintToString(t.StationRef.items());
+    t.StationRef.userSelect(moon);
+    EXPECT_DOUBLE_EQ(6371e3, station().bodyRadius) << "choosing in the list changes nothing yet";
+    t.Command8.userClick();
+    EXPECT_DOUBLE_EQ(1737.4e3, station().bodyRadius);
+    EXPECT_EQ("Atmosphere height not given", texts(station()).back());
+
+    // The ship's body, likewise.
+    auto& s = main->shipTab;
+    for (int i = 0; i < s.ShipName.listCount() && !s.OrbitingShipOption.value(); ++i)
+        s.ShipName.userSelect(i);
+    ASSERT_TRUE(s.OrbitingShipOption.value());
+    const double earthRadius = ship().bodyRadius;
+    const int mars = entry(s.OrbitingRef, "Mars");
+    ASSERT_GE(mars, 0);
+    s.OrbitingRef.userSelect(mars);
+    s.Command11.userClick();
+    EXPECT_NE(earthRadius, ship().bodyRadius);
+    EXPECT_EQ("Mars", s.ShipOrbitingPlanet.caption());
 }
 
 TEST(OrbitPictureFields, OnlyATextBeginningWithANumberIsOne) {

@@ -1,5 +1,6 @@
 #include "ScenarioFixture.h"
 
+#include "core/scenario/ScenarioFile.h"
 #include "core/text/Dates.h"
 #include "core/tools/ErrorLog.h"
 #include "core/app/Windows.h"
@@ -264,6 +265,26 @@ TEST_F(ScenarioReaderTest, TheFirstTabShowsWhatTheFileSaysOfItselfBesideItsDesc)
         }
         EXPECT_EQ(env.DescriptionHtmlNote.visible(), c.note) << c.head;
     }
+}
+
+// A file is early when it has a stations section or a ship docked by its STATUS line; a word in
+// a comment, another status or a longer keyword does not make it so.
+TEST(EarlyScenario, IsToldByAStationsSectionOrADockedStatus) {
+    const struct {
+        const char* text;
+        bool early;
+    } cases[] = {
+        {"BEGIN_STATIONS\r\nEND_STATIONS\r\n", true},
+        {"  begin_stations ; the stations\n", true},
+        {"BEGIN_SHIPS\nA:B\n  STATUS Docked Earth:ISS:1\nEND\n", true},
+        {"BEGIN_SHIPS\nA:B\n\tSTATUS\t docked Earth:ISS:1\nEND\n", true},
+        {"BEGIN_SHIPS\nA:B\n  STATUS Orbiting Earth ; Docked before\nEND\n", false},
+        {"BEGIN_SHIPS\nA:B\n  STATUS DockedAt Earth\n  DOCKINFO 0:0,ISS\nEND\n", false},
+        {"; BEGIN_STATIONS\nBEGIN_STATIONS_OLD\n", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.early, isEarlyScenario(c.text)) << c.text;
 }
 
 } // namespace
