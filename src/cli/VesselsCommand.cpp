@@ -297,7 +297,7 @@ int runVessels(const std::vector<std::string>& args, std::ostream& out, std::ost
             names.push_back(body.name);
 
     const double mjd = scenarioDate(env.date);
-    if (isEarlyScenario(*bytes)) {
+    if (fileFormatOf(*bytes, w.cat.VesselsFolder) == FileFormat::Early) {
         printEarly(*bytes, args[1], bodies, mjd, out);
         out.flush();
         return 0;

@@ -1,5 +1,6 @@
 #include "core/scenario/FileFormat.h"
 
+#include "core/scenario/ScenarioFile.h"
 #include "core/text/TextHelpers.h"
 
 #include <algorithm>
@@ -9,24 +10,17 @@ namespace vantrel {
 
 namespace {
 
-// A line's first word and the text after it, without comment, blanks or tabs around.
-struct Words {
-    std::string_view first;
-    std::string_view rest;
-};
-
-Words wordsOf(std::string_view line) {
+// A line's first word, without comment, blanks or tabs around.
+std::string_view firstWord(std::string_view line) {
     line = line.substr(0, line.find(';'));
     const size_t start = firstNotBlankOrTab(line);
     if (start == std::string_view::npos)
         return {};
     line = line.substr(start);
     size_t end = 0;
-    while (end < line.size() && line[end] != ' ' && line[end] != '\t')
+    while (end < line.size() && line[end] != ' ' && line[end] != '\t' && line[end] != '\r')
         ++end;
-    std::string_view rest = line.substr(end);
-    const size_t next = firstNotBlankOrTab(rest);
-    return {line.substr(0, end), next == std::string_view::npos ? std::string_view() : rest.substr(next)};
+    return line.substr(0, end);
 }
 
 constexpr std::array<std::string_view, 5> TodaysKeywords = {"ELEMENTS", "DOCKINFO", "PRPLEVEL", "POS", "ATTACHED"};
@@ -34,35 +28,26 @@ constexpr std::array<std::string_view, 5> TodaysKeywords = {"ELEMENTS", "DOCKINF
 } // namespace
 
 FileFormat fileFormatOf(std::string_view bytes, bool installationHasVesselsFolder) {
+    if (isEarlyScenario(bytes))
+        return FileFormat::Early;
     bool inShips = false;
-    bool todaysLine = false;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos)
             end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
+        const std::string_view word = firstWord(bytes.substr(start, end - start));
         start = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const Words w = wordsOf(line);
-        if (w.first.empty())
+        if (word.empty())
             continue;
-        if (equalsIgnoringCase(w.first, "BEGIN_STATIONS"))
-            return FileFormat::Early;
-        if (equalsIgnoringCase(w.first, "STATUS") && w.rest.size() >= 6 &&
-            equalsIgnoringCase(w.rest.substr(0, 6), "Docked"))
-            return FileFormat::Early;
-        if (equalsIgnoringCase(w.first, "BEGIN_SHIPS"))
+        if (equalsIgnoringCase(word, "BEGIN_SHIPS"))
             inShips = true;
-        else if (equalsIgnoringCase(w.first, "END_SHIPS"))
+        else if (equalsIgnoringCase(word, "END_SHIPS"))
             inShips = false;
         else if (inShips && std::any_of(TodaysKeywords.begin(), TodaysKeywords.end(),
-                                        [&](std::string_view k) { return equalsIgnoringCase(w.first, k); }))
-            todaysLine = true;
+                                        [&](std::string_view k) { return equalsIgnoringCase(word, k); }))
+            return FileFormat::Today;
     }
-    if (todaysLine)
-        return FileFormat::Today;
     return installationHasVesselsFolder ? FileFormat::Today : FileFormat::Early;
 }
 
