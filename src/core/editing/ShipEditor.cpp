@@ -189,8 +189,12 @@ void ShipEditor::Command4_Click() {
     // engines keep the display form (" 0").
     const double fuel = levelFromPercentLabel(tab.ShipFuel.caption());
     row.ShipFuelTable = fuel == 0 ? std::string("0") : displayForm(fuel);
-    row.ShipMainEngineTable = displayForm(levelFromPercentLabel(tab.MainEngineStatus.caption()));
-    row.ShipHoverEngineTable = displayForm(levelFromPercentLabel(tab.HoverEngineStatus.caption()));
+    // The engines show only for an orbiting ship; a today's ship on the ground keeps the levels
+    // its block gives (a booster's burning engine).
+    if (!(w_.model.format == FileFormat::Today && !tab.OrbitingShipOption.value())) {
+        row.ShipMainEngineTable = displayForm(levelFromPercentLabel(tab.MainEngineStatus.caption()));
+        row.ShipHoverEngineTable = displayForm(levelFromPercentLabel(tab.HoverEngineStatus.caption()));
+    }
 
     updateShipLists(r, n);
     tab.ShipName.setListIndex(r);

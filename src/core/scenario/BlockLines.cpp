@@ -190,8 +190,33 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
             owned.put(keyword, {"  ", keyword.text(), " ", trimmed(x), " ", trimmed(y), " ", trimmed(z)});
     };
     auto fuelAndEngines = [&] {
-        if (wanted("FUEL"))
+        if (s.ShipFuelByTank) {
+            // Tank 0's token takes the level, or a "0:" token goes first; the others stay.
+            if (const std::optional<std::string_view> read = lineAsRead(s, "PRPLEVEL")) {
+                std::string line = "  PRPLEVEL";
+                bool zero = false;
+                std::string_view rest = trimmed(clearedOfComments(*read));
+                rest = rest.substr(std::min(rest.size(), rest.find(' ')));
+                std::vector<std::string_view> tokens;
+                while (!trimmed(rest).empty()) {
+                    rest = trimmed(rest);
+                    tokens.push_back(rest.substr(0, rest.find(' ')));
+                    rest = rest.substr(tokens.back().size());
+                }
+                const std::string level = "0:" + number(s.ShipFuelTable);
+                for (std::string_view token : tokens) {
+                    const bool isZero = startsWith(token, "0:");
+                    zero = zero || isZero;
+                    line += ' ';
+                    line += isZero ? std::string_view(level) : token;
+                }
+                if (!zero)
+                    line = "  PRPLEVEL " + level + line.substr(std::string_view("  PRPLEVEL").size());
+                owned.put("PRPLEVEL", {line});
+            }
+        } else if (wanted("FUEL")) {
             owned.put("FUEL", {"  FUEL ", number(s.ShipFuelTable)});
+        }
         // Engine levels: those the file had, and any other than 0 the person set.
         for (Keyword engine : {Keyword("ENGINE_MAIN"), Keyword("ENGINE_HOVR")}) {
             const std::string& level = engine == Keyword("ENGINE_MAIN") ? s.ShipMainEngineTable : s.ShipHoverEngineTable;

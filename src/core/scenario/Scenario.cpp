@@ -63,8 +63,27 @@ bool splitVector(std::string_view value, std::string& x, std::string& y, std::st
 
 } // namespace
 
+std::string tankZeroLevel(std::string_view prplevel) {
+    std::string_view rest = trimmed(clearedOfComments(prplevel));
+    rest = rest.substr(std::min(rest.size(), rest.find(' ')));
+    while (!rest.empty()) {
+        rest = trimmed(rest);
+        const std::string_view token = rest.substr(0, rest.find(' '));
+        rest = rest.substr(token.size());
+        const size_t colon = token.find(':');
+        if (colon != std::string_view::npos && leadingNumberValue(std::string(token.substr(0, colon))) == 0 &&
+            !trimmed(token.substr(0, colon)).empty())
+            return std::string(token.substr(colon + 1));
+    }
+    return "0";
+}
+
 bool readShipLine(ShipRow& s, Keyword k, std::string_view text) {
     const auto is = [k](Keyword word) { return k == word; };
+    if (is("PRPLEVEL")) {
+        s.ShipFuelTable = tankZeroLevel(text);
+        return true;
+    }
     if (is("ENGINE_MAIN") || is("ENGINE_HOVR")) {
         if (text.size() < 12)
             return false;

@@ -22,7 +22,8 @@ namespace vantrel {
 // The editor's keywords a block line may stand for, numbered from 1; 0 is none.
 inline constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "HEADING",     "RPOS",
                                                      "RVEL", "AROT",   "VROT",        "FUEL",        "ENGINE_MAIN",
-                                                     "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY"};
+                                                     "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY",
+                                                     "PRPLEVEL"};
 
 // One of those keywords. Written as a literal ("FUEL") it is found when the program is compiled
 // (a literal that is no keyword does not compile), so that the writer's many questions about a
@@ -182,6 +183,9 @@ struct ShipRow {
     // For a vessel of a today's file: what places it as read. A ship placed otherwise than by
     // its RPOS and RVEL is not judged by them while they are unchanged.
     TodaysPlacement ShipPlacement = TodaysPlacement::None;
+    // The block of a today's file gives its tanks by PRPLEVEL, after any FUEL: the fuel shown is
+    // tank 0's level, and a change rewrites that token alone.
+    bool ShipFuelByTank = false;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",
@@ -190,6 +194,9 @@ std::string shipValue(const ShipRow& row, std::string_view keyword);
 // Reads one of the editor's lines of a ship's block into the row, given the line without its
 // comment and trimmed; false when the line cannot be read (a value or one of its parts is missing).
 bool readShipLine(ShipRow& row, Keyword keyword, std::string_view text);
+// The level a PRPLEVEL line gives tank 0 (its "0:" token), "0" when it has none: the simulator
+// leaves out empty tanks.
+std::string tankZeroLevel(std::string_view prplevel);
 // Whether the file gave the ship, and what its block gave for a keyword of shipValue, in
 // shipValue's form: the value of the block's line, or the blank value when it had none.
 // Nothing for a ship the file did not give.

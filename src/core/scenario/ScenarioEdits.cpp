@@ -514,6 +514,7 @@ private:
         if (sameValues(read_, row))
             return;
         read_.ShipFromFile = row.ShipFromFile;
+        read_.ShipFuelByTank = row.ShipFuelByTank;
         read_.ShipBlockLines = row.ShipBlockLines;
         shipOwnedLines(read_, before_);
         shipOwnedLines(row, now_);

@@ -174,6 +174,16 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             continue;
         const Vessel& v = *found->second;
         ship.ShipPlacement = placementOf(v.placement.kind);
+        // Tanks given by PRPLEVEL, the later of it and FUEL: the fuel shown is tank 0's.
+        if (v.tanks.form == TankForm::PrpLevel && v.tanks.line < lines.size()) {
+            for (BlockLine& line : ship.ShipBlockLines)
+                if (line.text().data() == lines[v.tanks.line].data()) {
+                    line = BlockLine(Keyword("PRPLEVEL"), line.text());
+                    ship.ShipFuelByTank = true;
+                    ship.ShipFuelTable = tankZeroLevel(line.text());
+                    ship.ShipValuesAsRead = shipValuesMark(ship);
+                }
+        }
         if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
             continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)

@@ -87,7 +87,9 @@ TEST_F(ScenarioWriterTest, AStartTimeIsRewrittenInItsPlaceOnlyWhenThePersonChang
 // "FUEL 0" and "VROT 0" were made up for every ship without them, engine levels were never
 // saved, "VROT 0 0 1" came back as "VROT 0", and the lines of a block changed places.
 TEST_F(ScenarioWriterTest, AShipsLineIsAddedOrRewrittenOnlyWhenThePersonChangedItsValue) {
+    // An early file (it has a stations section): PRPLEVEL is a line the editor does not own.
     openText(crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT", "BEGIN_FOCUS", "  Ship S1", "END_FOCUS",
+                   "BEGIN_STATIONS", "END_STATIONS",
                    "BEGIN_SHIPS", "S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 7500 0", "  AROT 0 0 0",
                    "  VROT 0 0 1", "  PRPLEVEL 0:0.5", "END", "END_SHIPS"}));
     const std::string asRead = crlf({"S1:DeltaGlider", "  STATUS Orbiting Earth", "  RPOS 7000000 0 0",
