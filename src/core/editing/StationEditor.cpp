@@ -3,6 +3,8 @@
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/editing/OrbitPictures.h"
+#include "core/scenario/BlockLines.h"
+#include "core/text/Dates.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
@@ -19,6 +21,26 @@ namespace vantrel {
 namespace {
 
 constexpr char CR = '\r';
+
+// Whether a ship's DOCKINFO line has a token naming that vessel.
+bool dockedTo(const ShipRow& ship, const std::string& vessel) {
+    for (const BlockLine& line : ship.ShipBlockLines) {
+        if (keyOf(line.text()) != "DOCKINFO")
+            continue;
+        std::string_view rest = trimmed(clearedOfComments(line.text()));
+        while (!rest.empty()) {
+            const size_t comma = rest.find(',');
+            if (comma == std::string_view::npos)
+                break;
+            rest = rest.substr(comma + 1);
+            const size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+            if (rest.substr(0, end) == vessel)
+                return true;
+            rest = rest.substr(end);
+        }
+    }
+    return false;
+}
 const char* const NotAccepted = StationEditor::NotAcceptedTitle;
 
 // An angle field passes when it is a number strictly between -360 and 360.
@@ -220,6 +242,8 @@ void StationEditor::Command2_Click() {
     if (w_.services.dialogs.msgBox("Are you sure you want to delete the station ?",
                                    ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
         return;
+    if (w_.model.format == FileFormat::Today && w_.model.validStation(i))
+        releaseDockedShips(w_.model.stations[static_cast<size_t>(i)]);
 
     if (n <= 1) {
         // The table rows stay as they are: they are spare rows behind an empty list.
@@ -244,6 +268,53 @@ void StationEditor::Command2_Click() {
     tab.StationName.setListIndex(static_cast<int>(leadingNumberValue(tab.StationIndex.caption())));
 
     trees_.StationTreeUpdate();
+}
+
+void StationEditor::releaseDockedShips(const StationRow& station) {
+    // Where the station is at the start: its docked ships stay there, orbiting on their own.
+    const Body* body = w_.cat.bodies.find(trim(station.StationRefTable));
+    const std::optional<double> mu = body ? body->mu() : std::nullopt;
+    const std::optional<double> start = shownStartMjd(w_);
+    if (!mu || !start)
+        return;
+    const double epoch = station.StationOrbitalRefDate
+                             ? mjdFromDayTime(*station.StationOrbitalRefDate,
+                                              leadingNumberValue(station.StationOrbitalRefHourTable),
+                                              leadingNumberValue(station.StationOrbitalRefMinTable))
+                             : station.StationEpochMjd.value_or(*start);
+    const double exactEpoch = station.StationTodayAsRead && station.StationTodayAsRead->StationEpochMjd &&
+                                      station.StationOrbitalRefDate == station.StationTodayAsRead->StationOrbitalRefDate &&
+                                      station.StationOrbitalRefHourTable == station.StationTodayAsRead->StationOrbitalRefHourTable &&
+                                      station.StationOrbitalRefMinTable == station.StationTodayAsRead->StationOrbitalRefMinTable
+                                  ? *station.StationTodayAsRead->StationEpochMjd
+                                  : epoch;
+    const orbit::Elements elements{leadingNumberValue(station.StationSemiMajorAxisTable),
+                                   leadingNumberValue(station.StationExcentricityTable),
+                                   leadingNumberValue(station.StationInclinationTable),
+                                   leadingNumberValue(station.StationAscendingNodeLongitudeTable),
+                                   leadingNumberValue(station.StationPeriapsisLongitudeTable),
+                                   leadingNumberValue(station.StationMeanLongitudeTable),
+                                   exactEpoch};
+    const orbit::Result<orbit::StateVector> state = orbit::stateFromElements(elements, *mu, *start);
+    if (!state)
+        return;
+    const std::string name = trim(station.StationNameTable);
+    const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
+    for (int j = 0; j < ships; ++j) {
+        ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
+        if (ship.ShipPlacement != TodaysPlacement::Docked || !dockedTo(ship, name))
+            continue;
+        ship.ShipStatusTable = "Orbiting";
+        ship.ShipPlanetTable = trim(station.StationRefTable);
+        ship.ShipRposXTable = numberText(state->position.x);
+        ship.ShipRposYTable = numberText(state->position.y);
+        ship.ShipRposZTable = numberText(state->position.z);
+        ship.ShipRvelXTable = numberText(state->velocity.x);
+        ship.ShipRvelYTable = numberText(state->velocity.y);
+        ship.ShipRvelZTable = numberText(state->velocity.z);
+        ship.ShipPlacement = TodaysPlacement::Vector;
+    }
+    shipDisplay_.ShipParameterDisplay();
 }
 
 void StationEditor::Command3_Click() {

@@ -8,6 +8,7 @@ class MainWindowParts;
 class SelectionTrees;
 class ShipDisplay;
 class StationDisplay;
+struct StationRow;
 
 // The station tab's actions: change class and planet, validation, add and delete. The screen
 // fields are a working copy; only an accepted validation writes the station's row.
@@ -41,6 +42,9 @@ private:
     double planetLimit(const std::string& planet);
     // The row shown, or -1 when no station is shown.
     int shownRow() const;
+    // Before a today's station goes: the ships its group placed orbit where it is at the start,
+    // on their own.
+    void releaseDockedShips(const StationRow& station);
 
     MainWindowParts& w_;
     StationDisplay& stationDisplay_;

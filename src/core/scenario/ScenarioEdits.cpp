@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <optional>
 
 namespace vantrel {
@@ -131,6 +132,8 @@ public:
         camera();
         stations();
         ships();
+        if (m_.format == FileFormat::Today)
+            references();
         return edits_.apply();
     }
 
@@ -284,6 +287,8 @@ private:
         const size_t colon = headText.find(':');
         const std::string_view nameRead = trimmed(headText.substr(0, colon));
         const std::string_view classRead = trimmed(colon == std::string_view::npos ? headText : headText.substr(colon + 1));
+        if (nameRead != trimmed(name))
+            renamed_.emplace(std::string(nameRead), std::string(trimmed(name)));
         if (nameRead != trimmed(name) || classRead != trimmed(className)) {
             const LineParts parts = partsOf(edits_.line(head));
             std::string line(parts.indent);
@@ -392,8 +397,12 @@ private:
         }
         // A block of a row in use that no row in use holds any more was deleted.
         for (size_t b = 0; b < blocks.size(); ++b)
-            if (!kept[b] && blocks[b].listed)
+            if (!kept[b] && blocks[b].listed) {
+                std::string name, className;
+                readHead(blocks[b].head, name, className);
+                deleted_.emplace_back(trimmed(name));
                 edits_.erase(blocks[b].head, blocks[b].end);
+            }
         if (fresh.empty())
             return;
         if (section) {
@@ -523,6 +532,60 @@ private:
     }
 
     // A today's file lists its stations among the other vessels.
+    // A today's file joins vessels by name: DOCKINFO tokens name the partner, ATTACHED the
+    // parent. A renamed vessel's name follows in both; a deleted one's tokens go, and so do the
+    // ATTACHED lines of its children.
+    void references() {
+        if (renamed_.empty() && deleted_.empty())
+            return;
+        const SectionAsRead* section = m_.layout.find("SHIPS");
+        if (!section)
+            return;
+        auto isDeleted = [&](std::string_view name) {
+            return std::find(deleted_.begin(), deleted_.end(), name) != deleted_.end();
+        };
+        for (size_t i = section->first + 1; i < section->last && i < edits_.lineCount(); ++i) {
+            if (edits_.erased(i))
+                continue;
+            const std::string key = keyOf(edits_.line(i));
+            if (key != "DOCKINFO" && key != "ATTACHED")
+                continue;
+            const LineParts parts = partsOf(edits_.line(i));
+            const std::vector<Word> words = wordsOf(parts.body);
+            if (words.empty())
+                continue;
+            std::string line(parts.indent);
+            line += words[0].text;
+            bool changed = false;
+            size_t kept = 0;
+            for (size_t k = 1; k < words.size(); ++k) {
+                const std::string_view token = words[k].text;
+                const size_t comma = token.find(',');
+                const std::string_view partner = comma == std::string_view::npos ? std::string_view() : token.substr(comma + 1);
+                if (!partner.empty() && isDeleted(partner)) {
+                    changed = true;
+                    continue;
+                }
+                line += words[k].before;
+                const auto renamed = partner.empty() ? renamed_.end() : renamed_.find(std::string(partner));
+                if (renamed != renamed_.end()) {
+                    line += token.substr(0, comma + 1);
+                    line += renamed->second;
+                    changed = true;
+                } else {
+                    line += token;
+                }
+                ++kept;
+            }
+            if (!changed)
+                continue;
+            if (kept == 0)
+                edits_.erase(i, i);
+            else
+                edits_.replace(i, line + std::string(parts.rest));
+        }
+    }
+
     void stations() {
         table(m_.format == FileFormat::Today ? "SHIPS" : "STATIONS", m_.stations, m_.stationCount,
               m_.layout.stationBlocks);
@@ -535,6 +598,9 @@ private:
     OwnedLines before_, now_;
     ShipRow read_;
     std::vector<size_t> placed_;
+    // Names as read of the vessels renamed and deleted.
+    std::map<std::string, std::string> renamed_;
+    std::vector<std::string> deleted_;
 };
 
 } // namespace

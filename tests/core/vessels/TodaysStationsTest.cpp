@@ -118,6 +118,28 @@ TEST_F(TodaysStations, AStationPlacedByPositionAndVelocityTakesElementsWhenEdite
     EXPECT_NEAR(state->velocity.z, -1702.868, 1e-6);
 }
 
+// A deleted station takes the tokens that name it; the ship its group placed orbits on its own
+// where the station was at the start.
+TEST_F(TodaysStations, ADeletedStationLeavesItsDockedShipWhereItWas) {
+    main->stationTab.StationName.userSelect(0);
+    scripted.dialogs.queueAnswer(ui::AnswerYes);
+    main->stationTab.Command2.userClick();
+    const std::string out = saved();
+    EXPECT_EQ(out.find("Alpha"), std::string::npos) << out;
+    EXPECT_EQ(out.find("DOCKINFO"), std::string::npos) << out;
+    const ShipRow& glider = ship(1);
+    ASSERT_EQ(glider.ShipNameTable, "GL-02");
+    EXPECT_EQ(glider.ShipStatusTable, "Orbiting");
+    const orbit::Elements alpha{6778137, 0.0005, 51.6, 120.5, 10.25, 33, 51982.25};
+    const double mu = *main->cat.bodies.find("Earth")->mu();
+    const orbit::Result<orbit::StateVector> state = orbit::stateFromElements(alpha, mu, 51982.029);
+    ASSERT_TRUE(state);
+    EXPECT_NEAR(leadingNumberValue(glider.ShipRposXTable), state->position.x, 1e-3);
+    EXPECT_NEAR(leadingNumberValue(glider.ShipRvelZTable), state->velocity.z, 1e-6);
+    EXPECT_NE(out.find("GL-02:DeltaGlider\n  STATUS Orbiting Earth\n  RPOS " + glider.ShipRposXTable), std::string::npos)
+        << out;
+}
+
 // Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
 // open orbit that dips into the atmosphere is refused in either.
 TEST_F(TodaysStations, AnOpenOrbitPassesWhenItsPeriapsisClearsTheAtmosphere) {
