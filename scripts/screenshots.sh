@@ -32,8 +32,10 @@ shot docs/screenshots/orbit-picture-station.png --open "Earth orbit/Meridian yar
 # GL-01, the first ship of the list, on a Tundra orbit placed by RPOS and RVEL.
 if [ -f "$corpus_work/vantrel.cfg" ]; then
   shot_in "$corpus_work" docs/screenshots/orbit-picture-ship.png --open "Navigation/Special orbits/Tundra orbit.scn" --tab 3
+  # ISS, a station of today's layout placed by ELEMENTS, on the station tab.
+  shot_in "$corpus_work" docs/screenshots/todays-station.png --open "Delta-glider/Docked at ISS.scn" --tab 2
 else
-  echo "No ../shared/corpus/orbiter-2016: docs/screenshots/orbit-picture-ship.png is kept as it is." >&2
+  echo "No ../shared/corpus/orbiter-2016: docs/screenshots/orbit-picture-ship.png and todays-station.png are kept as they are." >&2
 fi
 shot docs/screenshots/station-refusal.png --open "Earth orbit/Meridian yard.scn" --tab 2 --click Command2
 shot docs/screenshots/load-window.png --click Menu12
