@@ -24,6 +24,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -45,14 +46,20 @@ struct Installation {
     }
 };
 
-Installation& installation(int stations, int ships) {
-    static std::map<std::pair<int, int>, std::unique_ptr<Installation>> made;
-    auto& slot = made[{stations, ships}];
+// `today`: a scenario of today's layout (every vessel in the ship list) on an installation with
+// Config/Vessels, read as such.
+Installation& installation(int stations, int ships, bool today = false) {
+    static std::map<std::tuple<int, int, bool>, std::unique_ptr<Installation>> made;
+    auto& slot = made[{stations, ships, today}];
     if (!slot) {
         slot = std::make_unique<Installation>();
         slot->folder = vantrel::bench::makeScratchFolder("vantrel-bench");
-        const std::string failed =
-            vantrel::bench::writeInstallation(slot->folder + "/Orbiter", {stations, ships, 12});
+        vantrel::bench::GeneratorOptions generated;
+        generated.stations = stations;
+        generated.ships = ships;
+        generated.padsPerBase = 12;
+        generated.today = today;
+        const std::string failed = vantrel::bench::writeInstallation(slot->folder + "/Orbiter", generated);
         if (!failed.empty())
             throw std::runtime_error(failed);
         slot->scenario = vantrel::bench::hugeScenarioPath(slot->folder + "/Orbiter");
@@ -89,8 +96,13 @@ void reportRatio(benchmark::State& state, const Installation& inst, double secon
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(inst.bytes));
 }
 
+// The installation a benchmark's arguments name: stations, ships, and 1 for today's layout.
+Installation& installationOf(const benchmark::State& state) {
+    return installation(int(state.range(0)), int(state.range(1)), state.range(2) != 0);
+}
+
 void BM_ReadBytes(benchmark::State& state) {
-    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    Installation& inst = installationOf(state);
     for (auto _ : state) {
         auto bytes = vantrel::platform::readFile(inst.scenario);
         benchmark::DoNotOptimize(bytes);
@@ -99,7 +111,7 @@ void BM_ReadBytes(benchmark::State& state) {
 }
 
 void BM_ReadScenario(benchmark::State& state) {
-    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    Installation& inst = installationOf(state);
     const double baseline = readSeconds(inst.scenario);
     double seconds = 0;
     for (auto _ : state) {
@@ -116,7 +128,7 @@ void BM_ReadScenario(benchmark::State& state) {
 }
 
 void BM_WriteScenario(benchmark::State& state) {
-    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    Installation& inst = installationOf(state);
     inst.main->reader().TabSettings();
     const double baseline = readSeconds(inst.scenario);
     double seconds = 0;
@@ -134,7 +146,7 @@ void BM_WriteScenario(benchmark::State& state) {
 }
 
 void BM_SaveScenario(benchmark::State& state) {
-    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    Installation& inst = installationOf(state);
     inst.main->reader().TabSettings();
     const std::string target = inst.folder + "/Orbiter/Scenarios/Written.scn";
     const double baseline = readSeconds(inst.scenario);
@@ -156,14 +168,14 @@ void BM_SaveScenario(benchmark::State& state) {
 // ("x_read200"), the same yardstick at every size, so the three sizes compare side by side.
 
 double smallRead() {
-    static const double seconds = readSeconds(installation(20, 200).scenario);
+    static const double seconds = readSeconds(installation(20, 200, false).scenario);
     return seconds;
 }
 
 // The installation with its scenario shown, as after a load, and every list in step with the
 // table (the first validation after a read may rebuild them once).
 Installation& shown(benchmark::State& state) {
-    Installation& inst = installation(int(state.range(0)), int(state.range(1)));
+    Installation& inst = installationOf(state);
     if (inst.main->shipCount() == 0) {
         inst.main->reader().TabSettings();
         inst.main->shipTab.ShipName.userSelect(0);
@@ -313,7 +325,12 @@ void BM_ConvertVessels(benchmark::State& state) {
 }
 
 void sizes(benchmark::internal::Benchmark* b) {
-    b->Args({20, 200})->Args({200, 2000})->Args({2000, 20000})->Unit(benchmark::kMillisecond);
+    b->Args({20, 200, 0})->Args({200, 2000, 0})->Args({2000, 20000, 0})->Unit(benchmark::kMillisecond);
+}
+
+// The same sizes in today's layout.
+void todaySizes(benchmark::internal::Benchmark* b) {
+    b->Args({20, 200, 1})->Args({200, 2000, 1})->Args({2000, 20000, 1})->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_ReadBytes)->Apply(sizes);
@@ -326,6 +343,12 @@ BENCHMARK(BM_ShowStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealT
 BENCHMARK(BM_ValidateStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ConvertVessels)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MoveShipToPad)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ReadBytes)->Apply(todaySizes);
+BENCHMARK(BM_ReadScenario)->Apply(todaySizes)->UseRealTime();
+BENCHMARK(BM_ShowShip)->Apply(todaySizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ValidateShip)->Apply(todaySizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ShowStation)->Apply(todaySizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ValidateStation)->Apply(todaySizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace
 

@@ -68,8 +68,17 @@ std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
 }
 
 // The station row of a vessel, or nothing when its orbit cannot be shown.
-std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const std::vector<std::string_view>& lines,
-                                    const SystemBodies& bodies, double scenarioMjd) {
+// The last of a block's lines whose keyword is `key`, as read.
+std::optional<std::string_view> lastLine(const ShipRow& ship, std::string_view key) {
+    std::optional<std::string_view> found;
+    for (const BlockLine& line : ship.ShipBlockLines)
+        if (keyOf(line.text()) == key)
+            found = line.text();
+    return found;
+}
+
+std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const SystemBodies& bodies,
+                                    double scenarioMjd) {
     StationRow s;
     s.StationToday = true;
     s.StationNameTable = ship.ShipNameTable;
@@ -77,7 +86,7 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
     s.StationRefTable = v.status.body;
     auto text = [](double value) { return numberText(value); };
     if (v.placement.kind == PlacementKind::Elements) {
-        const std::vector<std::string_view> words = valuesOf(lines[v.placement.line]);
+        const std::vector<std::string_view> words = valuesOf(lastLine(ship, "ELEMENTS").value_or(""));
         const orbit::Elements& e = v.placement.elements;
         const double values[] = {e.semiMajorAxis, e.eccentricity, e.inclination, e.ascendingNode,
                                  e.periapsisLongitude, e.meanLongitude};
@@ -161,7 +170,6 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     std::unordered_map<size_t, const Vessel*> byHead;
     for (const Vessel& v : list.vessels)
         byHead.emplace(v.headLine, &v);
-    const std::vector<std::string_view> lines = platform::lineViews(*doc.source);
 
     std::vector<StationRow> stations;
     std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
@@ -175,20 +183,23 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         const Vessel& v = *found->second;
         ship.ShipPlacement = placementOf(v.placement.kind);
         // Tanks given by PRPLEVEL, the later of it and FUEL: the fuel shown is tank 0's.
-        if (v.tanks.form == TankForm::PrpLevel && v.tanks.line < lines.size()) {
+        if (v.tanks.form == TankForm::PrpLevel) {
+            BlockLine* last = nullptr;
             for (BlockLine& line : ship.ShipBlockLines)
-                if (line.text().data() == lines[v.tanks.line].data()) {
-                    line = BlockLine(Keyword("PRPLEVEL"), line.text());
-                    ship.ShipFuelByTank = true;
-                    ship.ShipFuelTable = tankZeroLevel(line.text());
-                    ship.ShipValuesAsRead = shipValuesMark(ship);
-                }
+                if (keyOf(line.text()) == "PRPLEVEL")
+                    last = &line;
+            if (last) {
+                *last = BlockLine(Keyword("PRPLEVEL"), last->text());
+                ship.ShipFuelByTank = true;
+                ship.ShipFuelTable = tankZeroLevel(last->text());
+                ship.ShipValuesAsRead = shipValuesMark(ship);
+            }
         }
         if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
             continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
             continue;
-        std::optional<StationRow> station = stationOf(ship, v, lines, bodies, scenarioMjd);
+        std::optional<StationRow> station = stationOf(ship, v, bodies, scenarioMjd);
         if (!station)
             continue;
         stations.push_back(std::move(*station));
@@ -200,6 +211,8 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     // The ship table and its names keep the other vessels, in order; the blocks follow their rows.
     std::vector<ShipRow> ships;
     std::vector<std::string> shipNames;
+    ships.reserve(doc.ships.size());
+    shipNames.reserve(read.shipNames.size());
     std::vector<uint32_t> heads;
     for (size_t k = 0; k < doc.ships.size(); ++k) {
         if (k < moved.size() && moved[k]) {

@@ -516,7 +516,10 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         return list;
     list.hasShipsSection = true;
 
+    // Room for every block at once: a huge list grown step by step spends most of its time
+    // moving blocks and touching fresh memory. A block has a few lines at least.
     std::vector<BlockReading> blocks;
+    blocks.reserve((lines.size() - k) / 4 + 1);
     for (++k; k < lines.size(); ++k) {
         const std::string_view head = cleaned(lines[k]);
         if (equalsIgnoringCase(head, "END_SHIPS"))
@@ -596,6 +599,7 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
                      : "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
         }
     }
+    list.vessels.reserve(blocks.size());
     for (BlockReading& r : blocks)
         list.vessels.push_back(std::move(r.vessel));
     return list;
