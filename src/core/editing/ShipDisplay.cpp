@@ -61,6 +61,8 @@ void ShipDisplay::ShipTabReset() {
                                  &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
                                  &t.ShipOrbitingRvelZ})
         field->setText({});
+    t.ShipNote.setCaption({});
+    t.ShipNote.setVisible(false);
     filling_ = false;
     showOrbit();
 }
@@ -140,6 +142,8 @@ void ShipDisplay::ShipParameterDisplay() {
         t.HoverEngineStatus.setCaption(percentText(hover));
         t.HoverEngineStatusSlider.setValue(sliderPosition(hover));
     }
+    t.ShipNote.setCaption(row.ShipNote);
+    t.ShipNote.setVisible(!row.ShipNote.empty());
     shown_ = fieldsNow();
     shownRow_ = r;
     filling_ = false;

@@ -55,6 +55,8 @@ void StationDisplay::StationTabReset() {
     t.StationOrbitalRefTime.setDate(std::nullopt);
     t.StationOrbitalRefHour.setListIndex(0);
     t.StationOrbitalRefMin.setListIndex(0);
+    t.StationNote.setCaption({});
+    t.StationNote.setVisible(false);
     filling_ = false;
     showOrbit();
 }
@@ -93,6 +95,8 @@ void StationDisplay::StationParameterDisplay() {
     t.StationXAngle.setText(row.StationXAngleTable);
     t.StationYAngle.setText(row.StationYAngleTable);
     t.StationZAngle.setText(row.StationZAngleTable);
+    t.StationNote.setCaption(row.StationNote);
+    t.StationNote.setVisible(!row.StationNote.empty());
     shown_ = fieldsNow();
     shownRow_ = i;
     filling_ = false;

@@ -134,6 +134,8 @@ struct StationRow {
     bool StationSpinAsRead = false;
     // Whether the file's camera targeted this vessel: the target follows it through a rename.
     bool StationCameraTarget = false;
+    // What today's simulator does with it that its fields do not say, or empty.
+    std::string StationNote;
 };
 
 // What places a vessel of a today's file, as the simulator reads its block; None for an early
@@ -186,6 +188,8 @@ struct ShipRow {
     // The block of a today's file gives its tanks by PRPLEVEL, after any FUEL: the fuel shown is
     // tank 0's level, and a change rewrites that token alone.
     bool ShipFuelByTank = false;
+    // What places it in a today's file when its fields do not ("Attached to GL-01"), or empty.
+    std::string ShipNote;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

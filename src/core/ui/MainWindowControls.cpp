@@ -27,6 +27,7 @@ EnvironmentTab::EnvironmentTab() {
 }
 
 StationTab::StationTab() {
+    StationNote.setVisible(false);
     StationName.setToolTip("Displays all the stations integrated in the scenario file");
     StationClassName.setToolTip("Displays the station class");
     StationClass.setToolTip(
@@ -64,6 +65,7 @@ StationTab::StationTab() {
 }
 
 ShipTab::ShipTab() {
+    ShipNote.setVisible(false);
     ShipName.setToolTip("List of the ship integrated in the scenario");
     ShipIndex.setVisible(false);
     ShipClass.setToolTip("Class of the ship selected in the Ship name combo box");
@@ -150,11 +152,11 @@ std::vector<Control*> EnvironmentTab::all() {
 }
 
 std::vector<Control*> StationTab::all() {
-    return {&Label10, &StationName, &Label11, &StationClassName, &Label12, &StationClass, &Command9, &Label13, &StationRefPlanet, &Label14, &StationRef, &Command8, &Frame4, &StationRotationFrequency, &Check1, &Frame5, &Label15, &StationXAngle, &Label16, &StationYAngle, &Label17, &StationZAngle, &Frame6, &Label18, &StationSemiMajorAxis, &Label19, &StationExcentricity, &Label20, &StationInclination, &Label21, &StationAscendingNodeLongitude, &Label22, &StationPeriapsisLongitude, &Label23, &StationMeanLongitude, &Label24, &StationOrbitalRefTime, &Label25, &StationOrbitalRefHour, &Label26, &StationOrbitalRefMin, &StationOrbitPicture, &Frame7, &Command1, &Command2, &Command3, &StationIndex};
+    return {&Label10, &StationName, &Label11, &StationClassName, &Label12, &StationClass, &Command9, &Label13, &StationRefPlanet, &Label14, &StationRef, &Command8, &Frame4, &StationRotationFrequency, &Check1, &Frame5, &Label15, &StationXAngle, &Label16, &StationYAngle, &Label17, &StationZAngle, &Frame6, &Label18, &StationSemiMajorAxis, &Label19, &StationExcentricity, &Label20, &StationInclination, &Label21, &StationAscendingNodeLongitude, &Label22, &StationPeriapsisLongitude, &Label23, &StationMeanLongitude, &Label24, &StationOrbitalRefTime, &Label25, &StationOrbitalRefHour, &Label26, &StationOrbitalRefMin, &StationOrbitPicture, &StationNote, &Frame7, &Command1, &Command2, &Command3, &StationIndex};
 }
 
 std::vector<Control*> ShipTab::all() {
-    return {&Label30, &ShipName, &ShipIndex, &Label31, &ShipClass, &Label32, &Spacecraft, &Command10, &Command4, &Command5, &Command6, &Frame8, &Label33, &LandedShipOption, &DockedShipOption, &OrbitingShipOption, &Frame9, &Label34, &ShipFuel, &ShipFuelSlider, &Label35, &MainEngineStatus, &MainEngineStatusSlider, &Label36, &HoverEngineStatus, &HoverEngineStatusSlider, &Landed, &Label37, &ShipLandedPlanet, &Label38, &ShipLandedBase, &Label39, &ShipLandedPad, &Label40, &ShipLandedHeading, &ShipLandingTree, &Docked, &Label41, &ShipDockedStation, &Label42, &ShipDockedPort, &Label43, &ShipDockedPlanet, &ShipDockedTree, &Orbiting, &Label44, &ShipOrbitingPlanet, &Label45, &OrbitingRef, &Command11, &Label46, &ShipOrbitingAngularVelocity, &Frame10, &Label47, &ShipOrbitingRposX, &Label48, &ShipOrbitingRposY, &Label49, &ShipOrbitingRposZ, &Frame11, &Label50, &ShipOrbitingRvelX, &Label51, &ShipOrbitingRvelY, &Label52, &ShipOrbitingRvelZ, &Frame12, &Label53, &ShipOrbitingArotX, &Label54, &ShipOrbitingArotY, &Label55, &ShipOrbitingArotZ, &ShipOrbitPicture};
+    return {&Label30, &ShipName, &ShipIndex, &Label31, &ShipClass, &Label32, &Spacecraft, &Command10, &Command4, &Command5, &Command6, &Frame8, &Label33, &LandedShipOption, &DockedShipOption, &OrbitingShipOption, &Frame9, &Label34, &ShipFuel, &ShipFuelSlider, &Label35, &MainEngineStatus, &MainEngineStatusSlider, &Label36, &HoverEngineStatus, &HoverEngineStatusSlider, &Landed, &Label37, &ShipLandedPlanet, &Label38, &ShipLandedBase, &Label39, &ShipLandedPad, &Label40, &ShipLandedHeading, &ShipLandingTree, &Docked, &Label41, &ShipDockedStation, &Label42, &ShipDockedPort, &Label43, &ShipDockedPlanet, &ShipDockedTree, &Orbiting, &Label44, &ShipOrbitingPlanet, &Label45, &OrbitingRef, &Command11, &Label46, &ShipOrbitingAngularVelocity, &Frame10, &Label47, &ShipOrbitingRposX, &Label48, &ShipOrbitingRposY, &Label49, &ShipOrbitingRposZ, &Frame11, &Label50, &ShipOrbitingRvelX, &Label51, &ShipOrbitingRvelY, &Label52, &ShipOrbitingRvelZ, &Frame12, &Label53, &ShipOrbitingArotX, &Label54, &ShipOrbitingArotY, &Label55, &ShipOrbitingArotZ, &ShipOrbitPicture, &ShipNote};
 }
 
 std::vector<Control*> MainMenuBar::all() {

@@ -88,6 +88,9 @@ struct StationTab {
     ComboBox StationOrbitalRefMin{"StationOrbitalRefMin"};
     // The orbit the element fields give, as they are typed.
     OrbitPicture StationOrbitPicture{"StationOrbitPicture"};
+    // What today's simulator does with the station shown that its fields do not say; hidden
+    // when there is nothing to say.
+    Label StationNote{"StationNote"};
     Frame Frame7{"Frame7", "Actions"};
     Button Command1{"Command1", "Station parameter validation"};
     Button Command2{"Command2", "Delete station"};
@@ -181,6 +184,9 @@ struct ShipTab {
     TextField ShipOrbitingArotZ{"ShipOrbitingArotZ"};
     // The orbit the position and velocity fields give, as they are typed.
     OrbitPicture ShipOrbitPicture{"ShipOrbitPicture"};
+    // What places the ship shown in a today's file when its fields do not ("Attached to GL-01");
+    // hidden when there is nothing to say.
+    Label ShipNote{"ShipNote"};
 };
 
 // The menu bar: top-level menus and their items, in order.

@@ -130,6 +130,16 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
             s.StationSpinAsRead = spin[0] != 0 || spin[1] != 0;
         }
     s.StationCameraTarget = ship.ShipCameraTarget;
+    // What the fields do not say.
+    std::vector<std::string> notes;
+    if (s.StationPlacedByVector)
+        notes.emplace_back("placed by position and velocity");
+    if (s.StationUseClassFrequency)
+        notes.emplace_back("No VROT: today's simulator ignores the class's rotation frequency, so the station does not spin.");
+    else if (s.StationSpinAsRead)
+        notes.emplace_back("Its VROT turns it about other axes than its own Z: the spin is kept as read.");
+    for (const std::string& note : notes)
+        s.StationNote += (s.StationNote.empty() ? "" : "\n") + note;
     s.StationSource = ship.ShipSource;
     s.StationHeadLine = ship.ShipHeadLine;
     s.StationValuesAsRead = stationValuesMark(s);
@@ -182,6 +192,14 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             continue;
         const Vessel& v = *found->second;
         ship.ShipPlacement = placementOf(v.placement.kind);
+        if (v.placement.kind == PlacementKind::Attached)
+            ship.ShipNote = "Attached to " + v.placement.parent;
+        else if (v.placement.kind == PlacementKind::Docked && !v.placement.partner.vessel.empty())
+            ship.ShipNote = "docked to " + v.placement.partner.vessel + " (port " +
+                            std::to_string(v.placement.partner.port + 1) + ")";
+        else if (!v.docking.empty())
+            ship.ShipNote = "docked to " + v.docking.front().partner.vessel + " (port " +
+                            std::to_string(v.docking.front().partner.port + 1) + ")";
         // Tanks given by PRPLEVEL, the later of it and FUEL: the fuel shown is tank 0's.
         if (v.tanks.form == TankForm::PrpLevel) {
             BlockLine* last = nullptr;

@@ -244,6 +244,9 @@ QWidget* stationTab() {
     auto* left = new QVBoxLayout;
     left->addWidget(frame4);
     left->addWidget(frame5);
+    auto* stationNote = named<QLabel>("StationNote");
+    stationNote->setWordWrap(true);
+    left->addWidget(stationNote);
 
     auto* frame7 = named<QGroupBox>("Frame7");
     auto* f7 = new QVBoxLayout(frame7);
@@ -331,6 +334,9 @@ QWidget* shipTab() {
     f8->addWidget(named<QRadioButton>("LandedShipOption"));
     f8->addWidget(named<QRadioButton>("DockedShipOption"));
     f8->addWidget(named<QRadioButton>("OrbitingShipOption"));
+    auto* shipNote = named<QLabel>("ShipNote");
+    shipNote->setWordWrap(true);
+    f8->addWidget(shipNote);
 
     auto* frame9 = named<QGroupBox>("Frame9");
     auto* f9 = new QGridLayout(frame9);

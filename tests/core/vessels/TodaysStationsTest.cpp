@@ -76,9 +76,21 @@ TEST_F(TodaysStations, EachVesselOnExactlyOneTab) {
     EXPECT_EQ(t.StationOrbitalRefMin.text(), "0");
     EXPECT_DOUBLE_EQ(leadingNumberValue(t.StationRotationFrequency.text()), 0.05);
     EXPECT_TRUE(t.StationRotationFrequency.enabled());
-    // Wheel One spins about another axis: its VROT stays as read.
+    EXPECT_FALSE(t.StationNote.visible());
+    // Bravo is placed by position and velocity; Wheel One spins about another axis, so its VROT
+    // stays as read.
+    main->stationTab.StationName.userSelect(1);
+    EXPECT_EQ(t.StationNote.caption(), "placed by position and velocity\nNo VROT: today's simulator ignores the "
+                                       "class's rotation frequency, so the station does not spin.");
     main->stationTab.StationName.userSelect(2);
     EXPECT_FALSE(t.StationRotationFrequency.enabled());
+    EXPECT_TRUE(t.StationNote.visible());
+
+    // GL-02 follows Alpha, which places their group; GL-01 stands on its pad.
+    main->shipTab.ShipName.userSelect(1);
+    EXPECT_EQ(main->shipTab.ShipNote.caption(), "docked to Alpha (port 1)");
+    main->shipTab.ShipName.userSelect(0);
+    EXPECT_FALSE(main->shipTab.ShipNote.visible());
 }
 
 // Bravo is placed by RPOS and RVEL: it shows the elements of that state at the scenario date, and
