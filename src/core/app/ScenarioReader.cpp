@@ -114,6 +114,13 @@ void ScenarioReader::TabSettings() {
         m.startAsRead = {w_.env.Calendar.date(), w_.env.Hour.text(), w_.env.Minute.text()};
         w_.env.ShipFocus.setCaption(doc.focus);
         selectSystem(doc.system);
+        // Today's simulator also flies vessels around a star: the body lists offer the stars too.
+        if (m.format == FileFormat::Today)
+            for (const Body& body : w_.cat.bodies.bodies)
+                if (body.kind == Body::Kind::Star)
+                    for (ui::ComboBox* list : {&w_.stationTab.StationRef, &w_.shipTab.OrbitingRef})
+                        if (std::find(list->items().begin(), list->items().end(), body.name) == list->items().end())
+                            list->addItem(body.name);
 
         if (!bytes) {
             m.logScanError("Can not open the file " + path);

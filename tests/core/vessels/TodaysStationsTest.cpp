@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrel::test {
@@ -150,6 +151,23 @@ TEST_F(TodaysStations, ADeletedStationLeavesItsDockedShipWhereItWas) {
     EXPECT_NEAR(leadingNumberValue(glider.ShipRvelZTable), state->velocity.z, 1e-6);
     EXPECT_NE(out.find("GL-02:DeltaGlider\n  STATUS Orbiting Earth\n  RPOS " + glider.ShipRposXTable), std::string::npos)
         << out;
+}
+
+// Today's simulator docks by DOCKINFO only: the early "Docked" status is refused rather than
+// written, and the body lists offer the star, which vessels may orbit.
+TEST_F(TodaysStations, NoDockedStatusIsWrittenAndTheStarIsOffered) {
+    main->shipTab.ShipName.userSelect(0);
+    main->shipTab.DockedShipOption.userSelect();
+    main->shipTab.Command4.userClick();
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
+    EXPECT_NE(scripted.dialogs.messages().front().text.find("docked by DOCKINFO"), std::string::npos);
+    EXPECT_EQ(saved(), dataFile("today-stations"));
+    const auto& bodies = main->shipTab.OrbitingRef.items();
+    EXPECT_NE(std::find(bodies.begin(), bodies.end(), "Sun"), bodies.end());
+
+    openText(dataFile("basic"));
+    const auto& early = main->shipTab.OrbitingRef.items();
+    EXPECT_EQ(std::find(early.begin(), early.end(), "Sun"), early.end());
 }
 
 // Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
