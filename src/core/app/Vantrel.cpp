@@ -37,6 +37,7 @@ Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(servi
     const auto startChanged = [this] {
         stationDisplay_->showOrbit();
         shipDisplay_->showOrbit();
+        startMovesSomeVessels();
     };
     env.Calendar.onChange = startChanged;
     for (ui::ComboBox* list : {&env.Hour, &env.Minute}) {
@@ -46,6 +47,25 @@ Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(servi
 }
 
 Vantrel::~Vantrel() = default;
+
+void Vantrel::startMovesSomeVessels() {
+    if (model.format != FileFormat::Today || !model.source)
+        return;
+    const StartTime shown{env.Calendar.date(), env.Hour.text(), env.Minute.text()};
+    if (shown == model.startAsRead || !model.startAsRead.day)
+        return;
+    bool byElements = false, byVector = false;
+    for (int k = 0; k < stationCount() && model.validStation(k); ++k)
+        (model.stations[static_cast<size_t>(k)].StationPlacedByVector ? byVector : byElements) = true;
+    for (int k = 0; k < shipCount() && model.validShip(k) && !(byElements && byVector); ++k) {
+        const TodaysPlacement p = model.ships[static_cast<size_t>(k)].ShipPlacement;
+        byElements = byElements || p == TodaysPlacement::Elements;
+        byVector = byVector || p == TodaysPlacement::Vector;
+    }
+    if (byElements && byVector)
+        status.report("A new start moves the vessels placed by ELEMENTS along their orbits, but not those placed "
+                      "by RPOS and RVEL: a rendezvous set up between them no longer holds.");
+}
 
 void Vantrel::TabSettings() { reader().TabSettings(); }
 

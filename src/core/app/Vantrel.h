@@ -53,6 +53,10 @@ protected:
     void Form_Unload() override;
 
 private:
+    // A changed start in a today's file that places some vessels by ELEMENTS and others by RPOS
+    // and RVEL says on the status line that only the first move.
+    void startMovesSomeVessels();
+
     std::unique_ptr<Windows> windows_;
     std::unique_ptr<CatalogueLoader> catalogue_;
     std::unique_ptr<SystemChoice> systemChoice_;

@@ -1,5 +1,7 @@
 #include "core/editing/ShipList.h"
 
+#include "core/editing/VesselName.h"
+
 #include "core/platform/GccWarnings.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
@@ -42,8 +44,14 @@ void ShipList::Command6_Click() {
     if (n >= 2 && (r < 0 || r >= n || !w_.model.validShip(r)))
         return;
 
-    if (dialogs.msgBox("Are you sure you want to delete the ship ?", ui::MsgYesNoQuestion,
-                       "Deleting confirmation") != ui::AnswerYes)
+    // A today's vessel carrying others: the question names them, since their attachment goes.
+    const std::vector<std::string> children =
+        w_.model.format == FileFormat::Today && r >= 0 && w_.model.validShip(r)
+            ? attachedChildren(w_.model, n, w_.model.ships[static_cast<size_t>(r)].ShipNameTable)
+            : std::vector<std::string>();
+    if (dialogs.msgBox(children.empty() ? std::string("Are you sure you want to delete the ship ?")
+                                        : detachQuestion(w_.model.ships[static_cast<size_t>(r)].ShipNameTable, children),
+                       ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
         return;
 
     if (n == 0) {

@@ -156,7 +156,15 @@ void StationEditor::Command1_Click() {
     const bool treeKept =
         trees_.stationTreeKeeps(i, tab.StationName.text(), planet, tab.StationClassName.caption());
     const bool named = i < tab.StationName.listCount() && tab.StationName.list(i) == row.StationNameTable;
-    if (planet != row.StationRefTable && named) {
+    if (planet != row.StationRefTable && named && w_.model.format == FileFormat::Today) {
+        // Today's docked ships follow the station: their STATUS names its new body.
+        const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
+        for (int j = 0; j < ships; ++j) {
+            ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
+            if (ship.ShipPlacement == TodaysPlacement::Docked && dockedTo(ship, trim(row.StationNameTable)))
+                ship.ShipPlanetTable = planet;
+        }
+    } else if (planet != row.StationRefTable && named) {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
         for (int j = 0; j < ships; ++j) {
             ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
@@ -239,7 +247,10 @@ void StationEditor::Command2_Click() {
         }
     }
 
-    if (w_.services.dialogs.msgBox("Are you sure you want to delete the station ?",
+    const std::vector<std::string> children =
+        w_.model.format == FileFormat::Today ? attachedChildren(w_.model, w_.shipCount(), listed) : std::vector<std::string>();
+    if (w_.services.dialogs.msgBox(children.empty() ? std::string("Are you sure you want to delete the station ?")
+                                                    : detachQuestion(listed, children),
                                    ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
         return;
     if (w_.model.format == FileFormat::Today && w_.model.validStation(i))

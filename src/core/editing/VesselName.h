@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -9,5 +10,15 @@ namespace vantrel {
 // head is cut at its first ":" into name and class and at ";" into text and comment, and a
 // blank head is no vessel at all. `kind` is "station" or "ship".
 std::string vesselNameErrors(const std::string& name, const std::string& kind);
+
+class Scenario;
+
+// The ships of the first `shipCount` rows attached to the vessel of that name (by their
+// ATTACHED lines), in list order.
+std::vector<std::string> attachedChildren(const Scenario& scenario, int shipCount, const std::string& parent);
+
+// Before a vessel with attached children is deleted: the question that names them, answered
+// Yes to go on. A vessel without children needs no such question.
+std::string detachQuestion(const std::string& vessel, const std::vector<std::string>& children);
 
 } // namespace vantrel

@@ -190,6 +190,8 @@ struct ShipRow {
     bool ShipFuelByTank = false;
     // What places it in a today's file when its fields do not ("Attached to GL-01"), or empty.
     std::string ShipNote;
+    // The vessel its ATTACHED line names as parent, as written; empty without one.
+    std::string ShipAttachedTo;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -192,8 +192,10 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             continue;
         const Vessel& v = *found->second;
         ship.ShipPlacement = placementOf(v.placement.kind);
-        if (v.placement.kind == PlacementKind::Attached)
+        if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
+            ship.ShipAttachedTo = v.placement.parent;
+        }
         else if (v.placement.kind == PlacementKind::Docked && !v.placement.partner.vessel.empty())
             ship.ShipNote = "docked to " + v.placement.partner.vessel + " (port " +
                             std::to_string(v.placement.partner.port + 1) + ")";

@@ -153,6 +153,26 @@ TEST_F(TodaysStations, ADeletedStationLeavesItsDockedShipWhereItWas) {
         << out;
 }
 
+// Alpha goes by ELEMENTS and Bravo by RPOS and RVEL: a new start moves only Alpha, and the status
+// line says so. Deleting a parent names the vessels it carries.
+TEST_F(TodaysStations, ANewStartAndADeletedParentSayWhatTheyDo) {
+    EXPECT_EQ(main->status.lastReport().find("rendezvous"), std::string::npos) << "not on loading";
+    main->env.Hour.userSelect(3);
+    EXPECT_NE(main->status.lastReport().find("no longer holds"), std::string::npos) << main->status.lastReport();
+
+    std::string text = dataFile("today-stations");
+    text.replace(text.find("  DOCKINFO 0:0,Alpha\n"), std::string("  DOCKINFO 0:0,Alpha\n").size(),
+                 "  ATTACHED 0:0,GL-01\n");
+    openText(text, "attached.scn");
+    main->shipTab.ShipName.userSelect(0);
+    scripted.dialogs.clear();
+    scripted.dialogs.queueAnswer(ui::AnswerYes);
+    main->shipTab.Command6.userClick();
+    ASSERT_FALSE(scripted.dialogs.messages().empty());
+    EXPECT_EQ(scripted.dialogs.messages().front().text.substr(0, 19), "GL-01 carries GL-02");
+    EXPECT_EQ(saved().find("ATTACHED"), std::string::npos) << saved();
+}
+
 // Today's simulator docks by DOCKINFO only: the early "Docked" status is refused rather than
 // written, and the body lists offer the star, which vessels may orbit.
 TEST_F(TodaysStations, NoDockedStatusIsWrittenAndTheStarIsOffered) {
