@@ -279,11 +279,7 @@ TodayInstallation& todayInstallation(int vessels) {
         slot->scenario = vantrel::bench::hugeScenarioPath(orbiter);
         slot->bytes = vantrel::platform::readFile(slot->scenario)->size();
         slot->bodies = vantrel::readSystemBodies(orbiter + "/Config/", orbiter + "/Config/Sol.cfg");
-        if (const vantrel::Body* star = slot->bodies.firstStar())
-            slot->bodyNames.push_back(star->name);
-        for (const vantrel::Body& body : slot->bodies.bodies)
-            if (slot->bodyNames.empty() || body.name != slot->bodyNames.front())
-                slot->bodyNames.push_back(body.name);
+        slot->bodyNames = slot->bodies.namesStarFirst();
     }
     return *slot;
 }

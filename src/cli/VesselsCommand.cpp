@@ -288,13 +288,7 @@ int runVessels(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     const SystemBodies bodies = readSystemBodies(w.state.CfgDir.caption(), systemFile);
 
-    // The first star first, as the reader resolves an unknown body to the first name.
-    std::vector<std::string> names;
-    if (const Body* star = bodies.firstStar())
-        names.push_back(star->name);
-    for (const Body& body : bodies.bodies)
-        if (names.empty() || body.name != names.front())
-            names.push_back(body.name);
+    const std::vector<std::string> names = bodies.namesStarFirst();
 
     const double mjd = scenarioDate(env.date);
     if (fileFormatOf(*bytes, w.cat.VesselsFolder) == FileFormat::Early) {

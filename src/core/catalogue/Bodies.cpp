@@ -136,6 +136,16 @@ const Body* SystemBodies::firstStar() const {
     return nullptr;
 }
 
+std::vector<std::string> SystemBodies::namesStarFirst() const {
+    std::vector<std::string> names;
+    if (const Body* star = firstStar())
+        names.push_back(star->name);
+    for (const Body& body : bodies)
+        if (names.empty() || body.name != names.front())
+            names.push_back(body.name);
+    return names;
+}
+
 SystemBodies readSystemBodies(const std::string& configFolder, const std::string& systemFile) {
     LineCache cache;
     return readSystemBodies(configFolder, systemFile, cache);

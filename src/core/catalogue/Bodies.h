@@ -76,6 +76,9 @@ struct SystemBodies {
     const Body* find(const std::string& name) const;
     // The first star, as the simulator takes for a body it does not know; null without one.
     const Body* firstStar() const;
+    // Every body's name, the first star first: the names the vessel reader resolves STATUS
+    // bodies against.
+    std::vector<std::string> namesStarFirst() const;
 };
 
 // The bodies of the planetary system file `systemFile`, whose body files lie in `configFolder`

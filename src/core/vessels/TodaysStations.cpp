@@ -170,13 +170,7 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     Scenario& doc = read.scenario;
     if (read.shipHeads <= 0 || !doc.source)
         return 0;
-    std::vector<std::string> names;
-    if (const Body* star = bodies.firstStar())
-        names.push_back(star->name);
-    for (const Body& body : bodies.bodies)
-        if (names.empty() || body.name != names.front())
-            names.push_back(body.name);
-    const VesselList list = readVessels(*doc.source, names);
+    const VesselList list = readVessels(*doc.source, bodies.namesStarFirst());
     std::unordered_map<size_t, const Vessel*> byHead;
     for (const Vessel& v : list.vessels)
         byHead.emplace(v.headLine, &v);
