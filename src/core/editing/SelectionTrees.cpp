@@ -406,6 +406,12 @@ void SelectionTrees::ShipLandingTree_DblClick() {
     w_.shipTab.ShipLandedPad.setCaption(trim(dropLeft(node.text, 11)));
     w_.shipTab.ShipLandedBase.setCaption(base.text);
     w_.shipTab.ShipLandedPlanet.setCaption(base.parent != 0 ? tree.node(base.parent).text : std::string());
+    // A ship landed by coordinates now stands on the pad.
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&w_.shipTab.Label56, &w_.shipTab.ShipLandedLongitude,
+                                                              &w_.shipTab.Label57, &w_.shipTab.ShipLandedLatitude})
+        c->setVisible(false);
+    w_.shipTab.ShipLandedLongitude.setText({});
+    w_.shipTab.ShipLandedLatitude.setText({});
 }
 
 } // namespace vantrel

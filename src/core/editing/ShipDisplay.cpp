@@ -41,6 +41,17 @@ void ShipDisplay::showOrbit() {
     w_.shipTab.ShipOrbitPicture.setDrawing(shipOrbitDrawing(w_));
 }
 
+void ShipDisplay::showCoordinates(bool shown) {
+    ui::ShipTab& t = w_.shipTab;
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&t.Label56, &t.ShipLandedLongitude, &t.Label57,
+                                                              &t.ShipLandedLatitude})
+        c->setVisible(shown);
+    if (!shown) {
+        t.ShipLandedLongitude.setText({});
+        t.ShipLandedLatitude.setText({});
+    }
+}
+
 void ShipDisplay::ShipTabReset() {
     shown_.reset();
     ui::ShipTab& t = w_.shipTab;
@@ -61,6 +72,7 @@ void ShipDisplay::ShipTabReset() {
                                  &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
                                  &t.ShipOrbitingRvelZ})
         field->setText({});
+    showCoordinates(false);
     t.ShipNote.setCaption({});
     t.ShipNote.setVisible(false);
     filling_ = false;
@@ -108,6 +120,9 @@ void ShipDisplay::ShipParameterDisplay() {
         t.ShipLandedPlanet.setCaption(row.ShipPlanetTable);
         t.ShipLandedBase.setCaption(row.ShipLandedBaseTable);
         t.ShipLandedPad.setCaption(row.ShipLandedPadTable);
+        showCoordinates(!row.ShipLandedLongitudeTable.empty());
+        t.ShipLandedLongitude.setText(row.ShipLandedLongitudeTable);
+        t.ShipLandedLatitude.setText(row.ShipLandedLatitudeTable);
         // Today's simulator takes a block without HEADING as heading 0.
         const bool noHeading = !IsANumber(row.ShipLandedHeadingTable);
         t.ShipLandedHeading.setText(w_.model.format == FileFormat::Today && noHeading ? std::string("0")
@@ -171,7 +186,7 @@ std::vector<std::string> ShipDisplay::fieldsNow() const {
     for (const ui::TextField* field : {&t.ShipOrbitingAngularVelocity, &t.ShipOrbitingArotX, &t.ShipOrbitingArotY,
                                        &t.ShipOrbitingArotZ, &t.ShipOrbitingRposX, &t.ShipOrbitingRposY,
                                        &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
-                                       &t.ShipOrbitingRvelZ})
+                                       &t.ShipOrbitingRvelZ, &t.ShipLandedLongitude, &t.ShipLandedLatitude})
         fields.push_back(field->text());
     return fields;
 }

@@ -16,6 +16,8 @@ public:
 
     // Empties every ship field of the tab; the sliders and the enabled state of the labels
     // are left as they are.
+    // The coordinates fields of a ship landed by coordinates: shown, or hidden and emptied.
+    void showCoordinates(bool shown);
     void ShipTabReset();
     // Shows the ship selected in ShipName, writing nothing into the document. Does nothing when
     // no ship is selected or the selection has no table row.

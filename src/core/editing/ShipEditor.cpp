@@ -111,11 +111,19 @@ std::string ShipEditor::validationErrors() {
 
     if (tab.LandedShipOption.value()) {
         // A ship of a today's file landed by its coordinates, or carried by its parent, needs no pad.
-        bool byCoordinates = false;
+        const bool byCoordinates = tab.ShipLandedLongitude.visible();
+        bool carried = false;
         if (const int r = shownShipRow(); r >= 0 && w_.model.format == FileFormat::Today)
-            byCoordinates = w_.model.ships[static_cast<size_t>(r)].ShipPlacement == TodaysPlacement::Coordinates ||
-                            w_.model.ships[static_cast<size_t>(r)].ShipPlacement == TodaysPlacement::Attached;
-        if (tab.ShipLandedBase.caption().empty() && !byCoordinates)
+            carried = w_.model.ships[static_cast<size_t>(r)].ShipPlacement == TodaysPlacement::Attached;
+        if (byCoordinates) {
+            const std::string& lon = tab.ShipLandedLongitude.text();
+            const std::string& lat = tab.ShipLandedLatitude.text();
+            if (!IsANumber(lon) || std::fabs(leadingNumberValue(lon)) > 180)
+                errors += std::string("The longitude is not correct; it must be between -180 and 180.") + CR;
+            if (!IsANumber(lat) || std::fabs(leadingNumberValue(lat)) > 90)
+                errors += std::string("The latitude is not correct; it must be between -90 and 90.") + CR;
+        }
+        if (tab.ShipLandedBase.caption().empty() && !byCoordinates && !carried)
             errors += std::string("You must assign the ship to a base pad.") + CR;
         if (tab.ShipClass.caption().empty())
             errors += std::string("You must assign a class to the ship.") + CR;
@@ -180,6 +188,9 @@ void ShipEditor::Command4_Click() {
         row.ShipLandedHeadingTable = tab.ShipLandedHeading.text();
     row.ShipDockedPortTable = tab.ShipDockedPort.caption();
     row.ShipLandedPadTable = tab.ShipLandedPad.caption();
+    // Landed by coordinates while the fields show; on a pad once they are hidden.
+    row.ShipLandedLongitudeTable = tab.ShipLandedLongitude.visible() ? tab.ShipLandedLongitude.text() : std::string();
+    row.ShipLandedLatitudeTable = tab.ShipLandedLongitude.visible() ? tab.ShipLandedLatitude.text() : std::string();
     row.ShipRposXTable = tab.ShipOrbitingRposX.text();
     row.ShipRposYTable = tab.ShipOrbitingRposY.text();
     row.ShipRposZTable = tab.ShipOrbitingRposZ.text();

@@ -240,6 +240,9 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
             else
                 owned.put("BASE", {"  BASE ", base, ":", pad});
         }
+        // A today's ship landed by coordinates stands where POS says, after its BASE line.
+        if (!trimmed(s.ShipLandedLongitudeTable).empty())
+            owned.put("POS", {"  POS ", trimmed(s.ShipLandedLongitudeTable), " ", trimmed(s.ShipLandedLatitudeTable)});
         // The blank heading of a ship read without one is no heading at all.
         if (wholeNumber(s.ShipLandedHeadingTable))
             owned.put("HEADING", {"  HEADING ", trimmed(s.ShipLandedHeadingTable)});

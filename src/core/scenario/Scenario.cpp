@@ -84,6 +84,14 @@ bool readShipLine(ShipRow& s, Keyword k, std::string_view text) {
         s.ShipFuelTable = tankZeroLevel(text);
         return true;
     }
+    if (is("POS")) {
+        // "POS longitude latitude", in degrees.
+        std::string_view rest = trimmed(text.substr(std::min(text.size(), size_t(3))));
+        const size_t blank = rest.find_first_of(" \t");
+        s.ShipLandedLongitudeTable = rest.substr(0, blank);
+        s.ShipLandedLatitudeTable = blank == std::string_view::npos ? std::string_view() : trimmed(rest.substr(blank));
+        return true;
+    }
     if (is("ENGINE_MAIN") || is("ENGINE_HOVR")) {
         if (text.size() < 12)
             return false;
@@ -209,7 +217,8 @@ uint64_t shipValuesMark(const ShipRow& row) {
                         &row.ShipDockedStationTable, &row.ShipDockedPortTable, &row.ShipRposXTable, &row.ShipRposYTable,
                         &row.ShipRposZTable, &row.ShipRvelXTable, &row.ShipRvelYTable, &row.ShipRvelZTable,
                         &row.ShipArotXTable, &row.ShipArotYTable, &row.ShipArotZTable, &row.ShipVrotTable,
-                        &row.ShipFuelTable, &row.ShipMainEngineTable, &row.ShipHoverEngineTable});
+                        &row.ShipFuelTable, &row.ShipMainEngineTable, &row.ShipHoverEngineTable,
+                        &row.ShipLandedLongitudeTable, &row.ShipLandedLatitudeTable});
 }
 
 uint64_t stationValuesMark(const StationRow& row) {

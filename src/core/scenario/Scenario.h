@@ -23,7 +23,7 @@ namespace vantrel {
 inline constexpr std::string_view BlockKeywords[] = {"",     "STATUS", "BASE",        "HEADING",     "RPOS",
                                                      "RVEL", "AROT",   "VROT",        "FUEL",        "ENGINE_MAIN",
                                                      "ENGINE_HOVR", "REF", "EL_MJD", "ELEMENTS", "ZROT_FREQUENCY",
-                                                     "PRPLEVEL"};
+                                                     "PRPLEVEL", "POS"};
 
 // One of those keywords. Written as a literal ("FUEL") it is found when the program is compiled
 // (a literal that is no keyword does not compile), so that the writer's many questions about a
@@ -192,6 +192,10 @@ struct ShipRow {
     std::string ShipNote;
     // The vessel its ATTACHED line names as parent, as written; empty without one.
     std::string ShipAttachedTo;
+    // A today's ship landed by coordinates: its POS longitude and latitude in degrees, as written;
+    // both empty for a ship on a pad.
+    std::string ShipLandedLongitudeTable;
+    std::string ShipLandedLatitudeTable;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -449,6 +449,8 @@ private:
         return a.ShipStatusTable == b.ShipStatusTable && a.ShipPlanetTable == b.ShipPlanetTable &&
                a.ShipLandedBaseTable == b.ShipLandedBaseTable && a.ShipLandedPadTable == b.ShipLandedPadTable &&
                a.ShipLandedHeadingTable == b.ShipLandedHeadingTable &&
+               a.ShipLandedLongitudeTable == b.ShipLandedLongitudeTable &&
+               a.ShipLandedLatitudeTable == b.ShipLandedLatitudeTable &&
                a.ShipDockedStationTable == b.ShipDockedStationTable && a.ShipDockedPortTable == b.ShipDockedPortTable &&
                a.ShipRposXTable == b.ShipRposXTable && a.ShipRposYTable == b.ShipRposYTable &&
                a.ShipRposZTable == b.ShipRposZTable && a.ShipRvelXTable == b.ShipRvelXTable &&
@@ -524,6 +526,11 @@ private:
             return;
         read_.ShipFromFile = row.ShipFromFile;
         read_.ShipFuelByTank = row.ShipFuelByTank;
+        read_.ShipLandedLongitudeTable.clear();
+        read_.ShipLandedLatitudeTable.clear();
+        for (const BlockLine& line : row.ShipBlockLines)
+            if (line.is("POS"))
+                readShipLine(read_, "POS", trimmed(clearedOfComments(line.text())));
         read_.ShipBlockLines = row.ShipBlockLines;
         shipOwnedLines(read_, before_);
         shipOwnedLines(row, now_);

@@ -142,6 +142,12 @@ struct ShipTab {
     Label ShipLandedPad{"ShipLandedPad"};
     Label Label40{"Label40", "Heading"};
     TextField ShipLandedHeading{"ShipLandedHeading"};
+    // Where a ship of a today's file landed by coordinates (POS) stands; hidden for a ship on a
+    // pad, and once a pad is chosen for it.
+    Label Label56{"Label56", "Longitude (°)"};
+    TextField ShipLandedLongitude{"ShipLandedLongitude"};
+    Label Label57{"Label57", "Latitude (°)"};
+    TextField ShipLandedLatitude{"ShipLandedLatitude"};
     TreeView ShipLandingTree{"ShipLandingTree"};
 
     Frame Docked{"Docked", "Docked ship parameters"};

@@ -186,6 +186,17 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             continue;
         const Vessel& v = *found->second;
         ship.ShipPlacement = placementOf(v.placement.kind);
+        if (v.placement.kind == PlacementKind::Coordinates) {
+            BlockLine* pos = nullptr;
+            for (BlockLine& line : ship.ShipBlockLines)
+                if (keyOf(line.text()) == "POS")
+                    pos = &line;
+            if (pos) {
+                *pos = BlockLine(Keyword("POS"), pos->text());
+                readShipLine(ship, "POS", trimmed(clearedOfComments(pos->text())));
+                ship.ShipValuesAsRead = shipValuesMark(ship);
+            }
+        }
         if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
             ship.ShipAttachedTo = v.placement.parent;

@@ -377,9 +377,15 @@ QWidget* shipTab() {
     auto* heading = numberField("ShipLandedHeading");
     fl->addWidget(caption("Label40", heading), 3, 0);
     fl->addWidget(heading, 3, 1);
-    fl->addWidget(tree("ShipLandingTree"), 0, 2, 5, 1);
+    auto* longitude = numberField("ShipLandedLongitude");
+    fl->addWidget(caption("Label56", longitude), 4, 0);
+    fl->addWidget(longitude, 4, 1);
+    auto* latitude = numberField("ShipLandedLatitude");
+    fl->addWidget(caption("Label57", latitude), 5, 0);
+    fl->addWidget(latitude, 5, 1);
+    fl->addWidget(tree("ShipLandingTree"), 0, 2, 7, 1);
     fl->setColumnStretch(2, 1);
-    fl->setRowStretch(4, 1);
+    fl->setRowStretch(6, 1);
     status->addWidget(landed, 1);
 
     auto* docked = named<QGroupBox>("Docked");
@@ -425,7 +431,7 @@ QWidget* shipTab() {
     addHidden(page, named<QLabel>("ShipIndex"));
     chainTabOrder(page, {"ShipName", "Spacecraft", "Command10", "LandedShipOption", "DockedShipOption",
                          "OrbitingShipOption", "ShipFuelSlider", "MainEngineStatusSlider", "HoverEngineStatusSlider",
-                         "ShipLandedHeading", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
+                         "ShipLandedHeading", "ShipLandedLongitude", "ShipLandedLatitude", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
                          "ShipOrbitingAngularVelocity", "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
                          "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipOrbitingArotX",
                          "ShipOrbitingArotY", "ShipOrbitingArotZ", "Command4", "Command5", "Command6"});
