@@ -9,9 +9,11 @@
 #include "support/TempFolder.h"
 
 #include "core/platform/TextFile.h"
+#include "core/vessels/VesselReader.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/wait.h>
 
@@ -26,6 +28,36 @@ struct EditCase {
 };
 
 class ScriptEdits : public ::testing::TestWithParam<EditCase> {};
+
+// What today's simulator needs of a saved file: every status one it knows, every DOCKINFO token
+// answered by its partner's, and each docked group's first vessel placed by its own position.
+void expectTodaysRules(const std::string& saved) {
+    const vessels::VesselList list = vessels::readVessels(saved, {"Sun", "Earth", "Moon", "Mars"});
+    auto find = [&](const std::string& name) -> const vessels::Vessel* {
+        for (const vessels::Vessel& v : list.vessels)
+            if (v.name == name)
+                return &v;
+        return nullptr;
+    };
+    for (const vessels::Vessel& v : list.vessels) {
+        EXPECT_NE(v.status.status, vessels::Status::Unknown) << v.name;
+        for (const vessels::DockToken& token : v.docking) {
+            const vessels::Vessel* partner = find(token.partner.vessel);
+            ASSERT_NE(partner, nullptr) << v.name << " names " << token.partner.vessel;
+            const bool answered = std::any_of(partner->docking.begin(), partner->docking.end(), [&](const vessels::DockToken& t) {
+                return t.port == token.partner.port && t.partner.port == token.port && t.partner.vessel == v.name;
+            });
+            EXPECT_TRUE(answered) << v.name << " " << token.port << ":" << token.partner.port << "," << token.partner.vessel;
+        }
+        if (v.placement.kind == vessels::PlacementKind::Docked) {
+            const vessels::Vessel* first = find(v.placement.placedBy);
+            ASSERT_NE(first, nullptr) << v.name << " has no vessel placing its group";
+            EXPECT_TRUE(first->placement.kind == vessels::PlacementKind::Elements ||
+                        first->placement.kind == vessels::PlacementKind::Vector)
+                << first->name << " places " << v.name << " without a position of its own";
+        }
+    }
+}
 
 TEST_P(ScriptEdits, ChangeOnlyTheLinesOfTheEdit) {
     const EditCase& c = GetParam();
@@ -44,6 +76,8 @@ TEST_P(ScriptEdits, ChangeOnlyTheLinesOfTheEdit) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << temp.read("stderr.txt");
     EXPECT_EQ(std::string::npos, temp.read("stderr.txt").find("not accepted")) << temp.read("stderr.txt");
     EXPECT_EQ(c.diff, lineDiff(input, temp.read("out.scn")));
+    if (std::string(c.data).rfind("today-", 0) == 0)
+        expectTodaysRules(temp.read("out.scn"));
 }
 
 const EditCase cases[] = {
@@ -169,6 +203,55 @@ const EditCase cases[] = {
      {"StationName=Wheel One", "Command2"},
      {"-Wheel One:Wheel\n", "-  STATUS Orbiting Moon\n", "-  ELEMENTS 1838000 0 90 0 0 180 51544.5\n", "-  AROT 0 0 0\n",
       "-  VROT 1 0 5\n", "-END\n"}},
+    // Docking in a today's file: a token on each side, the station's port counted from 0, and
+    // only STATUS Landed or Orbiting written.
+    {"DockedShipMovesToAnotherPort",
+     "today-stations",
+     {"ShipName=GL-02", "ShipDockedTree>Earth/Alpha/Dock  3", "Command4"},
+     {"-  DOCKINFO 0:0,GL-02\n", "+  DOCKINFO 2:0,GL-02\n", "-  DOCKINFO 0:0,Alpha\n", "+  DOCKINFO 0:2,Alpha\n"}},
+    {"LandedShipDocksAndLeavesItsPad",
+     "today-stations",
+     {"ShipName=GL-01", "DockedShipOption", "ShipDockedTree>Earth/Bravo/Dock  1", "Command4"},
+     {"+  DOCKINFO 0:0,GL-01\n", "-  STATUS Landed Earth\n", "-  BASE Habana:2\n", "-  HEADING 90\n",
+      "+  STATUS Orbiting Earth\n", "+  DOCKINFO 0:0,Bravo\n"}},
+    {"UndockedShipOrbitsWhereTheStationIs",
+     "today-stations",
+     {"ShipName=GL-02", "OrbitingShipOption", "Command4"},
+     {"-  DOCKINFO 0:0,GL-02\n", "-  RPOS 6778137 0 0\n", "-  RVEL 0 7668 0\n",
+      "+  RPOS -1877186.84931465 4836417.0423053 -4365892.60095647\n",
+      "+  RVEL 5242.56331326192 -2491.25260185915 -5009.67637224155\n", "-  DOCKINFO 0:0,Alpha\n"}},
+    {"UndockedShipLands",
+     "today-stations",
+     {"ShipName=GL-02", "LandedShipOption", "ShipLandingTree>Earth/Habana/Landing pad 1", "Command4"},
+     {"-  DOCKINFO 0:0,GL-02\n", "-  STATUS Orbiting Earth\n", "-  RPOS 6778137 0 0\n", "-  RVEL 0 7668 0\n",
+      "+  STATUS Landed Earth\n", "+  BASE Habana:1\n", "-  DOCKINFO 0:0,Alpha\n"}},
+    {"DeletedStationLetsItsShipOrbit",
+     "today-stations",
+     {"StationName=Alpha", "Command2"},
+     {"-  TARGET Alpha\n", "+  TARGET GL-01\n", "-Alpha:ISS\n", "-  STATUS Orbiting Earth\n",
+      "-  ELEMENTS 6778137 0.0005 51.6  120.5 10.25 33 51982.25 ; epoch\n", "-  AROT 0 12.5 -90\n",
+      "-  VROT 0.00 0.00 18.00\n", "-  DOCKINFO 0:0,GL-02\n", "-END\n", "-  RPOS 6778137 0 0\n", "-  RVEL 0 7668 0\n",
+      "+  RPOS -1877186.84931465 4836417.0423053 -4365892.60095647\n",
+      "+  RVEL 5242.56331326192 -2491.25260185915 -5009.67637224155\n", "-  DOCKINFO 0:0,Alpha\n"}},
+    // Tug's block moves to just after Alpha's: the station places the pair.
+    {"ShipListedBeforeItsStationMovesAfterIt",
+     "today-docking",
+     {"ShipName=Tug", "DockedShipOption", "ShipDockedTree>Earth/Alpha/Dock  2", "Command4"},
+     {"-Tug:DeltaGlider\n", "+Alpha:ISS\n", "-  RPOS 6800000 0 0\n", "-  RVEL 0 7650 0\n",
+      "+  ELEMENTS 6778137 0.0005 51.6 120.5 10.25 33 51982.25\n", "+  DOCKINFO 1:0,Tug\n", "-Alpha:ISS\n",
+      "+Tug:DeltaGlider\n", "-  ELEMENTS 6778137 0.0005 51.6 120.5 10.25 33 51982.25\n", "+  RPOS 6800000 0 0\n",
+      "+  RVEL 0 7650 0\n", "+  DOCKINFO 0:1,Alpha\n"}},
+    {"ShipToShipDockKeepsItsTokens",
+     "today-docking",
+     {"ShipName=Pushed", "Command4", "ShipName=Pusher", "ShipFuelSlider=30", "Command4"},
+     {"+  FUEL 0.3\n"}},
+    // The simulator ignores HEADING while a landed attitude is set (its first angle at most
+    // 4 rad): a new heading takes that attitude away, with the ALT that goes with it.
+    {"HeadingTakesTheLandedAttitudeAway",
+     "today-landed",
+     {"ShipName=GL-05", "ShipLandedHeading=45", "Command4", "ShipName=GL-06", "ShipLandedHeading=20", "Command4"},
+     {"-  HEADING 150\n", "-  ALT 1.210\n", "-  AROT -155.3 -2.7 126.9\n", "+  HEADING 45\n", "-  HEADING 10\n",
+      "+  HEADING 20\n"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScriptEdits, ::testing::ValuesIn(cases),

@@ -1,6 +1,8 @@
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/OrbitPictures.h"
+#include "core/editing/StationEditor.h"
 
+#include "core/text/Dates.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/ui/MainWindowParts.h"
@@ -220,6 +222,9 @@ void ShipDisplay::LandedShipOption_Click() {
         return;
     showFrames(true, false, false);
     setEngineLabelsEnabled(false);
+    // Today's simulator takes a ship without heading as heading 0.
+    if (w_.model.format == FileFormat::Today && trim(w_.shipTab.ShipLandedHeading.text()).empty())
+        w_.shipTab.ShipLandedHeading.setText("0");
     w_.shipTab.MainEngineStatus.setCaption("0");
     w_.shipTab.HoverEngineStatus.setCaption("0");
 }
@@ -238,6 +243,44 @@ void ShipDisplay::OrbitingShipOption_Click() {
         return;
     showFrames(false, false, true);
     setEngineLabelsEnabled(true);
+    undockInPlace();
+}
+
+void ShipDisplay::undockInPlace() {
+    // A today's ship leaving its station starts where the station is, at the start.
+    if (w_.model.format != FileFormat::Today || !shown_ || !w_.model.validShip(shownRow_))
+        return;
+    const ShipRow& row = w_.model.ships[static_cast<size_t>(shownRow_)];
+    if (!equalsIgnoringCase(trim(row.ShipStatusTable), "Docked"))
+        return;
+    const int stations = std::min(w_.stationCount(), static_cast<int>(w_.model.stations.size()));
+    for (int k = 0; k < stations; ++k) {
+        const StationRow& station = w_.model.stations[static_cast<size_t>(k)];
+        if (trim(station.StationNameTable) != trim(row.ShipDockedStationTable))
+            continue;
+        const std::optional<orbit::StateVector> state = stationStateAtStart(w_, station);
+        if (!state)
+            return;
+        auto& t = w_.shipTab;
+        t.ShipOrbitingPlanet.setCaption(trim(station.StationRefTable));
+        t.ShipOrbitingRposX.setText(numberText(state->position.x));
+        t.ShipOrbitingRposY.setText(numberText(state->position.y));
+        t.ShipOrbitingRposZ.setText(numberText(state->position.z));
+        t.ShipOrbitingRvelX.setText(numberText(state->velocity.x));
+        t.ShipOrbitingRvelY.setText(numberText(state->velocity.y));
+        t.ShipOrbitingRvelZ.setText(numberText(state->velocity.z));
+        // Its attitude and spin are its own.
+        const std::pair<ui::TextField*, const std::string*> own[] = {
+            {&t.ShipOrbitingAngularVelocity, &row.ShipVrotTable},
+            {&t.ShipOrbitingArotX, &row.ShipArotXTable},
+            {&t.ShipOrbitingArotY, &row.ShipArotYTable},
+            {&t.ShipOrbitingArotZ, &row.ShipArotZTable},
+        };
+        for (const auto& [field, value] : own)
+            field->setText(displayForm(leadingNumberValue(*value)));
+        showOrbit();
+        return;
+    }
 }
 
 void ShipDisplay::ShipFuelSlider_Change() {

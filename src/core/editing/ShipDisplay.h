@@ -49,6 +49,9 @@ private:
     void setEngineLabelsEnabled(bool enabled);
     MainWindowParts& w_;
     // The fields as the last showing left them, with the row shown.
+    // Fills the orbiting fields of a today's ship docked to a station with the station's
+    // position and velocity at the start.
+    void undockInPlace();
     std::optional<std::vector<std::string>> shown_;
     int shownRow_ = -1;
     // While the tab is being filled the picture waits for the last field.

@@ -132,13 +132,7 @@ std::string ShipEditor::validationErrors() {
             errors += "You must must enter a correct heading.";
     }
 
-    if (tab.DockedShipOption.value() && w_.model.format == FileFormat::Today) {
-        // Today's simulator does not know the status "Docked" (it would fly the ship around the
-        // star); it docks by DOCKINFO tokens, which are kept as read but not written here yet.
-        errors += std::string("In a scenario of today's format a ship is docked by DOCKINFO, which this editor does "
-                              "not write: choose Landed or Orbiting for this ship.") +
-                  CR;
-    } else if (tab.DockedShipOption.value()) {
+    if (tab.DockedShipOption.value()) {
         if (tab.ShipDockedStation.caption().empty())
             errors += std::string("You must assign the ship to a station dock.") + CR;
         if (tab.ShipClass.caption().empty())
@@ -165,6 +159,7 @@ void ShipEditor::Command4_Click() {
 
     ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
     const ShipRow before = row;
+    row.ShipToday = w_.model.format == FileFormat::Today;
     row.ShipNameTable = tab.ShipName.text();
     row.ShipClassTable = tab.ShipClass.caption();
 

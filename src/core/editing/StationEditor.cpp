@@ -22,7 +22,7 @@ namespace {
 
 constexpr char CR = '\r';
 
-// Whether a ship's DOCKINFO line has a token naming that vessel.
+// Whether a ship's DOCKINFO line as read has a token naming that vessel.
 bool dockedTo(const ShipRow& ship, const std::string& vessel) {
     for (const BlockLine& line : ship.ShipBlockLines) {
         if (keyOf(line.text()) != "DOCKINFO")
@@ -41,6 +41,15 @@ bool dockedTo(const ShipRow& ship, const std::string& vessel) {
     }
     return false;
 }
+// Whether a today's ship goes where the station goes: docked to it on the ship tab, or joined
+// to it by a token of its own while the tab shows no dock of it.
+bool carriedBy(const ShipRow& ship, const std::string& station) {
+    if (equalsIgnoringCase(trim(ship.ShipStatusTable), "Docked"))
+        return trim(ship.ShipDockedStationTable) == station;
+    return ship.ShipPlacement == TodaysPlacement::Docked && ship.ShipDockedStationAsRead.empty() &&
+           dockedTo(ship, station);
+}
+
 const char* const NotAccepted = StationEditor::NotAcceptedTitle;
 
 // An angle field passes when it is a number strictly between -360 and 360.
@@ -156,13 +165,19 @@ void StationEditor::Command1_Click() {
     const bool treeKept =
         trees_.stationTreeKeeps(i, tab.StationName.text(), planet, tab.StationClassName.caption());
     const bool named = i < tab.StationName.listCount() && tab.StationName.list(i) == row.StationNameTable;
-    if (planet != row.StationRefTable && named && w_.model.format == FileFormat::Today) {
-        // Today's docked ships follow the station: their STATUS names its new body.
+    if (named && w_.model.format == FileFormat::Today) {
+        // Today's docked ships follow the station: their STATUS names its new body, and their
+        // dock its new name.
+        const std::string name = trim(row.StationNameTable);
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
         for (int j = 0; j < ships; ++j) {
             ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
-            if (ship.ShipPlacement == TodaysPlacement::Docked && dockedTo(ship, trim(row.StationNameTable)))
+            if (!carriedBy(ship, name))
+                continue;
+            if (planet != row.StationRefTable)
                 ship.ShipPlanetTable = planet;
+            if (equalsIgnoringCase(trim(ship.ShipStatusTable), "Docked"))
+                ship.ShipDockedStationTable = trim(tab.StationName.text());
         }
     } else if (planet != row.StationRefTable && named) {
         const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
@@ -237,8 +252,9 @@ void StationEditor::Command2_Click() {
     // count.
     const std::string& typed = tab.StationName.text();
     const std::string& listed = tab.StationName.list(i);
+    // A today's station lets its ships go: they orbit where it was.
     const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
-    for (int j = 0; j < ships; ++j) {
+    for (int j = 0; j < ships && w_.model.format != FileFormat::Today; ++j) {
         const std::string& dock = w_.model.ships[static_cast<size_t>(j)].ShipDockedStationTable;
         if (!dock.empty() && (dock == typed || dock == listed)) {
             w_.services.dialogs.msgBox("You may not withdraw a station with a docked ship !",
@@ -281,13 +297,12 @@ void StationEditor::Command2_Click() {
     trees_.StationTreeUpdate();
 }
 
-void StationEditor::releaseDockedShips(const StationRow& station) {
-    // Where the station is at the start: its docked ships stay there, orbiting on their own.
-    const Body* body = w_.cat.bodies.find(trim(station.StationRefTable));
+std::optional<orbit::StateVector> stationStateAtStart(const MainWindowParts& w, const StationRow& station) {
+    const Body* body = w.cat.bodies.find(trim(station.StationRefTable));
     const std::optional<double> mu = body ? body->mu() : std::nullopt;
-    const std::optional<double> start = shownStartMjd(w_);
+    const std::optional<double> start = shownStartMjd(w);
     if (!mu || !start)
-        return;
+        return std::nullopt;
     const double epoch = station.StationOrbitalRefDate
                              ? mjdFromDayTime(*station.StationOrbitalRefDate,
                                               leadingNumberValue(station.StationOrbitalRefHourTable),
@@ -308,14 +323,24 @@ void StationEditor::releaseDockedShips(const StationRow& station) {
                                    exactEpoch};
     const orbit::Result<orbit::StateVector> state = orbit::stateFromElements(elements, *mu, *start);
     if (!state)
+        return std::nullopt;
+    return *state;
+}
+
+void StationEditor::releaseDockedShips(const StationRow& station) {
+    // Where the station is at the start: its docked ships stay there, orbiting on their own.
+    const std::optional<orbit::StateVector> state = stationStateAtStart(w_, station);
+    if (!state)
         return;
     const std::string name = trim(station.StationNameTable);
     const int ships = std::min(w_.shipCount(), static_cast<int>(w_.model.ships.size()));
     for (int j = 0; j < ships; ++j) {
         ShipRow& ship = w_.model.ships[static_cast<size_t>(j)];
-        if (ship.ShipPlacement != TodaysPlacement::Docked || !dockedTo(ship, name))
+        if (!carriedBy(ship, name))
             continue;
         ship.ShipStatusTable = "Orbiting";
+        ship.ShipDockedStationTable.clear();
+        ship.ShipDockedPortTable.clear();
         ship.ShipPlanetTable = trim(station.StationRefTable);
         ship.ShipRposXTable = numberText(state->position.x);
         ship.ShipRposYTable = numberText(state->position.y);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/orbit/Orbit.h"
+
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -53,5 +56,9 @@ private:
     // The name list's revision when it last showed the table exactly, one entry per row.
     unsigned long long namesShown_ = ~0ull;
 };
+
+// Where a station's orbit puts it at the start the environment tab shows, relative to its body;
+// nothing when its body has no mass or its orbit cannot be worked out.
+std::optional<orbit::StateVector> stationStateAtStart(const MainWindowParts& w, const StationRow& station);
 
 } // namespace vantrel

@@ -247,8 +247,19 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
         if (wholeNumber(s.ShipLandedHeadingTable))
             owned.put("HEADING", {"  HEADING ", trimmed(s.ShipLandedHeadingTable)});
         fuelAndEngines();
-        // The editor shows no attitude for a landed ship; the simulator reads it.
-        if (readAs("Landed") && had("AROT"))
+        // The editor shows no attitude for a landed ship; the simulator reads it, and then
+        // ignores HEADING while its first angle is at most 4 rad: a new heading of a today's
+        // ship takes that attitude away.
+        const auto headingCounts = [&] {
+            const std::optional<std::string> heading = valueAsRead(s, "HEADING");
+            if (!s.ShipToday || !heading || !wholeNumber(s.ShipLandedHeadingTable) ||
+                sameShipValue(*heading, s.ShipLandedHeadingTable))
+                return false;
+            const std::string_view arot = trimmed(clearedOfComments(*lineAsRead(s, "AROT")));
+            const std::string_view values = trimmed(arot.substr(std::min(arot.size(), arot.find_first_of(" \t"))));
+            return leadingNumberValue(std::string(values.substr(0, values.find_first_of(" \t")))) <= 229.18;
+        };
+        if (readAs("Landed") && had("AROT") && !headingCounts())
             owned.put("AROT", {*lineAsRead(s, "AROT")});
     } else if (equalsIgnoringCase(status, "Orbiting")) {
         owned.put("STATUS", {"  STATUS ", status, " ", planet});
@@ -262,6 +273,17 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
             owned.put("VROT", {*lineAsRead(s, "VROT")});
         else if (wanted("VROT"))
             owned.put("VROT", {"  VROT ", number(s.ShipVrotTable)});
+    } else if (equalsIgnoringCase(status, "Docked") && s.ShipToday) {
+        // Today's simulator docks by DOCKINFO (written with the other vessels' tokens) and knows
+        // no status "Docked". The ship's own placement stays, ignored while it follows the
+        // station; that of a landed ship goes.
+        owned.put("STATUS", {"  STATUS Orbiting ", planet});
+        fuelAndEngines();
+        for (Keyword keyword : {Keyword("RPOS"), Keyword("RVEL"), Keyword("VROT")})
+            if (had(keyword))
+                owned.put(keyword, {*lineAsRead(s, keyword)});
+        if (had("AROT") && !readAs("Landed"))
+            owned.put("AROT", {*lineAsRead(s, "AROT")});
     } else if (equalsIgnoringCase(status, "Docked")) {
         owned.put("STATUS", {"  STATUS ", status, " ", planet, ":", trimmed(s.ShipDockedStationTable), ":",
                              trimmed(s.ShipDockedPortTable)});

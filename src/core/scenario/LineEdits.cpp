@@ -85,17 +85,40 @@ std::string LineEdits::apply() const {
         return true;
     };
     insertedAfter(BeforeFirst);
-    for (size_t i = 0; i < lines_.size(); ++i) {
+    std::vector<bool> moved;
+    if (!moves_.empty()) {
+        moved.resize(lines_.size());
+        for (const auto& [after, ranges] : moves_)
+            for (const auto& [first, last] : ranges)
+                for (size_t i = first; i <= last && i < lines_.size(); ++i)
+                    moved[i] = true;
+    }
+    auto emit = [&](auto& self, size_t i) -> void {
+        const auto movedHere = moves_.find(i);
         if (!erased(i)) {
             const auto replaced = replaced_.find(i);
             out += replaced == replaced_.end() ? lines_[i] : std::string_view(replaced->second);
             const std::string_view end = ending(i);
             // A last line without its line end gets one when new lines follow it.
-            out += end.empty() && inserted_.count(static_cast<std::ptrdiff_t>(i)) ? newEnd : end;
+            const bool followed = inserted_.count(static_cast<std::ptrdiff_t>(i)) || movedHere != moves_.end();
+            out += end.empty() && followed ? newEnd : end;
         }
         insertedAfter(static_cast<std::ptrdiff_t>(i));
-    }
+        if (movedHere != moves_.end())
+            for (const auto& [first, last] : movedHere->second)
+                for (size_t j = first; j <= last && j < lines_.size(); ++j)
+                    self(self, j);
+    };
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (moved.empty() || !moved[i])
+            emit(emit, i);
     return out;
+}
+
+void LineEdits::moveAfter(size_t first, size_t last, size_t after) {
+    if (after >= first && after <= last)
+        return;
+    moves_[after].emplace_back(first, last);
 }
 
 } // namespace vantrel

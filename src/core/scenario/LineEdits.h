@@ -40,7 +40,11 @@ public:
     // line keep the order they were added in. Each takes newLineEnd().
     void insertAfter(std::ptrdiff_t i, std::string text);
 
-    bool empty() const { return replaced_.empty() && erasedCount_ == 0 && inserted_.empty(); }
+    // Lines first..last, with their edits and the lines added after them, go after line `after`
+    // and the lines added after it; `after` lies outside them.
+    void moveAfter(size_t first, size_t last, size_t after);
+
+    bool empty() const { return replaced_.empty() && erasedCount_ == 0 && inserted_.empty() && moves_.empty(); }
     // The text with every edit applied.
     std::string apply() const;
 
@@ -52,6 +56,8 @@ private:
     std::vector<bool> erased_;
     size_t erasedCount_ = 0;
     std::map<std::ptrdiff_t, std::vector<std::string>> inserted_;
+    // By the line they follow: the ranges of lines moved there.
+    std::map<size_t, std::vector<std::pair<size_t, size_t>>> moves_;
 };
 
 } // namespace vantrel

@@ -38,6 +38,8 @@ void appendValue(std::string& out, const ShipRow& row, std::string_view keyword)
         out += row.ShipHoverEngineTable;
     else if (keyword == "STATUS")
         out += row.ShipStatusTable;
+    else if (keyword == "HEADING")
+        out += row.ShipLandedHeadingTable;
     else if (keyword == "BASE") {
         out += row.ShipLandedBaseTable;
         out += '|';

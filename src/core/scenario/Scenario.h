@@ -196,6 +196,15 @@ struct ShipRow {
     // both empty for a ship on a pad.
     std::string ShipLandedLongitudeTable;
     std::string ShipLandedLatitudeTable;
+    // A ship of a today's file: "Docked" means docked by DOCKINFO to a station of the station
+    // tab, written as STATUS Orbiting and a token on each side.
+    bool ShipToday = false;
+    // A today's ship docked to a station as read: the station as its token names it, the
+    // station's port as the dock tree counts it (from 1), and the ship's own port (from 0; -1
+    // when it was not docked to a station).
+    std::string ShipDockedStationAsRead;
+    std::string ShipDockedPortAsRead;
+    int ShipOwnPortAsRead = -1;
 };
 
 // The ship's fields that a keyword line gives ("FUEL", "RPOS", "RVEL", "AROT", "VROT",

@@ -132,8 +132,10 @@ public:
         camera();
         stations();
         ships();
-        if (m_.format == FileFormat::Today)
+        if (m_.format == FileFormat::Today) {
+            docking();
             references();
+        }
         return edits_.apply();
     }
 
@@ -521,6 +523,13 @@ private:
         for (const BlockLine& line : row.ShipBlockLines)
             if (line.hasKeyword())
                 readShipLine(read_, Keyword::find(line.keyword()), trimmed(clearedOfComments(line.text())));
+        // A today's ship docked to a station was read "Docked" from its tokens.
+        read_.ShipToday = row.ShipToday;
+        if (row.ShipToday && !row.ShipDockedStationAsRead.empty()) {
+            read_.ShipStatusTable = "Docked";
+            read_.ShipDockedStationTable = row.ShipDockedStationAsRead;
+            read_.ShipDockedPortTable = row.ShipDockedPortAsRead;
+        }
         // A ship nobody changed keeps every line.
         if (sameValues(read_, row))
             return;
@@ -536,14 +545,131 @@ private:
         shipOwnedLines(row, now_);
         editBlock(static_cast<size_t>(row.ShipHeadLine), row.ShipNameTable, row.ShipClassTable, row.ShipBlockLines,
                   before_, now_);
+        // ALT counts only with the landed attitude: when that goes, so does ALT.
+        const BlockLine arot(Keyword("AROT"), {});
+        if (row.ShipToday && equalsIgnoringCase(trimmed(read_.ShipStatusTable), "Landed") && before_.find(arot) >= 0 &&
+            now_.find(arot) < 0)
+            for (const BlockLine& line : row.ShipBlockLines)
+                if (keyOf(line.text()) == "ALT")
+                    edits_.erase(lineOf(line), lineOf(line));
     }
 
-    // A today's file lists its stations among the other vessels.
+    // ---- a today's file's links between vessels
+
+    // The changes to one block's DOCKINFO tokens: those naming a vessel of `drop` (as read) go,
+    // and `add` follows the others.
+    struct DockEdit {
+        std::vector<std::string> drop;
+        std::vector<std::string> add;
+    };
+
+    // The block of the file whose head is that line, or nothing.
+    const BlockSpan* blockAt(int32_t head) const {
+        if (head < 0)
+            return nullptr;
+        for (const std::vector<BlockSpan>* blocks : {&m_.layout.shipBlocks, &m_.layout.stationBlocks}) {
+            const auto found = std::lower_bound(blocks->begin(), blocks->end(), static_cast<uint32_t>(head),
+                                                [](const BlockSpan& b, uint32_t h) { return b.head < h; });
+            if (found != blocks->end() && found->head == static_cast<uint32_t>(head))
+                return &*found;
+        }
+        return nullptr;
+    }
+
+    // The tokens of the block's last DOCKINFO line, as read.
+    std::vector<std::string_view> tokensOf(const BlockSpan& block) const {
+        std::vector<std::string_view> tokens;
+        for (size_t i = block.head + 1; i < block.end && i < edits_.lineCount(); ++i)
+            if (keyOf(edits_.line(i)) == "DOCKINFO") {
+                tokens.clear();
+                const std::vector<Word> words = wordsOf(partsOf(edits_.line(i)).body);
+                for (size_t k = 1; k < words.size(); ++k)
+                    tokens.push_back(words[k].text);
+            }
+        return tokens;
+    }
+
+    static std::string_view partnerOf(std::string_view token) {
+        const size_t comma = token.find(',');
+        return comma == std::string_view::npos ? std::string_view() : token.substr(comma + 1);
+    }
+
+    // A ship docked to a station of the tab holds a token naming the station, and the station one
+    // naming the ship. A ship docked, moved to another port or undocked changes both sides; a
+    // ship listed before the station it docks to moves to just after it, so that the station
+    // places the pair.
+    void docking() {
+        // The stations of the file by their names now, and their names as read.
+        std::map<std::string, int32_t> headByName;
+        std::map<std::string, std::string> nameNowByNameRead;
+        for (int k = 0; k < m_.stationCount && m_.validStation(k); ++k) {
+            const StationRow& station = m_.stations[static_cast<size_t>(k)];
+            if (!station.StationToday || station.StationSource != m_.source || !blockAt(station.StationHeadLine))
+                continue;
+            std::string name, className;
+            readHead(static_cast<size_t>(station.StationHeadLine), name, className);
+            headByName.emplace(trim(station.StationNameTable), station.StationHeadLine);
+            nameNowByNameRead.emplace(trim(name), trim(station.StationNameTable));
+        }
+        for (int k = 0; k < m_.shipCount && m_.validShip(k); ++k) {
+            const ShipRow& ship = m_.ships[static_cast<size_t>(k)];
+            if (!ship.ShipToday)
+                continue;
+            const BlockSpan* block = ship.ShipSource == m_.source ? blockAt(ship.ShipHeadLine) : nullptr;
+            const bool docked = equalsIgnoringCase(trim(ship.ShipStatusTable), "Docked");
+            const std::string station = docked ? trim(ship.ShipDockedStationTable) : std::string();
+            const std::string port = docked ? trim(ship.ShipDockedPortTable) : std::string();
+            const std::string stationRead = block ? ship.ShipDockedStationAsRead : std::string();
+            const auto renamed = nameNowByNameRead.find(stationRead);
+            const std::string stationReadNow = renamed != nameNowByNameRead.end() ? renamed->second : stationRead;
+            if (station == stationReadNow && (!docked || port == ship.ShipDockedPortAsRead))
+                continue;
+            if (!block) {
+                // A new ship's block carries its own token (port 0): the station gets the other.
+                if (const auto to = headByName.find(station); docked && to != headByName.end())
+                    dockEdits_[static_cast<size_t>(to->second)].add.push_back(
+                        std::to_string(static_cast<int>(leadingNumberValue(port)) - 1) + ":0," + trim(ship.ShipNameTable));
+                continue;
+            }
+            std::string nameRead, className;
+            readHead(block->head, nameRead, className);
+            nameRead = trim(nameRead);
+            int own = ship.ShipOwnPortAsRead;
+            if (!stationRead.empty()) {
+                dockEdits_[block->head].drop.push_back(stationRead);
+                if (const auto from = headByName.find(stationReadNow); from != headByName.end())
+                    dockEdits_[static_cast<size_t>(from->second)].drop.push_back(nameRead);
+            }
+            if (!docked)
+                continue;
+            if (own < 0) {
+                // The lowest port the ship's other links leave free.
+                std::vector<int> used;
+                for (std::string_view token : tokensOf(*block))
+                    used.push_back(static_cast<int>(leadingNumberValue(std::string(token.substr(0, token.find(':'))))));
+                own = 0;
+                while (std::find(used.begin(), used.end(), own) != used.end())
+                    ++own;
+            }
+            const int stationPort = static_cast<int>(leadingNumberValue(port)) - 1;
+            dockEdits_[block->head].add.push_back(std::to_string(own) + ":" + std::to_string(stationPort) + "," + station);
+            const auto to = headByName.find(station);
+            if (to == headByName.end())
+                continue;
+            dockEdits_[static_cast<size_t>(to->second)].add.push_back(std::to_string(stationPort) + ":" +
+                                                                      std::to_string(own) + "," + trim(ship.ShipNameTable));
+            if (to->second > static_cast<int32_t>(block->head))
+                if (const BlockSpan* stationBlock = blockAt(to->second))
+                    edits_.moveAfter(block->head, block->end, stationBlock->end);
+        }
+    }
+
     // A today's file joins vessels by name: DOCKINFO tokens name the partner, ATTACHED the
     // parent. A renamed vessel's name follows in both; a deleted one's tokens go, and so do the
-    // ATTACHED lines of its children.
+    // ATTACHED lines of its children. Then the docking changes: a block without a DOCKINFO line
+    // gets one after the last line that places it.
     void references() {
-        if (renamed_.empty() && deleted_.empty())
+        if (renamed_.empty() && deleted_.empty() && dockEdits_.empty())
             return;
         const SectionAsRead* section = m_.layout.find("SHIPS");
         if (!section)
@@ -551,12 +677,41 @@ private:
         auto isDeleted = [&](std::string_view name) {
             return std::find(deleted_.begin(), deleted_.end(), name) != deleted_.end();
         };
+        // The block each line lies in, found as the walk passes the heads.
+        std::vector<const BlockSpan*> blocks;
+        for (const std::vector<BlockSpan>* list : {&m_.layout.shipBlocks, &m_.layout.stationBlocks})
+            for (const BlockSpan& b : *list)
+                blocks.push_back(&b);
+        std::sort(blocks.begin(), blocks.end(), [](const BlockSpan* a, const BlockSpan* b) { return a->head < b->head; });
+        auto nextBlock = blocks.begin();
+        const BlockSpan* block = nullptr;
+        std::map<size_t, size_t> lastDockLine; // by block head
+        auto dockEditOf = [&](const BlockSpan* b) -> const DockEdit* {
+            if (!b)
+                return nullptr;
+            const auto found = dockEdits_.find(b->head);
+            return found == dockEdits_.end() ? nullptr : &found->second;
+        };
+        std::vector<std::pair<size_t, const BlockSpan*>> linked; // DOCKINFO and ATTACHED lines
         for (size_t i = section->first + 1; i < section->last && i < edits_.lineCount(); ++i) {
+            while (nextBlock != blocks.end() && (*nextBlock)->head <= i)
+                block = *nextBlock++;
+            const std::string key = keyOf(edits_.line(i));
+            if (key != "DOCKINFO" && key != "ATTACHED")
+                continue;
+            const BlockSpan* within = block && i <= block->end ? block : nullptr;
+            linked.emplace_back(i, within);
+            if (key == "DOCKINFO" && within)
+                lastDockLine[within->head] = i;
+        }
+        for (const auto& [i, within] : linked) {
             if (edits_.erased(i))
                 continue;
             const std::string key = keyOf(edits_.line(i));
             if (key != "DOCKINFO" && key != "ATTACHED")
                 continue;
+            const bool lastDock = key == "DOCKINFO" && within && lastDockLine[within->head] == i;
+            const DockEdit* dock = lastDock ? dockEditOf(within) : nullptr;
             const LineParts parts = partsOf(edits_.line(i));
             const std::vector<Word> words = wordsOf(parts.body);
             if (words.empty())
@@ -567,16 +722,16 @@ private:
             size_t kept = 0;
             for (size_t k = 1; k < words.size(); ++k) {
                 const std::string_view token = words[k].text;
-                const size_t comma = token.find(',');
-                const std::string_view partner = comma == std::string_view::npos ? std::string_view() : token.substr(comma + 1);
-                if (!partner.empty() && isDeleted(partner)) {
+                const std::string_view partner = partnerOf(token);
+                const bool dropped = dock && std::find(dock->drop.begin(), dock->drop.end(), partner) != dock->drop.end();
+                if (!partner.empty() && (isDeleted(partner) || dropped)) {
                     changed = true;
                     continue;
                 }
                 line += words[k].before;
                 const auto renamed = partner.empty() ? renamed_.end() : renamed_.find(std::string(partner));
                 if (renamed != renamed_.end()) {
-                    line += token.substr(0, comma + 1);
+                    line += token.substr(0, token.size() - partner.size());
                     line += renamed->second;
                     changed = true;
                 } else {
@@ -584,12 +739,41 @@ private:
                 }
                 ++kept;
             }
+            if (dock)
+                for (const std::string& token : dock->add) {
+                    line += ' ';
+                    line += token;
+                    changed = true;
+                    ++kept;
+                }
             if (!changed)
                 continue;
             if (kept == 0)
                 edits_.erase(i, i);
             else
                 edits_.replace(i, line + std::string(parts.rest));
+        }
+        // Blocks that gain a token and had no DOCKINFO line.
+        for (const auto& [head, dock] : dockEdits_) {
+            if (dock.add.empty() || lastDockLine.count(head))
+                continue;
+            const BlockSpan* b = blockAt(static_cast<int32_t>(head));
+            if (!b)
+                continue;
+            size_t after = head;
+            std::string_view indent = "  ";
+            for (size_t i = head + 1; i < b->end && i < edits_.lineCount(); ++i) {
+                const std::string k = keyOf(edits_.line(i));
+                if (k == "STATUS")
+                    indent = partsOf(edits_.line(i)).indent;
+                if (k == "STATUS" || k == "RPOS" || k == "RVEL" || k == "ELEMENTS" || k == "BASE" || k == "POS")
+                    after = i;
+            }
+            std::string line(indent);
+            line += "DOCKINFO";
+            for (const std::string& token : dock.add)
+                line += " " + token;
+            edits_.insertAfter(static_cast<std::ptrdiff_t>(after), std::move(line));
         }
     }
 
@@ -608,6 +792,8 @@ private:
     // Names as read of the vessels renamed and deleted.
     std::map<std::string, std::string> renamed_;
     std::vector<std::string> deleted_;
+    // By the head line of the block they change.
+    std::map<size_t, DockEdit> dockEdits_;
 };
 
 } // namespace

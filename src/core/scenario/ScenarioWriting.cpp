@@ -197,6 +197,12 @@ void shipBlock(Lines& out, const ShipRow& s, BlockScratch& scratch) {
     out.line({trimmed(s.ShipNameTable), ":", trimmed(s.ShipClassTable)});
     shipOwnedLines(s, scratch.owned);
     writeBlock(out, s.ShipBlockLines, s.ShipExtraLines, scratch.owned, scratch.lines);
+    // A new ship of a today's file docks by its port 0; the station's block gets the other token.
+    const bool tokenRead = std::any_of(s.ShipBlockLines.begin(), s.ShipBlockLines.end(),
+                                       [](const BlockLine& line) { return keyOf(line.text()) == "DOCKINFO"; });
+    if (s.ShipToday && equalsIgnoringCase(trimmed(s.ShipStatusTable), "Docked") && !tokenRead)
+        out.line({"  DOCKINFO 0:", std::to_string(static_cast<int>(leadingNumberValue(s.ShipDockedPortTable)) - 1), ",",
+                  trimmed(s.ShipDockedStationTable)});
     if (s.ShipLinesNotTaken.empty())
         out.line("END");
     for (const std::string& line : s.ShipLinesNotTaken)

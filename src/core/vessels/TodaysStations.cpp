@@ -163,6 +163,35 @@ TodaysPlacement placementOf(PlacementKind kind) {
     return TodaysPlacement::None;
 }
 
+// A ship whose DOCKINFO names a station of the tab is docked there: the tab shows it "Docked"
+// at that station's port, counted from 1 as the dock tree counts. Its other links (to ships,
+// or a second station) stay in its note and its tokens.
+void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_t, const Vessel*>& byHead,
+                    const std::vector<std::string>& stationNames) {
+    for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
+        ShipRow& ship = doc.ships[static_cast<size_t>(k)];
+        if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
+            continue;
+        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
+        if (found == byHead.end())
+            continue;
+        for (const DockToken& token : found->second->docking) {
+            if (std::find(stationNames.begin(), stationNames.end(), token.partner.vessel) == stationNames.end())
+                continue;
+            ship.ShipStatusTable = "Docked";
+            ship.ShipDockedStationTable = token.partner.vessel;
+            ship.ShipDockedPortTable = std::to_string(token.partner.port + 1);
+            ship.ShipDockedStationAsRead = ship.ShipDockedStationTable;
+            ship.ShipDockedPortAsRead = ship.ShipDockedPortTable;
+            ship.ShipOwnPortAsRead = token.port;
+            if (startsWith(ship.ShipNote, "docked to " + token.partner.vessel + " "))
+                ship.ShipNote.clear();
+            ship.ShipValuesAsRead = shipValuesMark(ship);
+            break;
+        }
+    }
+}
+
 } // namespace
 
 int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vector<std::string>& stationClasses,
@@ -185,6 +214,7 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         if (found == byHead.end())
             continue;
         const Vessel& v = *found->second;
+        ship.ShipToday = true;
         ship.ShipPlacement = placementOf(v.placement.kind);
         if (v.placement.kind == PlacementKind::Coordinates) {
             BlockLine* pos = nullptr;
@@ -271,6 +301,7 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     read.stationNames.clear();
     for (const StationRow& s : stations)
         read.stationNames.push_back(s.StationNameTable);
+    dockToStations(doc, read.shipHeads, byHead, read.stationNames);
     read.stationHeads = count;
     stations.emplace_back();
     stations.back().StationUseClassFrequency = true;

@@ -10,6 +10,7 @@
 #include "core/text/Dates.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
+#include "core/ui/ControlLookup.h"
 
 #include <gtest/gtest.h>
 
@@ -87,9 +88,20 @@ TEST_F(TodaysStations, EachVesselOnExactlyOneTab) {
     EXPECT_FALSE(t.StationRotationFrequency.enabled());
     EXPECT_TRUE(t.StationNote.visible());
 
-    // GL-02 follows Alpha, which places their group; GL-01 stands on its pad.
+    // GL-02 follows Alpha, which places their group: docked at its port 0, the tree's "Dock  1",
+    // which it occupies. GL-01 stands on its pad.
     main->shipTab.ShipName.userSelect(1);
-    EXPECT_EQ(main->shipTab.ShipNote.caption(), "docked to Alpha (port 1)");
+    EXPECT_TRUE(main->shipTab.DockedShipOption.value());
+    EXPECT_EQ(main->shipTab.ShipDockedStation.caption(), "Alpha");
+    EXPECT_EQ(main->shipTab.ShipDockedPort.caption(), "1");
+    EXPECT_EQ(main->shipTab.ShipDockedPlanet.caption(), "Earth");
+    EXPECT_FALSE(main->shipTab.ShipNote.visible());
+    const ui::TreeView& docks = main->shipTab.ShipDockedTree;
+    int occupants = 0;
+    for (int n = 1; n <= docks.count(); ++n)
+        if (docks.node(n).text == "GL-02")
+            occupants += docks.node(docks.node(n).parent).text == "Dock  1" ? 1 : 100;
+    EXPECT_EQ(occupants, 1);
     main->shipTab.ShipName.userSelect(0);
     EXPECT_FALSE(main->shipTab.ShipNote.visible());
 }
@@ -173,15 +185,21 @@ TEST_F(TodaysStations, ANewStartAndADeletedParentSayWhatTheyDo) {
     EXPECT_EQ(saved().find("ATTACHED"), std::string::npos) << saved();
 }
 
-// Today's simulator docks by DOCKINFO only: the early "Docked" status is refused rather than
-// written, and the body lists offer the star, which vessels may orbit.
-TEST_F(TodaysStations, NoDockedStatusIsWrittenAndTheStarIsOffered) {
+// Today's simulator docks by DOCKINFO only: "Docked" is written as STATUS Orbiting and a token on
+// each side, and the body lists offer the star, which vessels may orbit.
+TEST_F(TodaysStations, DockingWritesTokensAndTheStarIsOffered) {
     main->shipTab.ShipName.userSelect(0);
     main->shipTab.DockedShipOption.userSelect();
     main->shipTab.Command4.userClick();
-    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
-    EXPECT_NE(scripted.dialogs.messages().front().text.find("docked by DOCKINFO"), std::string::npos);
-    EXPECT_EQ(saved(), dataFile("today-stations"));
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u) << "no dock chosen";
+    scripted.dialogs.clear();
+    main->shipTab.ShipDockedTree.userDoubleClick(ui::nodeAtPath(main->shipTab.ShipDockedTree, "Earth/Bravo/Dock  4"));
+    main->shipTab.Command4.userClick();
+    ASSERT_TRUE(scripted.dialogs.messages().empty()) << scripted.dialogs.messages().front().text;
+    const std::string out = saved();
+    EXPECT_EQ(out.find("Docked"), std::string::npos);
+    EXPECT_NE(out.find("GL-01:DeltaGlider\n  STATUS Orbiting Earth\n  DOCKINFO 0:3,Bravo\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  RVEL -1807.302 7274.204 -1702.868\n  DOCKINFO 3:0,GL-01\n"), std::string::npos) << out;
     const auto& bodies = main->shipTab.OrbitingRef.items();
     EXPECT_NE(std::find(bodies.begin(), bodies.end(), "Sun"), bodies.end());
 
