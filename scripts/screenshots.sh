@@ -34,8 +34,14 @@ if [ -f "$corpus_work/vantrel.cfg" ]; then
   shot_in "$corpus_work" docs/screenshots/orbit-picture-ship.png --open "Navigation/Special orbits/Tundra orbit.scn" --tab 3
   # ISS, a station of today's layout placed by ELEMENTS, on the station tab.
   shot_in "$corpus_work" docs/screenshots/todays-station.png --open "Delta-glider/Docked at ISS.scn" --tab 2
+  # GL-02, docked to ISS by DOCKINFO alone, at ISS's second port in the dock tree.
+  shot_in "$corpus_work" docs/screenshots/todays-docked-ship.png --open "Delta-glider/Docked at ISS.scn" --tab 3 \
+    --select ShipName=GL-02
+  # GL-01, landed by POS at the Kennedy Space Center, its longitude and latitude in the landed frame.
+  shot_in "$corpus_work" docs/screenshots/todays-landed-by-coordinates.png --open "Checklists/Quickstart.scn" --tab 3 \
+    --select ShipName=GL-01
 else
-  echo "No ../shared/corpus/orbiter-2016: docs/screenshots/orbit-picture-ship.png and todays-station.png are kept as they are." >&2
+  echo "No ../shared/corpus/orbiter-2016: the pictures of its scenarios (orbit-picture-ship.png, todays-*.png) are kept as they are." >&2
 fi
 shot docs/screenshots/station-refusal.png --open "Earth orbit/Meridian yard.scn" --tab 2 --click Command2
 shot docs/screenshots/load-window.png --click Menu12

@@ -14,6 +14,8 @@
 #include "core/app/Vantrel.h"
 #include "core/app/Windows.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -95,6 +97,16 @@ int main(int argc, char** argv) {
             openForPicture(*main, line.open.toStdString());
         if (line.tab > 0)
             main->state.SSTab1.userSetCurrentTab(line.tab);
+        if (const qsizetype equals = line.select.indexOf(QLatin1Char('=')); equals > 0) {
+            ui::Control* control = main->control(line.select.left(equals).toStdString());
+            const std::string item = line.select.mid(equals + 1).toStdString();
+            if (control && (control->kind() == ui::ControlKind::ComboBox || control->kind() == ui::ControlKind::ListBox)) {
+                auto* list = static_cast<ui::ListControl*>(control);
+                const auto& items = list->items();
+                if (const auto found = std::find(items.begin(), items.end(), item); found != items.end())
+                    list->userSelect(static_cast<int>(found - items.begin()));
+            }
+        }
         if (QScreen* where = screen.viewOf(*main)->screen())
             screen.viewOf(*main)->setGeometry(where->availableGeometry());
         if (!line.click.isEmpty())

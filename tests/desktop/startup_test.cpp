@@ -24,6 +24,8 @@ private slots:
         QTest::newRow("absolute") << QStringList{"/data/../b.scn"} << "/b.scn" << false;
         QTest::newRow("with a picture") << QStringList{"--screenshot", "x.png", "c.scn", "--tab", "3"}
                                         << "/start/c.scn" << false;
+        QTest::newRow("a ship picked") << QStringList{"--screenshot", "x.png", "--select", "ShipName=GL-02", "d.scn"}
+                                       << "/start/d.scn" << false;
         QTest::newRow("two files") << QStringList{"a.scn", "b.scn"} << "/start/a.scn" << true;
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "" << true;
     }

@@ -77,6 +77,7 @@ void ShipDisplay::ShipTabReset() {
     showCoordinates(false);
     t.ShipNote.setCaption({});
     t.ShipNote.setVisible(false);
+    setPlacementEnabled(true);
     filling_ = false;
     showOrbit();
 }
@@ -161,6 +162,8 @@ void ShipDisplay::ShipParameterDisplay() {
     }
     t.ShipNote.setCaption(row.ShipNote);
     t.ShipNote.setVisible(!row.ShipNote.empty());
+    // A vessel attached to another goes where its parent goes: what places it is shown, not edited.
+    setPlacementEnabled(!(w_.model.format == FileFormat::Today && row.ShipPlacement == TodaysPlacement::Attached));
     shown_ = fieldsNow();
     shownRow_ = r;
     filling_ = false;
@@ -299,6 +302,14 @@ void ShipDisplay::showFrames(bool landed, bool docked, bool orbiting) {
     w_.shipTab.Landed.setVisible(landed);
     w_.shipTab.Docked.setVisible(docked);
     w_.shipTab.Orbiting.setVisible(orbiting);
+}
+
+void ShipDisplay::setPlacementEnabled(bool enabled) {
+    ui::ShipTab& t = w_.shipTab;
+    for (ui::Control* c : std::initializer_list<ui::Control*>{
+             &t.LandedShipOption, &t.DockedShipOption, &t.OrbitingShipOption, &t.Landed, &t.Docked, &t.Orbiting,
+             &t.ShipFuelSlider, &t.MainEngineStatusSlider, &t.HoverEngineStatusSlider})
+        c->setEnabled(enabled);
 }
 
 void ShipDisplay::setEngineLabelsEnabled(bool enabled) {

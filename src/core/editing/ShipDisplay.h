@@ -52,6 +52,8 @@ private:
     // Fills the orbiting fields of a today's ship docked to a station with the station's
     // position and velocity at the start.
     void undockInPlace();
+    // The status options, the status frames and the sliders.
+    void setPlacementEnabled(bool enabled);
     std::optional<std::vector<std::string>> shown_;
     int shownRow_ = -1;
     // While the tab is being filled the picture waits for the last field.

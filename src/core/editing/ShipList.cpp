@@ -45,12 +45,12 @@ void ShipList::Command6_Click() {
         return;
 
     // A today's vessel carrying others: the question names them, since their attachment goes.
-    const std::vector<std::string> children =
-        w_.model.format == FileFormat::Today && r >= 0 && w_.model.validShip(r)
-            ? attachedChildren(w_.model, n, w_.model.ships[static_cast<size_t>(r)].ShipNameTable)
-            : std::vector<std::string>();
-    if (dialogs.msgBox(children.empty() ? std::string("Are you sure you want to delete the ship ?")
-                                        : detachQuestion(w_.model.ships[static_cast<size_t>(r)].ShipNameTable, children),
+    const bool carries = w_.model.format == FileFormat::Today && r >= 0 && w_.model.validShip(r);
+    const std::string& name = carries ? w_.model.ships[static_cast<size_t>(r)].ShipNameTable : std::string();
+    const std::vector<std::string> children = carries ? attachedChildren(w_.model, n, name) : std::vector<std::string>();
+    const std::vector<std::string> docked = carries ? dockedFollowers(w_.model, n, name) : std::vector<std::string>();
+    if (dialogs.msgBox(children.empty() && docked.empty() ? std::string("Are you sure you want to delete the ship ?")
+                                                          : detachQuestion(name, children, docked),
                        ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
         return;
 

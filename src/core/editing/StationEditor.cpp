@@ -22,32 +22,13 @@ namespace {
 
 constexpr char CR = '\r';
 
-// Whether a ship's DOCKINFO line as read has a token naming that vessel.
-bool dockedTo(const ShipRow& ship, const std::string& vessel) {
-    for (const BlockLine& line : ship.ShipBlockLines) {
-        if (keyOf(line.text()) != "DOCKINFO")
-            continue;
-        std::string_view rest = trimmed(clearedOfComments(line.text()));
-        while (!rest.empty()) {
-            const size_t comma = rest.find(',');
-            if (comma == std::string_view::npos)
-                break;
-            rest = rest.substr(comma + 1);
-            const size_t end = std::min(rest.find_first_of(" \t"), rest.size());
-            if (rest.substr(0, end) == vessel)
-                return true;
-            rest = rest.substr(end);
-        }
-    }
-    return false;
-}
 // Whether a today's ship goes where the station goes: docked to it on the ship tab, or joined
 // to it by a token of its own while the tab shows no dock of it.
 bool carriedBy(const ShipRow& ship, const std::string& station) {
     if (equalsIgnoringCase(trim(ship.ShipStatusTable), "Docked"))
         return trim(ship.ShipDockedStationTable) == station;
     return ship.ShipPlacement == TodaysPlacement::Docked && ship.ShipDockedStationAsRead.empty() &&
-           dockedTo(ship, station);
+           dockInfoNames(ship, station);
 }
 
 const char* const NotAccepted = StationEditor::NotAcceptedTitle;
@@ -263,10 +244,14 @@ void StationEditor::Command2_Click() {
         }
     }
 
+    const bool today = w_.model.format == FileFormat::Today;
     const std::vector<std::string> children =
-        w_.model.format == FileFormat::Today ? attachedChildren(w_.model, w_.shipCount(), listed) : std::vector<std::string>();
-    if (w_.services.dialogs.msgBox(children.empty() ? std::string("Are you sure you want to delete the station ?")
-                                                    : detachQuestion(listed, children),
+        today ? attachedChildren(w_.model, w_.shipCount(), listed) : std::vector<std::string>();
+    const std::vector<std::string> docked =
+        today ? dockedFollowers(w_.model, w_.shipCount(), listed) : std::vector<std::string>();
+    if (w_.services.dialogs.msgBox(children.empty() && docked.empty()
+                                       ? std::string("Are you sure you want to delete the station ?")
+                                       : detachQuestion(listed, children, docked, true),
                                    ui::MsgYesNoQuestion, "Deleting confirmation") != ui::AnswerYes)
         return;
     if (w_.model.format == FileFormat::Today && w_.model.validStation(i))

@@ -17,8 +17,19 @@ class Scenario;
 // ATTACHED lines), in list order.
 std::vector<std::string> attachedChildren(const Scenario& scenario, int shipCount, const std::string& parent);
 
-// Before a vessel with attached children is deleted: the question that names them, answered
-// Yes to go on. A vessel without children needs no such question.
-std::string detachQuestion(const std::string& vessel, const std::vector<std::string>& children);
+struct ShipRow;
+
+// Whether the ship's DOCKINFO line as read has a token naming that vessel.
+bool dockInfoNames(const ShipRow& ship, const std::string& vessel);
+
+// The ships of the first `shipCount` rows that the vessel of that name places in a docked group:
+// those docked at it on the ship tab, and those placed by their dock whose DOCKINFO names it.
+std::vector<std::string> dockedFollowers(const Scenario& scenario, int shipCount, const std::string& vessel);
+
+// Before a vessel that carries others is deleted: the question that names them, answered Yes to
+// go on. Attached children lose their ATTACHED lines; docked ships lose their tokens naming it, or
+// stay in orbit where a station was. A vessel that carries none needs no such question.
+std::string detachQuestion(const std::string& vessel, const std::vector<std::string>& children,
+                           const std::vector<std::string>& docked = {}, bool station = false);
 
 } // namespace vantrel

@@ -237,6 +237,11 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         else if (!v.docking.empty())
             ship.ShipNote = "docked to " + v.docking.front().partner.vessel + " (port " +
                             std::to_string(v.docking.front().partner.port + 1) + ")";
+        // Without FUEL or PRPLEVEL the tanks start empty, but a pad fills them.
+        if (v.tanks.form == TankForm::None && v.placement.kind == PlacementKind::Pad)
+            ship.ShipNote += std::string(ship.ShipNote.empty() ? "" : "\n") +
+                             "No fuel level: the simulator starts the tanks empty, and fills them on the pad "
+                             "unless RefuelOnPad is off in its settings.";
         // Tanks given by PRPLEVEL, the later of it and FUEL: the fuel shown is tank 0's.
         if (v.tanks.form == TankForm::PrpLevel) {
             BlockLine* last = nullptr;

@@ -17,6 +17,8 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
             line.tab = args[++i].toInt() - 1;
         } else if (arg == QLatin1String("--click") && hasValue) {
             line.click = args[++i];
+        } else if (arg == QLatin1String("--select") && hasValue) {
+            line.select = args[++i];
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             line.help = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -33,7 +35,8 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
 }
 
 const char* CommandLine::usage() {
-    return "Usage: vantrel [FILE.scn] [--screenshot FILE [--open SCENARIO] [--tab N] [--click BUTTON]]\n"
+    return "Usage: vantrel [FILE.scn] [--screenshot FILE [--open SCENARIO] [--tab N] [--select LIST=ITEM]\n"
+           "                                 [--click BUTTON]]\n"
            "  Starts the editor; FILE.scn, when given, is opened at once from its own folder.\n"
            "  The settings file vantrel.cfg is the one in the current folder when there is one,\n"
            "  otherwise the one in the user's configuration folder (vantrel/vantrel.cfg).\n"
@@ -42,6 +45,8 @@ const char* CommandLine::usage() {
            "  --open SCENARIO    first opens SCENARIO (relative to the scenario folder) as the\n"
            "                     load window would, for the picture.\n"
            "  --tab N            shows tab N (1 to 3) for the picture.\n"
+           "  --select LIST=ITEM picks the item of the main window's list of that name\n"
+           "                     (ShipName=GL-02, ...) for the picture, as a person would.\n"
            "  --click BUTTON     presses the main window's button or menu command of that name\n"
            "                     (Command1, Menu12, ...) for the picture, as a person would.";
 }

@@ -11,12 +11,13 @@ struct CommandLine {
     // A scenario file to open at start-up, made absolute against the folder the program was
     // started from (start-up moves to the simulator folder before it is opened).
     QString file;
-    // --screenshot FILE [--open SCENARIO] [--tab N] [--click BUTTON]: a picture of the main
-    // window filling the screen, then quit.
+    // --screenshot FILE [--open SCENARIO] [--tab N] [--select LIST=ITEM] [--click BUTTON]: a
+    // picture of the main window filling the screen, then quit.
     QString screenshot;
     QString open;
     int tab = 0;
     QString click;
+    QString select;
     bool help = false;
     // Why the arguments were refused; empty when they were taken.
     QString error;

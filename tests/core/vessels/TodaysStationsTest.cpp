@@ -176,7 +176,15 @@ TEST_F(TodaysStations, ANewStartAndADeletedParentSayWhatTheyDo) {
     text.replace(text.find("  DOCKINFO 0:0,Alpha\n"), std::string("  DOCKINFO 0:0,Alpha\n").size(),
                  "  ATTACHED 0:0,GL-01\n");
     openText(text, "attached.scn");
+    // GL-02 goes where GL-01 goes: its placement shows but does not change.
+    main->shipTab.ShipName.userSelect(1);
+    EXPECT_EQ(main->shipTab.ShipNote.caption(), "Attached to GL-01");
+    EXPECT_FALSE(main->shipTab.OrbitingShipOption.enabled());
+    EXPECT_FALSE(main->shipTab.Orbiting.enabled());
+    EXPECT_FALSE(main->shipTab.ShipFuelSlider.enabled());
     main->shipTab.ShipName.userSelect(0);
+    EXPECT_TRUE(main->shipTab.LandedShipOption.enabled());
+    EXPECT_TRUE(main->shipTab.Landed.enabled());
     scripted.dialogs.clear();
     scripted.dialogs.queueAnswer(ui::AnswerYes);
     main->shipTab.Command6.userClick();
@@ -206,6 +214,27 @@ TEST_F(TodaysStations, DockingWritesTokensAndTheStarIsOffered) {
     openText(dataFile("basic"));
     const auto& early = main->shipTab.OrbitingRef.items();
     EXPECT_EQ(std::find(early.begin(), early.end(), "Sun"), early.end());
+}
+
+// A vessel that places others says so before it goes: a station the ships docked at it, which
+// then orbit on their own; a ship the ships docked to it, which lose their tokens.
+TEST_F(TodaysStations, DeletingAVesselThatPlacesOthersNamesThem) {
+    scripted.dialogs.queueAnswer(ui::AnswerNo);
+    main->stationTab.StationName.userSelect(0);
+    main->stationTab.Command2.userClick();
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().front().text,
+              "GL-02 docked at Alpha will orbit where it is, on their own. Are you sure you want to delete it ?");
+
+    std::string text = dataFile("today-docking");
+    openText(text, "docking.scn");
+    scripted.dialogs.clear();
+    scripted.dialogs.queueAnswer(ui::AnswerNo);
+    main->shipTab.ShipName.userSelect(1);
+    ASSERT_EQ(main->shipTab.ShipName.text(), "Pusher");
+    main->shipTab.Command6.userClick();
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().front().text.substr(0, 40), "Pusher places the docked group of Pushed");
 }
 
 // Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
