@@ -151,6 +151,24 @@ ui::OrbitDrawing stationOrbitDrawing(const MainWindowParts& main) {
 
 ui::OrbitDrawing shipOrbitDrawing(const MainWindowParts& main) {
     const ui::ShipTab& t = main.shipTab;
+    if (t.Frame13.visible() && t.ShipElementsOption.value()) {
+        // A today's ship shown by its orbital elements.
+        const ui::TextField* fields[] = {&t.ShipSemiMajorAxis,      &t.ShipExcentricity,  &t.ShipInclination,
+                                         &t.ShipAscendingNodeLongitude, &t.ShipPeriapsisLongitude,
+                                         &t.ShipMeanLongitude,      &t.ShipElementsEpoch};
+        double values[7];
+        for (int i = 0; i < 7; ++i) {
+            const std::optional<double> value = fieldNumber(fields[i]->text());
+            if (!value)
+                return noOrbitDrawing();
+            values[i] = *value;
+        }
+        const Body* body = main.cat.bodies.find(trim(t.ShipOrbitingPlanet.caption()));
+        if (!body)
+            return noOrbitDrawing("Unknown body");
+        const orbit::Elements elements{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+        return orbitDrawing(elements, body, shownStartMjd(main).value_or(0));
+    }
     const ui::TextField* fields[] = {&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
                                      &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ};
     double values[6];

@@ -7,6 +7,8 @@
 #include "core/text/TextHelpers.h"
 #include "core/ui/MainWindowParts.h"
 
+#include <utility>
+
 namespace vantrel {
 
 namespace {
@@ -20,7 +22,40 @@ int sliderPosition(double percent) {
     return static_cast<int>(roundHalfEven(percent));
 }
 
+std::vector<std::string> textsOf(const std::vector<ui::TextField*>& fields) {
+    std::vector<std::string> texts;
+    for (const ui::TextField* field : fields)
+        texts.push_back(field->text());
+    return texts;
+}
+
+void setTexts(const std::vector<ui::TextField*>& fields, const std::vector<std::string>& texts) {
+    for (size_t k = 0; k < fields.size() && k < texts.size(); ++k)
+        fields[k]->setText(texts[k]);
+}
+
+std::vector<ui::TextField*> vectorFields(ui::ShipTab& t) {
+    return {&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
+            &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ};
+}
+
+// The numbers of the fields, or nothing when one of them is not a number.
+std::optional<std::vector<double>> numbersOf(const std::vector<ui::TextField*>& fields) {
+    std::vector<double> values;
+    for (const ui::TextField* field : fields) {
+        if (!IsANumber(field->text()))
+            return std::nullopt;
+        values.push_back(leadingNumberValue(field->text()));
+    }
+    return values;
+}
+
 } // namespace
+
+std::vector<ui::TextField*> elementFields(ui::ShipTab& t) {
+    return {&t.ShipSemiMajorAxis,      &t.ShipExcentricity,  &t.ShipInclination,  &t.ShipAscendingNodeLongitude,
+            &t.ShipPeriapsisLongitude, &t.ShipMeanLongitude, &t.ShipElementsEpoch};
+}
 
 ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
     ui::ShipTab& t = w_.shipTab;
@@ -34,6 +69,10 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
     for (ui::TextField* field : {&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
                                  &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ})
         field->onChange = [this] { showOrbit(); };
+    for (ui::TextField* field : elementFields(t))
+        field->onChange = [this] { showOrbit(); };
+    t.ShipVectorOption.onClick = [this] { formChosen(false); };
+    t.ShipElementsOption.onClick = [this] { formChosen(true); };
 }
 
 void ShipDisplay::showOrbit() {
@@ -56,6 +95,8 @@ void ShipDisplay::showCoordinates(bool shown) {
 
 void ShipDisplay::ShipTabReset() {
     shown_.reset();
+    switchedFrom_.clear();
+    switchedTo_.clear();
     ui::ShipTab& t = w_.shipTab;
     filling_ = true;
     t.ShipClass.setCaption({});
@@ -75,6 +116,11 @@ void ShipDisplay::ShipTabReset() {
                                  &t.ShipOrbitingRvelZ})
         field->setText({});
     showCoordinates(false);
+    for (ui::TextField* field : elementFields(t))
+        field->setText({});
+    t.ShipVectorOption.setValue(false);
+    t.ShipElementsOption.setValue(false);
+    showForm(false);
     t.ShipNote.setCaption({});
     t.ShipNote.setVisible(false);
     setPlacementEnabled(true);
@@ -92,6 +138,8 @@ void ShipDisplay::ShipParameterDisplay() {
     const ShipRow& row = w_.model.ships[static_cast<size_t>(r)];
 
     filling_ = true;
+    switchedFrom_.clear();
+    switchedTo_.clear();
     t.ShipIndex.setCaption(std::to_string(r));
     t.ShipClass.setCaption(row.ShipClassTable);
 
@@ -152,6 +200,18 @@ void ShipDisplay::ShipParameterDisplay() {
         };
         for (const auto& [field, value] : fields)
             field->setText(displayForm(leadingNumberValue(*value)));
+        // A today's ship placed by ELEMENTS shows them as written.
+        const bool byElements = w_.model.format == FileFormat::Today && row.ShipByElements;
+        std::vector<std::string> words;
+        for (std::string_view rest = trimmed(row.ShipElementsTable); !rest.empty();) {
+            const size_t blank = std::min(rest.find(' '), rest.size());
+            words.emplace_back(rest.substr(0, blank));
+            rest = trimmed(rest.substr(blank));
+        }
+        words.resize(7);
+        setTexts(elementFields(t), byElements ? words : std::vector<std::string>(7));
+        (byElements ? t.ShipElementsOption : t.ShipVectorOption).setValue(true);
+        showForm(byElements);
         setEngineLabelsEnabled(true);
         const double main = leadingNumberValue(row.ShipMainEngineTable) * 100.0;
         t.MainEngineStatus.setCaption(percentText(main));
@@ -193,6 +253,11 @@ std::vector<std::string> ShipDisplay::fieldsNow() const {
                                        &t.ShipOrbitingRposZ, &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY,
                                        &t.ShipOrbitingRvelZ, &t.ShipLandedLongitude, &t.ShipLandedLatitude})
         fields.push_back(field->text());
+    for (const ui::TextField* field : {&t.ShipSemiMajorAxis, &t.ShipExcentricity, &t.ShipInclination,
+                                       &t.ShipAscendingNodeLongitude, &t.ShipPeriapsisLongitude, &t.ShipMeanLongitude,
+                                       &t.ShipElementsEpoch})
+        fields.push_back(field->text());
+    fields.push_back(std::to_string(t.ShipElementsOption.value()));
     return fields;
 }
 
@@ -246,7 +311,69 @@ void ShipDisplay::OrbitingShipOption_Click() {
         return;
     showFrames(false, false, true);
     setEngineLabelsEnabled(true);
+    // A today's ship put into orbit starts with the form of its position and velocity.
+    auto& t = w_.shipTab;
+    if (w_.model.format == FileFormat::Today && !t.ShipVectorOption.value() && !t.ShipElementsOption.value()) {
+        const bool filling = std::exchange(filling_, true);
+        t.ShipVectorOption.setValue(true);
+        filling_ = filling;
+    }
+    showForm(t.ShipElementsOption.value());
     undockInPlace();
+}
+
+void ShipDisplay::showForm(bool elements) {
+    ui::ShipTab& t = w_.shipTab;
+    const bool today = w_.model.format == FileFormat::Today;
+    t.ShipVectorOption.setVisible(today);
+    t.ShipElementsOption.setVisible(today);
+    t.Frame10.setVisible(!(today && elements));
+    t.Frame11.setVisible(!(today && elements));
+    t.Frame13.setVisible(today && elements);
+}
+
+void ShipDisplay::formChosen(bool elements) {
+    ui::ShipTab& t = w_.shipTab;
+    if (!(elements ? t.ShipElementsOption : t.ShipVectorOption).value())
+        return;
+    showForm(elements);
+    if (filling_)
+        return;
+    const std::vector<ui::TextField*> from = elements ? vectorFields(t) : elementFields(t);
+    const std::vector<ui::TextField*> to = elements ? elementFields(t) : vectorFields(t);
+    // Back to the form the last switch left, unedited: the texts it had.
+    if (textsOf(from) == switchedTo_ && switchedFrom_.size() == to.size()) {
+        setTexts(to, switchedFrom_);
+        std::swap(switchedFrom_, switchedTo_);
+        showOrbit();
+        return;
+    }
+    const Body* body = w_.cat.bodies.find(trim(t.ShipOrbitingPlanet.caption()));
+    const std::optional<double> mu = body ? body->mu() : std::nullopt;
+    const std::optional<double> mjd = shownStartMjd(w_);
+    const std::optional<std::vector<double>> values = numbersOf(from);
+    if (!mu || !mjd || !values)
+        return;
+    const std::vector<double>& v = *values;
+    if (elements) {
+        const orbit::StateVector state{{v[0], v[1], v[2]}, {v[3], v[4], v[5]}};
+        const orbit::Result<orbit::Elements> e = orbit::elementsFromState(state, *mu, *mjd);
+        if (!e)
+            return;
+        setTexts(to, {numberText(e->semiMajorAxis), numberText(e->eccentricity), numberText(e->inclination),
+                      numberText(e->ascendingNode), numberText(e->periapsisLongitude), numberText(e->meanLongitude),
+                      numberText(*mjd)});
+    } else {
+        const orbit::Elements e{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+        const orbit::Result<orbit::StateVector> state = orbit::stateFromElements(e, *mu, *mjd);
+        if (!state)
+            return;
+        setTexts(to, {numberText(state->position.x), numberText(state->position.y), numberText(state->position.z),
+                      numberText(state->velocity.x), numberText(state->velocity.y), numberText(state->velocity.z)});
+    }
+    switchedFrom_ = textsOf(from);
+    switchedTo_ = textsOf(to);
+    showOrbit();
 }
 
 void ShipDisplay::undockInPlace() {
@@ -265,6 +392,10 @@ void ShipDisplay::undockInPlace() {
         if (!state)
             return;
         auto& t = w_.shipTab;
+        const bool filling = std::exchange(filling_, true);
+        t.ShipVectorOption.setValue(true);
+        filling_ = filling;
+        showForm(false);
         t.ShipOrbitingPlanet.setCaption(trim(station.StationRefTable));
         t.ShipOrbitingRposX.setText(numberText(state->position.x));
         t.ShipOrbitingRposY.setText(numberText(state->position.y));

@@ -7,6 +7,13 @@
 namespace vantrel {
 
 class MainWindowParts;
+namespace ui {
+struct ShipTab;
+class TextField;
+} // namespace ui
+
+// The orbital elements' fields of the ship tab, in ELEMENTS order, the epoch last.
+std::vector<ui::TextField*> elementFields(ui::ShipTab& t);
 
 // Shows a ship of the table on the ship tab: the ship list's selection, the status options
 // with their frames, and the level labels of the sliders.
@@ -47,17 +54,26 @@ private:
     std::vector<std::string> fieldsNow() const;
     void showFrames(bool landed, bool docked, bool orbiting);
     void setEngineLabelsEnabled(bool enabled);
-    MainWindowParts& w_;
-    // The fields as the last showing left them, with the row shown.
     // Fills the orbiting fields of a today's ship docked to a station with the station's
     // position and velocity at the start.
     void undockInPlace();
     // The status options, the status frames and the sliders.
     void setPlacementEnabled(bool enabled);
+    // The orbiting frame of a today's file offers the two forms; `elements` shows the elements'
+    // fields in place of the position and velocity.
+    void showForm(bool elements);
+    // A person chose a form: the values shown convert to it at the scenario date.
+    void formChosen(bool elements);
+
+    MainWindowParts& w_;
+    // The fields as the last showing left them, with the row shown.
     std::optional<std::vector<std::string>> shown_;
     int shownRow_ = -1;
     // While the tab is being filled the picture waits for the last field.
     bool filling_ = false;
+    // The texts of both forms when the last switch converted them: switching back before an edit
+    // gives the texts the person had, not a conversion of a conversion.
+    std::vector<std::string> switchedFrom_, switchedTo_;
 };
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "core/text/TextHelpers.h"
 #include "core/editing/SelectionTrees.h"
 #include "core/editing/ShipDisplay.h"
+#include "core/editing/StationEditor.h"
 #include "core/editing/VesselName.h"
 #include "core/platform/FileSystem.h"
 #include "core/ui/MainWindowParts.h"
@@ -63,6 +64,18 @@ std::string ShipEditor::validationErrors() {
     auto& tab = w_.shipTab;
     std::string errors = vesselNameErrors(tab.ShipName.text(), "ship");
 
+    // A today's ship placed by its orbital elements is checked as a station's orbit is.
+    const bool byElements =
+        w_.model.format == FileFormat::Today && tab.OrbitingShipOption.value() && tab.ShipElementsOption.value();
+    if (byElements) {
+        const std::string& planet = tab.ShipOrbitingPlanet.caption();
+        errors += orbitErrors("ship", {tab.ShipSemiMajorAxis.text(), tab.ShipExcentricity.text(), tab.ShipInclination.text(),
+                                       tab.ShipAscendingNodeLongitude.text(), tab.ShipPeriapsisLongitude.text(),
+                                       tab.ShipMeanLongitude.text()},
+                              planet, planetLimit(w_, planet), true);
+        if (!IsANumber(tab.ShipElementsEpoch.text()))
+            errors += std::string("The ship orbit epoch is not correct.") + CR;
+    }
     if (tab.OrbitingShipOption.value()) {
         if (!IsANumber(tab.ShipOrbitingAngularVelocity.text()))
             errors += std::string("The angular velocity value is not correct.") + CR;
@@ -73,11 +86,11 @@ std::string ShipEditor::validationErrors() {
         const ui::TextField* angles[] = {&tab.ShipOrbitingArotX, &tab.ShipOrbitingArotY,
                                          &tab.ShipOrbitingArotZ};
         const char* axes[] = {"X", "Y", "Z"};
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3 && !byElements; ++k)
             if (!IsANumber(positions[k]->text()))
                 errors += std::string("The position relative to the reference on axis ") + axes[k] +
                           " is not correct." + CR;
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 3 && !byElements; ++k)
             if (!IsANumber(velocities[k]->text()))
                 errors += std::string("The velocity relative to reference on axis ") + axes[k] +
                           " is not correct." + CR;
@@ -104,7 +117,7 @@ std::string ShipEditor::validationErrors() {
                               positions[1]->text() == displayForm(leadingNumberValue(row.ShipRposYTable)) &&
                               positions[2]->text() == displayForm(leadingNumberValue(row.ShipRposZTable));
         }
-        if (!placedElsewhere && std::sqrt(sum) <= planetRadius(tab.ShipOrbitingPlanet.caption()))
+        if (!placedElsewhere && !byElements && std::sqrt(sum) <= planetRadius(tab.ShipOrbitingPlanet.caption()))
             errors += "The ship is located inside the planet; adjust the position parameters "
                       "relative to reference.";
     }
@@ -196,6 +209,14 @@ void ShipEditor::Command4_Click() {
     row.ShipArotYTable = tab.ShipOrbitingArotY.text();
     row.ShipArotZTable = tab.ShipOrbitingArotZ.text();
     row.ShipVrotTable = tab.ShipOrbitingAngularVelocity.text();
+    if (tab.OrbitingShipOption.value()) {
+        row.ShipByElements = row.ShipToday && tab.ShipElementsOption.value();
+        if (row.ShipByElements) {
+            row.ShipElementsTable.clear();
+            for (const ui::TextField* field : elementFields(tab))
+                row.ShipElementsTable += (row.ShipElementsTable.empty() ? "" : " ") + trim(field->text());
+        }
+    }
 
     // Levels come from the labels, not the sliders. An empty fuel tank is written "0"; the
     // engines keep the display form (" 0").

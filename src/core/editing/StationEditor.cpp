@@ -65,12 +65,47 @@ int StationEditor::shownRow() const {
     return w_.model.validStation(row) ? row : -1;
 }
 
-double StationEditor::planetLimit(const std::string& planet) {
-    const std::string file =
-        platform::resolveIgnoringCase(w_.state.CfgDir.caption() + trim(planet) + ".cfg");
-    const double radius = w_.numberOf(file, "Size");
-    const double atmosphere = w_.numberOf(file, "AtmAltLimit");
+double planetLimit(MainWindowParts& w, const std::string& planet) {
+    const std::string file = platform::resolveIgnoringCase(w.state.CfgDir.caption() + trim(planet) + ".cfg");
+    const double radius = w.numberOf(file, "Size");
+    const double atmosphere = w.numberOf(file, "AtmAltLimit");
     return radius + atmosphere;
+}
+
+std::string orbitErrors(const std::string& vessel, const OrbitTexts& orbit, const std::string& planet, double limit,
+                        bool today) {
+    std::string errors;
+    auto fail = [&errors](const std::string& message) {
+        errors += message;
+        errors += CR;
+    };
+    const bool axisIsNumber = IsANumber(orbit.semiMajorAxis);
+    const double a = leadingNumberValue(orbit.semiMajorAxis);
+    const double e = leadingNumberValue(orbit.excentricity);
+
+    // Today's simulator also flies a vessel on an open orbit (e > 1, a < 0): it passes when its
+    // periapsis clears the atmosphere.
+    const bool eccentricityIsNumber = IsANumber(orbit.excentricity);
+    const bool hyperbolic = today && axisIsNumber && eccentricityIsNumber && e > 1 && a < 0;
+    if (axisIsNumber && a * (1 - e) < limit)
+        fail("The " + vessel + " orbit crosses the planet atmosphere or the planet surface; check the "
+             "excentricity or the semi-major axis.");
+    if (!axisIsNumber)
+        fail("The " + vessel + " orbit semi-major axis is not correct.");
+    if (axisIsNumber && a < limit && !hyperbolic)
+        fail("The " + vessel + " orbit semi-major axis is equal to " + displayForm(a) +
+             " m although the mean radius and atmosphere of " + planet + " is equal to " + displayForm(limit) + " m");
+    if (!eccentricityIsNumber || (e >= 1 && !hyperbolic) || e < 0)
+        fail("The " + vessel + " excentricity is not correct.");
+    if (!IsANumber(orbit.inclination))
+        fail("The " + vessel + " orbit inclination is not correct.");
+    if (!IsANumber(orbit.ascendingNode))
+        fail("The " + vessel + " orbit ascending node longitude is not correct.");
+    if (!IsANumber(orbit.periapsisLongitude))
+        fail("The " + vessel + " orbit periapsis longitude is not correct.");
+    if (!IsANumber(orbit.meanLongitude))
+        fail("The " + vessel + " orbit mean longitude is not correct.");
+    return errors;
 }
 
 std::string StationEditor::validationErrors() {
@@ -91,36 +126,11 @@ std::string StationEditor::validationErrors() {
     if (!angleAccepted(tab.StationZAngle.text()))
         fail("The station frame rotation angle around Z axis is not correct.");
 
-    const double limit = planetLimit(tab.StationRefPlanet.caption());
-    const std::string& axisText = tab.StationSemiMajorAxis.text();
-    const bool axisIsNumber = IsANumber(axisText);
-    const double a = leadingNumberValue(axisText);
-    const double e = leadingNumberValue(tab.StationExcentricity.text());
-
-    // Today's simulator also flies a station on an open orbit (e > 1, a < 0): it passes when its
-    // periapsis clears the atmosphere.
-    const bool today = w_.model.format == FileFormat::Today;
-    const bool eccentricityIsNumber = IsANumber(tab.StationExcentricity.text());
-    const bool hyperbolic = today && axisIsNumber && eccentricityIsNumber && e > 1 && a < 0;
-    if (axisIsNumber && a * (1 - e) < limit)
-        fail("The station orbit crosses the planet atmosphere or the planet surface; check the "
-             "excentricity or the semi-major axis.");
-    if (!axisIsNumber)
-        fail("The station orbit semi-major axis is not correct.");
-    if (axisIsNumber && a < limit && !hyperbolic)
-        fail("The station orbit semi-major axis is equal to " + displayForm(a) +
-             " m although the mean radius and atmosphere of " + tab.StationRefPlanet.caption() +
-             " is equal to " + displayForm(limit) + " m");
-    if (!eccentricityIsNumber || (e >= 1 && !hyperbolic) || e < 0)
-        fail("The station excentricity is not correct.");
-    if (!IsANumber(tab.StationInclination.text()))
-        fail("The station orbit inclination is not correct.");
-    if (!IsANumber(tab.StationAscendingNodeLongitude.text()))
-        fail("The station orbit ascending node longitude is not correct.");
-    if (!IsANumber(tab.StationPeriapsisLongitude.text()))
-        fail("The station orbit periapsis longitude is not correct.");
-    if (!IsANumber(tab.StationMeanLongitude.text()))
-        fail("The station orbit mean longitude is not correct.");
+    errors += orbitErrors("station", {tab.StationSemiMajorAxis.text(), tab.StationExcentricity.text(),
+                                      tab.StationInclination.text(), tab.StationAscendingNodeLongitude.text(),
+                                      tab.StationPeriapsisLongitude.text(), tab.StationMeanLongitude.text()},
+                          tab.StationRefPlanet.caption(), planetLimit(w_, tab.StationRefPlanet.caption()),
+                          w_.model.format == FileFormat::Today);
     return errors;
 }
 

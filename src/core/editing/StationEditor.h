@@ -40,9 +40,6 @@ private:
     // The error text for the fields as they stand, empty when every check passes; each failed
     // check's message ends with a carriage return.
     std::string validationErrors();
-    // The planet's mean radius plus its atmosphere height, from its body file in the
-    // configuration folder (0 for a missing file or key).
-    double planetLimit(const std::string& planet);
     // The row shown, or -1 when no station is shown.
     int shownRow() const;
     // Before a today's station goes: the ships its group placed orbit where it is at the start,
@@ -56,6 +53,25 @@ private:
     // The name list's revision when it last showed the table exactly, one entry per row.
     unsigned long long namesShown_ = ~0ull;
 };
+
+// An orbit's six elements as typed.
+struct OrbitTexts {
+    const std::string& semiMajorAxis;
+    const std::string& excentricity;
+    const std::string& inclination;
+    const std::string& ascendingNode;
+    const std::string& periapsisLongitude;
+    const std::string& meanLongitude;
+};
+
+// The messages, each ending with the character 13, for an orbit of a "station" or "ship" about a
+// planet whose radius and atmosphere reach `limit`; empty when it passes. Today's files also take
+// an open orbit whose periapsis clears the atmosphere.
+std::string orbitErrors(const std::string& vessel, const OrbitTexts& orbit, const std::string& planet, double limit,
+                        bool today);
+// The planet's mean radius plus its atmosphere height, from its body file in the configuration
+// folder (0 for a missing file or key).
+double planetLimit(MainWindowParts& w, const std::string& planet);
 
 // Where a station's orbit puts it at the start the environment tab shows, relative to its body;
 // nothing when its body has no mass or its orbit cannot be worked out.

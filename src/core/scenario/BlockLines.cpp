@@ -264,8 +264,13 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
     } else if (equalsIgnoringCase(status, "Orbiting")) {
         owned.put("STATUS", {"  STATUS ", status, " ", planet});
         fuelAndEngines();
-        vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
-        vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+        // A today's ship placed by its elements: ELEMENTS takes the place of RPOS and RVEL.
+        if (s.ShipByElements) {
+            owned.put("ELEMENTS", {"  ELEMENTS ", trimmed(s.ShipElementsTable)});
+        } else {
+            vector("RPOS", s.ShipRposXTable, s.ShipRposYTable, s.ShipRposZTable);
+            vector("RVEL", s.ShipRvelXTable, s.ShipRvelYTable, s.ShipRvelZTable);
+        }
         vector("AROT", s.ShipArotXTable, s.ShipArotYTable, s.ShipArotZTable);
         // The editor shows only the first of three spin values: unchanged, the line
         // stays as read.
@@ -279,7 +284,7 @@ void shipOwnedLines(const ShipRow& s, OwnedLines& owned) {
         // station; that of a landed ship goes.
         owned.put("STATUS", {"  STATUS Orbiting ", planet});
         fuelAndEngines();
-        for (Keyword keyword : {Keyword("RPOS"), Keyword("RVEL"), Keyword("VROT")})
+        for (Keyword keyword : {Keyword("RPOS"), Keyword("RVEL"), Keyword("ELEMENTS"), Keyword("VROT")})
             if (had(keyword))
                 owned.put(keyword, {*lineAsRead(s, keyword)});
         if (had("AROT") && !readAs("Landed"))

@@ -86,6 +86,18 @@ bool readShipLine(ShipRow& s, Keyword k, std::string_view text) {
         s.ShipFuelTable = tankZeroLevel(text);
         return true;
     }
+    if (is("ELEMENTS")) {
+        // The seven numbers, one blank between.
+        s.ShipElementsTable.clear();
+        std::string_view rest = trimmed(text.substr(std::min(text.size(), size_t(8))));
+        while (!rest.empty()) {
+            const size_t blank = std::min(rest.find_first_of(" \t"), rest.size());
+            s.ShipElementsTable += (s.ShipElementsTable.empty() ? "" : " ") + std::string(rest.substr(0, blank));
+            rest = trimmed(rest.substr(blank));
+        }
+        s.ShipByElements = true;
+        return true;
+    }
     if (is("POS")) {
         // "POS longitude latitude", in degrees.
         std::string_view rest = trimmed(text.substr(std::min(text.size(), size_t(3))));
@@ -213,6 +225,9 @@ uint64_t markOfTexts(std::initializer_list<const std::string*> texts, uint64_t m
 
 } // namespace
 
+const std::string ByElements = "elements";
+const std::string ByVector = "vector";
+
 uint64_t shipValuesMark(const ShipRow& row) {
     return markOfTexts({&row.ShipNameTable, &row.ShipClassTable, &row.ShipStatusTable, &row.ShipPlanetTable,
                         &row.ShipLandedBaseTable, &row.ShipLandedPadTable, &row.ShipLandedHeadingTable,
@@ -220,7 +235,8 @@ uint64_t shipValuesMark(const ShipRow& row) {
                         &row.ShipRposZTable, &row.ShipRvelXTable, &row.ShipRvelYTable, &row.ShipRvelZTable,
                         &row.ShipArotXTable, &row.ShipArotYTable, &row.ShipArotZTable, &row.ShipVrotTable,
                         &row.ShipFuelTable, &row.ShipMainEngineTable, &row.ShipHoverEngineTable,
-                        &row.ShipLandedLongitudeTable, &row.ShipLandedLatitudeTable});
+                        &row.ShipLandedLongitudeTable, &row.ShipLandedLatitudeTable, &row.ShipElementsTable,
+                        row.ShipByElements ? &ByElements : &ByVector});
 }
 
 uint64_t stationValuesMark(const StationRow& row) {

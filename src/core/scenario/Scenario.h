@@ -199,6 +199,11 @@ struct ShipRow {
     // A ship of a today's file: "Docked" means docked by DOCKINFO to a station of the station
     // tab, written as STATUS Orbiting and a token on each side.
     bool ShipToday = false;
+    // A today's ship in orbit placed by its elements rather than its position and velocity: the
+    // seven ELEMENTS numbers (a, e, i, node, periapsis and mean longitudes, epoch MJD) as the
+    // fields give them, one blank between.
+    bool ShipByElements = false;
+    std::string ShipElementsTable;
     // A today's ship docked to a station as read: the station as its token names it, the
     // station's port as the dock tree counts it (from 1), and the ship's own port (from 0; -1
     // when it was not docked to a station).

@@ -461,7 +461,8 @@ private:
                a.ShipArotZTable == b.ShipArotZTable && a.ShipVrotTable == b.ShipVrotTable &&
                a.ShipFuelTable == b.ShipFuelTable && a.ShipMainEngineTable == b.ShipMainEngineTable &&
                a.ShipHoverEngineTable == b.ShipHoverEngineTable && a.ShipNameTable == b.ShipNameTable &&
-               a.ShipClassTable == b.ShipClassTable;
+               a.ShipClassTable == b.ShipClassTable && a.ShipByElements == b.ShipByElements &&
+               a.ShipElementsTable == b.ShipElementsTable;
     }
 
     // The head's name and class as read.
@@ -525,6 +526,11 @@ private:
                 readShipLine(read_, Keyword::find(line.keyword()), trimmed(clearedOfComments(line.text())));
         // A today's ship docked to a station was read "Docked" from its tokens.
         read_.ShipToday = row.ShipToday;
+        read_.ShipByElements = false;
+        read_.ShipElementsTable.clear();
+        for (const BlockLine& line : row.ShipBlockLines)
+            if (line.is("ELEMENTS"))
+                readShipLine(read_, "ELEMENTS", trimmed(clearedOfComments(line.text())));
         if (row.ShipToday && !row.ShipDockedStationAsRead.empty()) {
             read_.ShipStatusTable = "Docked";
             read_.ShipDockedStationTable = row.ShipDockedStationAsRead;

@@ -188,6 +188,26 @@ struct ShipTab {
     TextField ShipOrbitingArotY{"ShipOrbitingArotY"};
     Label Label55{"Label55", "Z"};
     TextField ShipOrbitingArotZ{"ShipOrbitingArotZ"};
+    // A ship of a today's file in orbit is placed by its position and velocity or by its orbital
+    // elements; the choice shows in today's files only.
+    OptionGroup formGroup;
+    OptionButton ShipVectorOption{"ShipVectorOption", "Position and velocity", formGroup};
+    OptionButton ShipElementsOption{"ShipElementsOption", "Orbital elements", formGroup};
+    Frame Frame13{"Frame13", "Orbital elements"};
+    Label Label58{"Label58", "Semi-major axis (m)"};
+    TextField ShipSemiMajorAxis{"ShipSemiMajorAxis"};
+    Label Label59{"Label59", "Excentricity"};
+    TextField ShipExcentricity{"ShipExcentricity"};
+    Label Label60{"Label60", "Inclination (\xC2\xB0)"};
+    TextField ShipInclination{"ShipInclination"};
+    Label Label61{"Label61", "Ascending node longitude (\xC2\xB0)"};
+    TextField ShipAscendingNodeLongitude{"ShipAscendingNodeLongitude"};
+    Label Label62{"Label62", "Periapsis longitude (\xC2\xB0)"};
+    TextField ShipPeriapsisLongitude{"ShipPeriapsisLongitude"};
+    Label Label63{"Label63", "Mean longitude (\xC2\xB0)"};
+    TextField ShipMeanLongitude{"ShipMeanLongitude"};
+    Label Label64{"Label64", "Epoch (MJD)"};
+    TextField ShipElementsEpoch{"ShipElementsEpoch"};
     // The orbit the position and velocity fields give, as they are typed.
     OrbitPicture ShipOrbitPicture{"ShipOrbitPicture"};
     // What places the ship shown in a today's file when its fields do not ("Attached to GL-01");

@@ -227,6 +227,18 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
                 ship.ShipValuesAsRead = shipValuesMark(ship);
             }
         }
+        if (v.placement.kind == PlacementKind::Elements) {
+            // Its orbit by ELEMENTS, the last line of them.
+            BlockLine* elements = nullptr;
+            for (BlockLine& line : ship.ShipBlockLines)
+                if (keyOf(line.text()) == "ELEMENTS")
+                    elements = &line;
+            if (elements) {
+                *elements = BlockLine(Keyword("ELEMENTS"), elements->text());
+                readShipLine(ship, "ELEMENTS", trimmed(clearedOfComments(elements->text())));
+                ship.ShipValuesAsRead = shipValuesMark(ship);
+            }
+        }
         if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
             ship.ShipAttachedTo = v.placement.parent;

@@ -412,17 +412,36 @@ QWidget* shipTab() {
     auto* angular = numberField("ShipOrbitingAngularVelocity");
     fo->addWidget(caption("Label46", angular), 2, 0);
     fo->addWidget(angular, 2, 1);
+    // Today's files: the position and velocity, or the orbital elements in their place.
+    auto* forms = new QHBoxLayout;
+    forms->addWidget(named<QRadioButton>("ShipVectorOption"));
+    forms->addWidget(named<QRadioButton>("ShipElementsOption"));
+    forms->addStretch();
+    fo->addLayout(forms, 3, 0, 1, 3);
     auto* vectors = new QHBoxLayout;
     vectors->addWidget(xyzFrame("Frame10", "Label47", "ShipOrbitingRposX", "Label48", "ShipOrbitingRposY", "Label49",
                                 "ShipOrbitingRposZ"));
     vectors->addWidget(xyzFrame("Frame11", "Label50", "ShipOrbitingRvelX", "Label51", "ShipOrbitingRvelY", "Label52",
                                 "ShipOrbitingRvelZ"));
+    auto* elements = named<QGroupBox>("Frame13");
+    auto* fe = new QGridLayout(elements);
+    const std::pair<const char*, const char*> elementFields[] = {
+        {"Label58", "ShipSemiMajorAxis"},          {"Label59", "ShipExcentricity"},
+        {"Label60", "ShipInclination"},            {"Label61", "ShipAscendingNodeLongitude"},
+        {"Label62", "ShipPeriapsisLongitude"},     {"Label63", "ShipMeanLongitude"},
+        {"Label64", "ShipElementsEpoch"}};
+    for (int k = 0; k < 7; ++k) {
+        auto* field = numberField(elementFields[k].second);
+        fe->addWidget(caption(elementFields[k].first, field), k % 4, (k / 4) * 2);
+        fe->addWidget(field, k % 4, (k / 4) * 2 + 1);
+    }
+    vectors->addWidget(elements);
     vectors->addWidget(xyzFrame("Frame12", "Label53", "ShipOrbitingArotX", "Label54", "ShipOrbitingArotY", "Label55",
                                 "ShipOrbitingArotZ"));
-    fo->addLayout(vectors, 3, 0, 1, 3);
-    fo->addWidget(named<OrbitPictureWidget>("ShipOrbitPicture"), 4, 0, 1, 3);
+    fo->addLayout(vectors, 4, 0, 1, 3);
+    fo->addWidget(named<OrbitPictureWidget>("ShipOrbitPicture"), 5, 0, 1, 3);
     fo->setColumnStretch(1, 1);
-    fo->setRowStretch(4, 1);
+    fo->setRowStretch(5, 1);
     status->addWidget(orbiting, 1);
     layout->addLayout(status, 1, 1);
     layout->setColumnStretch(1, 1);
@@ -432,8 +451,11 @@ QWidget* shipTab() {
     chainTabOrder(page, {"ShipName", "Spacecraft", "Command10", "LandedShipOption", "DockedShipOption",
                          "OrbitingShipOption", "ShipFuelSlider", "MainEngineStatusSlider", "HoverEngineStatusSlider",
                          "ShipLandedHeading", "ShipLandedLongitude", "ShipLandedLatitude", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
-                         "ShipOrbitingAngularVelocity", "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
-                         "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipOrbitingArotX",
+                         "ShipOrbitingAngularVelocity", "ShipVectorOption", "ShipElementsOption",
+                         "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
+                         "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipSemiMajorAxis",
+                         "ShipExcentricity", "ShipInclination", "ShipAscendingNodeLongitude", "ShipPeriapsisLongitude",
+                         "ShipMeanLongitude", "ShipElementsEpoch", "ShipOrbitingArotX",
                          "ShipOrbitingArotY", "ShipOrbitingArotZ", "Command4", "Command5", "Command6"});
     return page;
 }

@@ -237,6 +237,31 @@ TEST_F(TodaysStations, DeletingAVesselThatPlacesOthersNamesThem) {
     EXPECT_EQ(scripted.dialogs.messages().front().text.substr(0, 40), "Pusher places the docked group of Pushed");
 }
 
+// A ship placed by its orbital elements is checked as a station's orbit is, its epoch too; the
+// early layout has no such form.
+TEST_F(TodaysStations, AShipsElementsAreCheckedAsAStationsOrbit) {
+    openText(dataFile("today-docking"), "docking.scn");
+    main->shipTab.ShipName.userSelect(3);
+    ASSERT_EQ(main->shipTab.ShipName.text(), "Free");
+    EXPECT_TRUE(main->shipTab.ShipElementsOption.value());
+    EXPECT_TRUE(main->shipTab.Frame13.visible());
+    EXPECT_FALSE(main->shipTab.Frame10.visible());
+    EXPECT_EQ(main->shipTab.ShipAscendingNodeLongitude.text(), "10");
+    main->shipTab.ShipSemiMajorAxis.userSetText("6000000");
+    main->shipTab.ShipElementsEpoch.userSetText("soon");
+    main->shipTab.Command4.userClick();
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
+    const std::string& refusal = scripted.dialogs.messages().front().text;
+    EXPECT_EQ(refusal.substr(0, 38), "The ship orbit crosses the planet atmo");
+    EXPECT_NE(refusal.find("The ship orbit semi-major axis is equal to  6000000 m"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("The ship orbit epoch is not correct."), std::string::npos) << refusal;
+
+    openText(dataFile("basic"));
+    main->shipTab.ShipName.userSelect(1);
+    EXPECT_FALSE(main->shipTab.ShipElementsOption.visible());
+    EXPECT_TRUE(main->shipTab.Frame10.visible());
+}
+
 // Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
 // open orbit that dips into the atmosphere is refused in either.
 TEST_F(TodaysStations, AnOpenOrbitPassesWhenItsPeriapsisClearsTheAtmosphere) {
