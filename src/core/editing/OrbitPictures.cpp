@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <vector>
 
 namespace vantrel {
 
@@ -151,40 +152,30 @@ ui::OrbitDrawing stationOrbitDrawing(const MainWindowParts& main) {
 
 ui::OrbitDrawing shipOrbitDrawing(const MainWindowParts& main) {
     const ui::ShipTab& t = main.shipTab;
-    if (t.Frame13.visible() && t.ShipElementsOption.value()) {
-        // A today's ship shown by its orbital elements.
-        const ui::TextField* fields[] = {&t.ShipSemiMajorAxis,      &t.ShipExcentricity,  &t.ShipInclination,
-                                         &t.ShipAscendingNodeLongitude, &t.ShipPeriapsisLongitude,
-                                         &t.ShipMeanLongitude,      &t.ShipElementsEpoch};
-        double values[7];
-        for (int i = 0; i < 7; ++i) {
-            const std::optional<double> value = fieldNumber(fields[i]->text());
-            if (!value)
-                return noOrbitDrawing();
-            values[i] = *value;
-        }
-        const Body* body = main.cat.bodies.find(trim(t.ShipOrbitingPlanet.caption()));
-        if (!body)
-            return noOrbitDrawing("Unknown body");
-        const orbit::Elements elements{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
-        return orbitDrawing(elements, body, shownStartMjd(main).value_or(0));
-    }
-    const ui::TextField* fields[] = {&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
-                                     &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ};
-    double values[6];
-    for (int i = 0; i < 6; ++i) {
-        const std::optional<double> value = fieldNumber(fields[i]->text());
+    // A today's ship may be shown by its orbital elements, the others by position and velocity.
+    const bool byElements = t.Frame13.visible() && t.ShipElementsOption.value();
+    const std::vector<const ui::TextField*> fields =
+        byElements ? std::vector<const ui::TextField*>{&t.ShipSemiMajorAxis, &t.ShipExcentricity, &t.ShipInclination,
+                                                       &t.ShipAscendingNodeLongitude, &t.ShipPeriapsisLongitude,
+                                                       &t.ShipMeanLongitude, &t.ShipElementsEpoch}
+                   : std::vector<const ui::TextField*>{&t.ShipOrbitingRposX, &t.ShipOrbitingRposY, &t.ShipOrbitingRposZ,
+                                                       &t.ShipOrbitingRvelX, &t.ShipOrbitingRvelY, &t.ShipOrbitingRvelZ};
+    std::vector<double> values;
+    for (const ui::TextField* field : fields) {
+        const std::optional<double> value = fieldNumber(field->text());
         if (!value)
             return noOrbitDrawing();
-        values[i] = *value;
+        values.push_back(*value);
     }
     const Body* body = main.cat.bodies.find(trim(t.ShipOrbitingPlanet.caption()));
     if (!body)
         return noOrbitDrawing("Unknown body");
+    const double mjd = shownStartMjd(main).value_or(0);
+    if (byElements)
+        return orbitDrawing({values[0], values[1], values[2], values[3], values[4], values[5], values[6]}, body, mjd);
     const std::optional<double> mu = body->mu();
     if (!mu)
         return noOrbitDrawing(body->name + " has no mass or radius");
-    const double mjd = shownStartMjd(main).value_or(0);
     const orbit::StateVector state{{values[0], values[1], values[2]}, {values[3], values[4], values[5]}};
     const orbit::Result<orbit::Elements> elements = orbit::elementsFromState(state, *mu, mjd);
     if (!elements)
