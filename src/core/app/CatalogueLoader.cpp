@@ -293,8 +293,12 @@ void CatalogueLoader::BaseUpDate() {
     w_.logUnreadable(unreadable);
 
     s.Transit.clear();
-    for (const BaseEntry& base : bases_)
+    cat.BaseLocations.clear();
+    for (const BaseEntry& base : bases_) {
         s.Transit.addItem(base.name + ":" + numberText(base.pads) + ":" + base.body);
+        if (base.location)
+            cat.BaseLocations[base.body + ":" + trim(base.name)] = *base.location;
+    }
     cat.BaseCount = s.Transit.listCount();
     cat.BaseTable = s.Transit.items();
     cat.BaseTable.emplace_back();

@@ -1,6 +1,7 @@
 #include "core/catalogue/Catalogue.h"
 
 #include "core/catalogue/ConfigFiles.h"
+#include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
@@ -438,6 +439,19 @@ std::vector<std::string> readBodies(const std::string& systemFile, UnreadableFil
 
 namespace {
 
+// "lon lat" in degrees, or nothing when either is not a number.
+std::optional<std::pair<double, double>> locationOf(const std::string& value) {
+    const std::string text = trimWhite(value);
+    const size_t blank = text.find_first_of(" \t");
+    if (blank == std::string::npos)
+        return std::nullopt;
+    const std::optional<double> lon = plainNumberValue(text.substr(0, blank));
+    const std::optional<double> lat = plainNumberValue(trimWhite(text.substr(blank)));
+    if (!lon || !lat)
+        return std::nullopt;
+    return std::make_pair(*lon, *lat);
+}
+
 // A base file of today's layout ("BASE-V2.0"): its "Name" value and its pads, the LPAD objects of
 // its object list, numbered in file order.
 BaseEntry readFolderBase(const std::string& file, const std::vector<std::string>& lines, const std::string& body) {
@@ -459,6 +473,8 @@ BaseEntry readFolderBase(const std::string& file, const std::vector<std::string>
         }
         if (inObjects && startsWith(upper(firstWord(line)), "LPAD"))
             ++base.pads;
+        if (!inBlock && startsWith(key, "LOCATION") && line.find('=') != std::string::npos)
+            base.location = locationOf(configValue(line));
         if (!inBlock && !named && startsWith(key, "NAME") && line.find('=') != std::string::npos) {
             const std::string name = trimWhite(configValue(line));
             if (!name.empty()) {

@@ -40,6 +40,8 @@ struct BaseEntry {
     long long pads = 0;
     // The body's name, trimmed.
     std::string body;
+    // Its "Location" (longitude and latitude in degrees), when the file gives one.
+    std::optional<std::pair<double, double>> location;
     bool operator==(const BaseEntry&) const = default;
 };
 

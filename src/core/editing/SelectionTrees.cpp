@@ -412,6 +412,8 @@ void SelectionTrees::ShipLandingTree_DblClick() {
         c->setVisible(false);
     w_.shipTab.ShipLandedLongitude.setText({});
     w_.shipTab.ShipLandedLatitude.setText({});
+    if (w_.model.format == FileFormat::Today)
+        w_.shipTab.ShipPadOption.setValue(true);
 }
 
 } // namespace vantrel

@@ -72,6 +72,8 @@ ShipDisplay::ShipDisplay(MainWindowParts& main) : w_(main) {
     for (ui::TextField* field : elementFields(t))
         field->onChange = [this] { showOrbit(); };
     t.ShipVectorOption.onClick = [this] { formChosen(false); };
+    t.ShipPadOption.onClick = [this] { landingChosen(false); };
+    t.ShipCoordinatesOption.onClick = [this] { landingChosen(true); };
     t.ShipElementsOption.onClick = [this] { formChosen(true); };
 }
 
@@ -82,8 +84,38 @@ void ShipDisplay::showOrbit() {
     w_.shipTab.ShipOrbitPicture.setDrawing(shipOrbitDrawing(w_));
 }
 
+void ShipDisplay::landingChosen(bool coordinates) {
+    ui::ShipTab& t = w_.shipTab;
+    if (filling_ || !(coordinates ? t.ShipCoordinatesOption : t.ShipPadOption).value())
+        return;
+    if (!coordinates) {
+        showCoordinates(false);
+        return;
+    }
+    // At coordinates the pad goes from BASE; the fields start where the base stands.
+    const bool wasShown = t.ShipLandedLongitude.visible();
+    showCoordinates(true);
+    if (wasShown)
+        return;
+    t.ShipLandedPad.setCaption({});
+    const auto found = w_.cat.BaseLocations.find(trim(t.ShipLandedPlanet.caption()) + ":" + trim(t.ShipLandedBase.caption()));
+    if (found != w_.cat.BaseLocations.end() && t.ShipLandedLongitude.text().empty()) {
+        t.ShipLandedLongitude.setText(numberText(found->second.first));
+        t.ShipLandedLatitude.setText(numberText(found->second.second));
+    }
+}
+
 void ShipDisplay::showCoordinates(bool shown) {
     ui::ShipTab& t = w_.shipTab;
+    // The choice between a pad and coordinates, in today's files.
+    const bool today = w_.model.format == FileFormat::Today;
+    t.ShipPadOption.setVisible(today);
+    t.ShipCoordinatesOption.setVisible(today);
+    if (today) {
+        const bool filling = std::exchange(filling_, true);
+        (shown ? t.ShipCoordinatesOption : t.ShipPadOption).setValue(true);
+        filling_ = filling;
+    }
     for (ui::Control* c : std::initializer_list<ui::Control*>{&t.Label56, &t.ShipLandedLongitude, &t.Label57,
                                                               &t.ShipLandedLatitude})
         c->setVisible(shown);

@@ -64,6 +64,8 @@ private:
     void showForm(bool elements);
     // A person chose a form: the values shown convert to it at the scenario date.
     void formChosen(bool elements);
+    // A person chose a pad or coordinates for a landed ship.
+    void landingChosen(bool coordinates);
 
     MainWindowParts& w_;
     // The fields as the last showing left them, with the row shown.

@@ -5,7 +5,9 @@
 
 #include "core/catalogue/Bodies.h"
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -38,6 +40,9 @@ struct CatalogueState {
     // Surface bases: "name:pads:body" entries.
     int BaseCount = 0;
     std::vector<std::string> BaseTable;
+    // Where the bases that give a "Location" stand, longitude and latitude in degrees, by
+    // "body:name".
+    std::map<std::string, std::pair<double, double>> BaseLocations;
 
     // The bodies of the chosen planetary system, read when it is chosen: orbit figures and
     // pictures take mass, radius and atmosphere from here, never from the files.

@@ -66,8 +66,11 @@ StationTab::StationTab() {
 
 ShipTab::ShipTab() {
     ShipNote.setVisible(false);
-    for (Control* c : std::initializer_list<Control*>{&ShipVectorOption, &ShipElementsOption, &Frame13})
+    for (Control* c : std::initializer_list<Control*>{&ShipVectorOption, &ShipElementsOption, &Frame13, &ShipPadOption,
+                                                      &ShipCoordinatesOption})
         c->setVisible(false);
+    ShipPadOption.setToolTip("The landed ship stands on a base's pad, chosen in the tree (BASE)");
+    ShipCoordinatesOption.setToolTip("The landed ship stands at a longitude and latitude (POS)");
     ShipVectorOption.setToolTip("Places the orbiting ship by its position and velocity (RPOS and RVEL)");
     ShipElementsOption.setToolTip("Places the orbiting ship by its orbital elements (ELEMENTS)");
     ShipElementsEpoch.setToolTip("The date (MJD) for which the orbital elements are valid");
@@ -163,7 +166,7 @@ std::vector<Control*> StationTab::all() {
 }
 
 std::vector<Control*> ShipTab::all() {
-    return {&Label30, &ShipName, &ShipIndex, &Label31, &ShipClass, &Label32, &Spacecraft, &Command10, &Command4, &Command5, &Command6, &Frame8, &Label33, &LandedShipOption, &DockedShipOption, &OrbitingShipOption, &Frame9, &Label34, &ShipFuel, &ShipFuelSlider, &Label35, &MainEngineStatus, &MainEngineStatusSlider, &Label36, &HoverEngineStatus, &HoverEngineStatusSlider, &Landed, &Label37, &ShipLandedPlanet, &Label38, &ShipLandedBase, &Label39, &ShipLandedPad, &Label40, &ShipLandedHeading, &Label56, &ShipLandedLongitude, &Label57, &ShipLandedLatitude, &ShipLandingTree, &Docked, &Label41, &ShipDockedStation, &Label42, &ShipDockedPort, &Label43, &ShipDockedPlanet, &ShipDockedTree, &Orbiting, &Label44, &ShipOrbitingPlanet, &Label45, &OrbitingRef, &Command11, &Label46, &ShipOrbitingAngularVelocity, &Frame10, &Label47, &ShipOrbitingRposX, &Label48, &ShipOrbitingRposY, &Label49, &ShipOrbitingRposZ, &Frame11, &Label50, &ShipOrbitingRvelX, &Label51, &ShipOrbitingRvelY, &Label52, &ShipOrbitingRvelZ, &Frame12, &Label53, &ShipOrbitingArotX, &Label54, &ShipOrbitingArotY, &Label55, &ShipOrbitingArotZ, &ShipVectorOption, &ShipElementsOption, &Frame13, &Label58, &ShipSemiMajorAxis, &Label59, &ShipExcentricity, &Label60, &ShipInclination, &Label61, &ShipAscendingNodeLongitude, &Label62, &ShipPeriapsisLongitude, &Label63, &ShipMeanLongitude, &Label64, &ShipElementsEpoch, &ShipOrbitPicture, &ShipNote};
+    return {&Label30, &ShipName, &ShipIndex, &Label31, &ShipClass, &Label32, &Spacecraft, &Command10, &Command4, &Command5, &Command6, &Frame8, &Label33, &LandedShipOption, &DockedShipOption, &OrbitingShipOption, &Frame9, &Label34, &ShipFuel, &ShipFuelSlider, &Label35, &MainEngineStatus, &MainEngineStatusSlider, &Label36, &HoverEngineStatus, &HoverEngineStatusSlider, &Landed, &Label37, &ShipLandedPlanet, &Label38, &ShipLandedBase, &Label39, &ShipLandedPad, &Label40, &ShipLandedHeading, &Label56, &ShipLandedLongitude, &Label57, &ShipLandedLatitude, &ShipPadOption, &ShipCoordinatesOption, &ShipLandingTree, &Docked, &Label41, &ShipDockedStation, &Label42, &ShipDockedPort, &Label43, &ShipDockedPlanet, &ShipDockedTree, &Orbiting, &Label44, &ShipOrbitingPlanet, &Label45, &OrbitingRef, &Command11, &Label46, &ShipOrbitingAngularVelocity, &Frame10, &Label47, &ShipOrbitingRposX, &Label48, &ShipOrbitingRposY, &Label49, &ShipOrbitingRposZ, &Frame11, &Label50, &ShipOrbitingRvelX, &Label51, &ShipOrbitingRvelY, &Label52, &ShipOrbitingRvelZ, &Frame12, &Label53, &ShipOrbitingArotX, &Label54, &ShipOrbitingArotY, &Label55, &ShipOrbitingArotZ, &ShipVectorOption, &ShipElementsOption, &Frame13, &Label58, &ShipSemiMajorAxis, &Label59, &ShipExcentricity, &Label60, &ShipInclination, &Label61, &ShipAscendingNodeLongitude, &Label62, &ShipPeriapsisLongitude, &Label63, &ShipMeanLongitude, &Label64, &ShipElementsEpoch, &ShipOrbitPicture, &ShipNote};
 }
 
 std::vector<Control*> MainMenuBar::all() {

@@ -148,6 +148,11 @@ struct ShipTab {
     TextField ShipLandedLongitude{"ShipLandedLongitude"};
     Label Label57{"Label57", "Latitude (°)"};
     TextField ShipLandedLatitude{"ShipLandedLatitude"};
+    // A landed ship of a today's file stands on a pad or at coordinates; the choice shows in
+    // today's files only.
+    OptionGroup landingGroup;
+    OptionButton ShipPadOption{"ShipPadOption", "On a pad", landingGroup};
+    OptionButton ShipCoordinatesOption{"ShipCoordinatesOption", "At coordinates", landingGroup};
     TreeView ShipLandingTree{"ShipLandingTree"};
 
     Frame Docked{"Docked", "Docked ship parameters"};

@@ -383,9 +383,14 @@ QWidget* shipTab() {
     auto* latitude = numberField("ShipLandedLatitude");
     fl->addWidget(caption("Label57", latitude), 5, 0);
     fl->addWidget(latitude, 5, 1);
-    fl->addWidget(tree("ShipLandingTree"), 0, 2, 7, 1);
+    // Today's files: on a pad, or at the coordinates of POS.
+    auto* landing = new QVBoxLayout;
+    landing->addWidget(named<QRadioButton>("ShipPadOption"));
+    landing->addWidget(named<QRadioButton>("ShipCoordinatesOption"));
+    fl->addLayout(landing, 6, 0, 1, 2);
+    fl->addWidget(tree("ShipLandingTree"), 0, 2, 8, 1);
     fl->setColumnStretch(2, 1);
-    fl->setRowStretch(6, 1);
+    fl->setRowStretch(7, 1);
     status->addWidget(landed, 1);
 
     auto* docked = named<QGroupBox>("Docked");
@@ -450,7 +455,8 @@ QWidget* shipTab() {
     addHidden(page, named<QLabel>("ShipIndex"));
     chainTabOrder(page, {"ShipName", "Spacecraft", "Command10", "LandedShipOption", "DockedShipOption",
                          "OrbitingShipOption", "ShipFuelSlider", "MainEngineStatusSlider", "HoverEngineStatusSlider",
-                         "ShipLandedHeading", "ShipLandedLongitude", "ShipLandedLatitude", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
+                         "ShipLandedHeading", "ShipLandedLongitude", "ShipLandedLatitude", "ShipPadOption",
+                         "ShipCoordinatesOption", "ShipLandingTree", "ShipDockedTree", "OrbitingRef", "Command11",
                          "ShipOrbitingAngularVelocity", "ShipVectorOption", "ShipElementsOption",
                          "ShipOrbitingRposX", "ShipOrbitingRposY", "ShipOrbitingRposZ",
                          "ShipOrbitingRvelX", "ShipOrbitingRvelY", "ShipOrbitingRvelZ", "ShipSemiMajorAxis",

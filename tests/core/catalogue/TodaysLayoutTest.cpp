@@ -129,12 +129,14 @@ TEST_F(TodaysLayout, BasesComeFromBaseLinesThenSurfBaseFoldersElseTheBodysOwnBas
     file("Config/Red/Bases/Olympus.cfg", baseFile("Olympus", 3));
     file("Config/Venus.cfg", crlf({"Name = Venus"}));
 
+    // The folder bases give their Location, where a ship landed by coordinates starts.
+    const std::pair<double, double> at{-80.6, 28.6};
     EXPECT_EQ(bases({"Earth", "   Moon", "Mars", "Venus"}),
               (std::vector<BaseEntry>{{" Habana", 2, "Earth"},
-                                      {"Alpha", 0, "Earth"},
-                                      {"Cape Canaveral", 10, "Earth"},
-                                      {"Brighton Beach", 6, "Moon"},
-                                      {"Olympus", 3, "Mars"}}));
+                                      {"Alpha", 0, "Earth", at},
+                                      {"Cape Canaveral", 10, "Earth", at},
+                                      {"Brighton Beach", 6, "Moon", at},
+                                      {"Olympus", 3, "Mars", at}}));
     EXPECT_TRUE(unreadable.empty()) << unreadable.front();
 
     // A missing body file is logged; a body without a Base folder is not.
