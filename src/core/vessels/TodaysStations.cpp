@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace vantrel::vessels {
 
@@ -168,6 +169,7 @@ TodaysPlacement placementOf(PlacementKind kind) {
 // or a second station) stay in its note and its tokens.
 void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_t, const Vessel*>& byHead,
                     const std::vector<std::string>& stationNames) {
+    const std::unordered_set<std::string_view> stations(stationNames.begin(), stationNames.end());
     for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
@@ -176,7 +178,7 @@ void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_
         if (found == byHead.end())
             continue;
         for (const DockToken& token : found->second->docking) {
-            if (std::find(stationNames.begin(), stationNames.end(), token.partner.vessel) == stationNames.end())
+            if (!stations.count(token.partner.vessel))
                 continue;
             ship.ShipStatusTable = "Docked";
             ship.ShipDockedStationTable = token.partner.vessel;
