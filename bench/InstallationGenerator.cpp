@@ -235,11 +235,10 @@ std::string scenarioText(const GeneratorOptions& o) {
 std::string hugeScenarioPath(const std::string& folder) { return folder + "/Scenarios/Huge.scn"; }
 
 std::string makeScratchFolder(const std::string& prefix) {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/" + prefix + "-XXXXXX";
-    if (!mkdtemp(pattern.data()))
+    const std::string folder = platform::makeTemporaryFolder(prefix);
+    if (folder.empty())
         throw std::runtime_error("cannot make a scratch folder");
-    return pattern;
+    return folder;
 }
 
 std::string writeInstallation(const std::string& folder, const GeneratorOptions& o) {

@@ -12,14 +12,13 @@
 #include "core/app/Vantrel.h"
 #include "core/app/Windows.h"
 
-#include <filesystem>
 #include <set>
 
 namespace vantrel {
 
 namespace {
 
-bool isAbsolute(const std::string& path) { return std::filesystem::path(path).is_absolute(); }
+bool isAbsolute(const std::string& path) { return platform::isAbsolute(path); }
 
 // A number as the tables store it: one leading blank unless it is negative.
 std::string numberText(long long n) {

@@ -14,6 +14,7 @@
 #include "core/files/LoadFile.h"
 #include "core/files/SaveAs.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/Programs.h"
 #include "core/platform/TextFile.h"
 #include "core/tools/About.h"
 #include "core/tools/CoordinateConverter.h"
@@ -214,13 +215,7 @@ void MainMenu::Menu31_Click() { w_.services.screen.showModeless(w_.windows().pla
 
 void MainMenu::Menu34_Click() { w_.services.screen.showModeless(w_.windows().coordinateConverter()); }
 
-std::vector<std::string> MainMenu::calculatorPrograms() {
-#ifdef _WIN32
-    return {"Calc.exe"};
-#else
-    return {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc", "qalculate-gtk"};
-#endif
-}
+std::vector<std::string> MainMenu::calculatorPrograms() { return platform::calculatorPrograms(); }
 
 void MainMenu::Menu33_Click() {
     auto& launcher = w_.services.launcher;

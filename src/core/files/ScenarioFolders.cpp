@@ -7,8 +7,6 @@
 #include "core/ui/FileControls.h"
 #include "core/ui/MainWindowParts.h"
 
-#include <filesystem>
-#include <system_error>
 
 namespace vantrel {
 
@@ -101,20 +99,13 @@ std::string saveFolderDescription(const std::string& folder, const std::string& 
 }
 
 bool holdsOnlyDescription(const std::string& folder) {
-    std::error_code ec;
-    std::filesystem::directory_iterator it(folder, ec);
-    if (ec)
+    const auto entries = platform::readFolder(folder);
+    if (!entries)
         return false;
-    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        if (ec)
+    for (const platform::FolderEntry& entry : *entries)
+        if (!entry.regularFile || !equalsIgnoringCase(entry.name, DescriptionFileName))
             return false;
-        const auto& entry = *it;
-        std::error_code typeError;
-        if (!entry.is_regular_file(typeError) ||
-            !equalsIgnoringCase(entry.path().filename().string(), DescriptionFileName))
-            return false;
-    }
-    return !ec;
+    return true;
 }
 
 bool isPlainName(const std::string& name) {

@@ -77,4 +77,28 @@ bool isInside(const std::string& path, const std::string& root);
 // The parent folder of a path (no trailing separator), or the path itself at the root.
 std::string parentFolder(const std::string& path);
 
+// Every entry of a folder, in the system's order, and whether it is a plain file (a link to one
+// counts); nothing when the folder cannot be read to its end.
+struct FolderEntry {
+    std::string name;
+    bool regularFile = false;
+};
+std::optional<std::vector<FolderEntry>> readFolder(const std::string& folder);
+
+// Does the path name its place without the working folder (on Windows, with its drive)?
+bool isAbsolute(const std::string& path);
+
+// The path with every link and "." or ".." resolved; the path unchanged when it does not exist.
+std::string realPath(const std::string& path);
+
+// The file-system roots a person can choose from: "/" here, the drives on Windows.
+std::vector<std::string> driveRoots();
+
+// The person's home folder, or an empty text when the system names none.
+std::string homeFolder();
+
+// A new, empty folder of its own in the system's temporary folder, its name starting with
+// prefix; an empty text when none could be made.
+std::string makeTemporaryFolder(const std::string& prefix);
+
 } // namespace vantrel::platform

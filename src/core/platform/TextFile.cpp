@@ -1,36 +1,60 @@
 #include "core/platform/TextFile.h"
 
 #include "core/platform/GccWarnings.h"
+#include "core/platform/NativePath.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
+#include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace vantrel::platform {
 
+namespace {
+
+// Reads the rest of a file onto bytes; false when reading stopped at an error.
+bool readAll(std::FILE* f, std::string& bytes) {
+    char chunk[65536];
+    size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.append(chunk, n);
+    return !std::ferror(f);
+}
+
+} // namespace
+
 std::optional<std::string> readFile(const std::string& path) {
     std::error_code ec;
-    if (path.empty() || std::filesystem::is_directory(path, ec))
+    if (path.empty() || std::filesystem::is_directory(nativePath(path), ec))
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::FILE* f = openFile(path, "rb");
+    if (!f)
         return std::nullopt;
     std::string bytes;
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size > 0) {
-        bytes.resize(static_cast<size_t>(size));
-        in.seekg(0, std::ios::beg);
-        in.read(bytes.data(), size);
-        if (!in)
-            return std::nullopt;
+    // Straight into a buffer of the size the system reports; whatever the file grew by since
+    // comes after it.
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        const long size = std::ftell(f);
+        std::rewind(f);
+        if (size > 0) {
+            bytes.resize(static_cast<size_t>(size));
+            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+        }
     }
+    const bool complete = readAll(f, bytes);
+    std::fclose(f);
+    if (!complete)
+        return std::nullopt;
     return bytes;
 }
 
@@ -131,11 +155,41 @@ std::optional<std::vector<std::string>> readFields(const std::string& path) {
     return fields;
 }
 
+namespace {
+
+#ifdef _WIN32
+bool isReadOnly(const std::filesystem::path& file) {
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool flushToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0; }
+
+// MoveFileExW replaces the target in one step, or leaves it as it was when it fails.
+std::string replaceWith(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category()).message();
+}
+#else
+bool isReadOnly(const std::filesystem::path& file) { return ::access(file.c_str(), W_OK) != 0; }
+
+bool flushToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0; }
+
+std::string replaceWith(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    return ec ? ec.message() : std::string();
+}
+#endif
+
+} // namespace
+
 std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
     // A link is written through: the file it points at gets the new content and the link stays.
-    fs::path target(path);
+    fs::path target = nativePath(path);
     if (fs::is_symlink(target, ec)) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
         if (ec)
@@ -146,39 +200,38 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
         return "it is a folder";
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, ec))
-        return "the folder " + folder.string() + " does not exist";
+        return "the folder " + pathText(folder) + " does not exist";
     // A read-only file stays read-only: replacing it by a rename would bypass that.
-    if (fs::exists(target, ec) && ::access(target.c_str(), W_OK) != 0)
-        return std::strerror(errno);
+    if (fs::exists(target, ec) && isReadOnly(target))
+        return std::strerror(errno ? errno : EACCES);
 
     std::random_device rd;
     VANTREL_STRING_COPY_WARNING_OFF
-    const fs::path temp = folder / ("." + target.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    const std::string temp = pathText(folder / nativePath("." + pathText(target.filename()) + "." + std::to_string(rd()) + ".tmp"));
     VANTREL_STRING_COPY_WARNING_ON
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::FILE* f = openFile(temp, "wb");
     if (!f)
         return std::strerror(errno);
     const size_t written = bytes.empty() ? 0 : std::fwrite(bytes.data(), 1, bytes.size(), f);
     const int writeError = written == bytes.size() ? 0 : errno;
     // On the disk before the rename, so that a crash leaves the old file or the whole new one.
-    const bool flushed = std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0;
+    const bool flushed = flushToDisk(f);
     const int flushError = flushed ? 0 : errno;
     const bool closed = std::fclose(f) == 0;
     if (written != bytes.size() || !flushed || !closed) {
         const int err = writeError ? writeError : (flushError ? flushError : errno);
-        fs::remove(temp, ec);
+        fs::remove(nativePath(temp), ec);
         return err ? std::strerror(err) : "the file could not be written completely";
     }
     // The replaced file keeps who may read and write it.
     const fs::file_status before = fs::status(target, ec);
     if (!ec && fs::exists(before))
-        fs::permissions(temp, before.permissions(), ec);
-    ec.clear();
-    fs::rename(temp, target, ec);
-    if (ec) {
+        fs::permissions(nativePath(temp), before.permissions(), ec);
+    const std::string failure = replaceWith(nativePath(temp), target);
+    if (!failure.empty()) {
         std::error_code ignored;
-        fs::remove(temp, ignored);
-        return ec.message();
+        fs::remove(nativePath(temp), ignored);
+        return failure;
     }
     return {};
 }

@@ -3,7 +3,6 @@
 #include "core/platform/FileSystem.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace vantrel::ui {
 
@@ -12,8 +11,8 @@ const std::string emptyText;
 }
 
 DriveList::DriveList(std::string name) : Control(std::move(name)) {
-    drives_.push_back(platform::separatorText());
-    if (const char* home = std::getenv("HOME"); home && *home && std::string(home) != "/")
+    drives_ = platform::driveRoots();
+    if (const std::string home = platform::homeFolder(); !home.empty() && home != platform::separatorText())
         drives_.push_back(home);
     drive_ = drives_.front();
 }

@@ -4,7 +4,6 @@
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
 
-#include <filesystem>
 
 namespace vantrel {
 
@@ -31,7 +30,7 @@ std::string MainWindowParts::resolveFile(const std::string& FileName) const {
     if (FileName.empty())
         return FileName;
     std::string path = FileName;
-    if (!std::filesystem::path(path).is_absolute() && !cat.currentFolder.empty())
+    if (!platform::isAbsolute(path) && !cat.currentFolder.empty())
         path = platform::withTrailingSeparator(cat.currentFolder) + path;
     return platform::resolveIgnoringCase(path);
 }
