@@ -12,7 +12,6 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
@@ -28,9 +27,7 @@ namespace {
 // the walk round for ever.
 void collectScenarios(const std::string& folder, std::vector<std::string>& files,
                       std::set<std::string>& visited) {
-    std::error_code ec;
-    const std::filesystem::path real = std::filesystem::canonical(folder, ec);
-    if (!visited.insert(ec ? folder : real.string()).second)
+    if (!visited.insert(platform::realPath(folder)).second)
         return;
     const std::string base = platform::withTrailingSeparator(folder);
     for (const std::string& name : platform::listFiles(folder, "*.scn"))

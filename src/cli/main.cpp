@@ -2,6 +2,8 @@
 
 #include "cli/Commands.h"
 
+#include "core/platform/Console.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -94,7 +96,8 @@ static int run(std::vector<std::string> args) {
 }
 
 int main(int argc, char** argv) {
-    const int status = run(std::vector<std::string>(argv + 1, argv + argc));
+    vantrel::platform::useUtf8Output();
+    const int status = run(vantrel::platform::programArguments(argc, argv));
     // Output that could not be written (a full disk) is no success.
     std::cout.flush();
     if (!std::cout) {
