@@ -1,48 +1,20 @@
 // vantrel-scn catalogue, run as a program on small installations.
 
 #include "support/MiniInstallation.h"
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-
 namespace vantrel::test {
 namespace {
-
-struct ScnRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs vantrel-scn with the arguments; stderr goes to a file of the temporary folder.
-ScnRun runScn(const TempFolder& temp, const std::string& arguments) {
-    const std::string errFile = temp / "stderr.txt";
-    const std::string command = quoted(VANTREL_SCN) + " " + arguments + " 2>" + quoted(errFile);
-    ScnRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> chunk{};
-    size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.out.append(chunk.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = temp.read("stderr.txt");
-    return run;
-}
 
 TEST(CatalogueCommand, PrintsTheCatalogueOfAnInstallation) {
     TempFolder temp;
     const auto mini = writeMiniInstallation(temp);
-    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    const ToolRun run = runScn(temp, {"catalogue", mini.folder});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "config\t" + mini.configFolder + "\n" +
@@ -81,7 +53,7 @@ TEST(CatalogueCommand, PrintsBothLayoutsWithFilesRelativeToTheConfigurationFolde
     temp.write("Orbiter/Config/Venus/Base/Maxwell.cfg",
                crlf({"BASE-V2.0", "Name = Maxwell Port", "BEGIN_OBJECTLIST", "LPAD2", "\tPOS 0 0 0", "END",
                      "END_OBJECTLIST"}));
-    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    const ToolRun run = runScn(temp, {"catalogue", mini.folder});
     EXPECT_EQ(run.status, 0) << run.err;
     for (const char* line : {"\nshipclass\tDeltaGlider\tDeltaGlider.cfg\n", "\nshipclass\tMir\tVessels/Mir.cfg\n",
                              "\nshipclass\tsub\\probe\tVessels/Sub/Probe.cfg\n", "\nstationclass\tMir\t2\n",
@@ -95,7 +67,7 @@ TEST(CatalogueCommand, ReadsTheSimulatorsOwnInstallation) {
     TempFolder temp;
     if (!std::ifstream(corpus + "/Config/Sol.cfg"))
         GTEST_SKIP() << "no corpus at " << corpus;
-    const ScnRun run = runScn(temp, "catalogue " + quoted(corpus));
+    const ToolRun run = runScn(temp, {"catalogue", corpus});
     ASSERT_EQ(run.status, 0) << run.err;
     auto count = [&run](const std::string& kind) {
         size_t n = 0;
@@ -119,7 +91,7 @@ TEST(CatalogueCommand, EndsWithTheScanLogWhenAFileCouldNotBeRead) {
     TempFolder temp;
     const auto mini = writeMiniInstallation(temp);
     temp.write("Orbiter/Config/Ceti.cfg", crlf({"Name = Tau Ceti", "Star1 = TauCeti", "Planet1 = Lost"}));
-    const ScnRun run = runScn(temp, "catalogue " + quoted(mini.folder));
+    const ToolRun run = runScn(temp, {"catalogue", mini.folder});
     EXPECT_EQ(run.status, 0);
     // The last line is the scan log: the body file that is missing, as often as it was asked for.
     const std::string entry = "Can not open the file " + mini.configFolder + "Lost.cfg. ";
@@ -135,7 +107,7 @@ TEST(CatalogueCommand, EndsWithTheScanLogWhenAFileCouldNotBeRead) {
 TEST(CatalogueCommand, AFolderThatIsNoInstallationFailsWithTheWarning) {
     TempFolder temp;
     temp.makeFolder("Empty");
-    const ScnRun run = runScn(temp, "catalogue " + quoted(temp / "Empty"));
+    const ToolRun run = runScn(temp, {"catalogue", temp / "Empty"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "The Orbiter folder was not correctly located. You must locate it using the folder "
@@ -144,16 +116,16 @@ TEST(CatalogueCommand, AFolderThatIsNoInstallationFailsWithTheWarning) {
 
 TEST(CatalogueCommand, UsageErrorsExitWithTwoAndHelpNamesTheCommand) {
     TempFolder temp;
-    EXPECT_EQ(runScn(temp, "catalogue").status, 2);
-    EXPECT_EQ(runScn(temp, "catalogue a b").status, 2);
-    const ScnRun help = runScn(temp, "--help");
+    EXPECT_EQ(runScn(temp, {"catalogue"}).status, 2);
+    EXPECT_EQ(runScn(temp, {"catalogue", "a", "b"}).status, 2);
+    const ToolRun help = runScn(temp, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("catalogue ORBITER_FOLDER"), std::string::npos);
 
     // A catalogue that could not be written out is not reported as done.
     if (std::ifstream("/dev/full")) {
         const auto mini = writeMiniInstallation(temp);
-        const ScnRun full = runScn(temp, "catalogue " + quoted(mini.folder) + " >/dev/full");
+        const ToolRun full = runScn(temp, {"catalogue", mini.folder}, "/dev/full");
         EXPECT_EQ(full.status, 1);
         EXPECT_NE(full.err.find("could not be written"), std::string::npos);
     }
@@ -164,7 +136,7 @@ TEST(CatalogueCommand, ReadsTheSampleInstallation) {
     TempFolder temp;
     if (!std::ifstream(sample + "/orbiter.cfg"))
         GTEST_SKIP() << "no sample installation";
-    const ScnRun run = runScn(temp, "catalogue " + quoted(sample));
+    const ToolRun run = runScn(temp, {"catalogue", sample});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("\nsystem\tSol\t"), std::string::npos);
     EXPECT_NE(run.out.find("\nstationclass\t"), std::string::npos);

@@ -1,21 +1,16 @@
 // vantrel-scn check: the batch validation of scenario files, run as a person runs it.
 
 #include "support/MiniInstallation.h"
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 namespace vantrel {
-using test::quoted;
 
 namespace {
 
@@ -25,21 +20,11 @@ struct CheckRun {
 };
 
 CheckRun check(const std::vector<std::string>& args) {
-    std::string command = quoted(VANTREL_SCN) + " check";
-    for (const std::string& a : args)
-        command += " " + quoted(a);
-    command += " 2>/dev/null";
-    CheckRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        run.out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
+    test::TempFolder temp;
+    std::vector<std::string> arguments{"check"};
+    arguments.insert(arguments.end(), args.begin(), args.end());
+    const test::ToolRun run = test::runScn(temp, arguments);
+    return {run.status, run.out};
 }
 
 class CheckCommandTest : public ::testing::Test {

@@ -1,35 +1,21 @@
 // vantrel-scn resave, run as a person runs it.
 
 #include "support/MiniInstallation.h"
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/wait.h>
 #include <string>
 
 namespace vantrel::test {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string err;
-};
-
 ToolRun resave(const TempFolder& temp, const std::string& orbiter, const std::string& in, const std::string& out) {
-    const std::string errFile = temp / "stderr.txt";
-    const std::string command = quoted(VANTREL_SCN) + " resave " + quoted(orbiter) + " " + quoted(in) + " " +
-                                quoted(out) + " >/dev/null 2>" + quoted(errFile);
-    ToolRun result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = temp.read("stderr.txt");
-    return result;
+    return runScn(temp, {"resave", orbiter, in, out});
 }
 
 // The scenarios of the sample, of tests/data, and of the simulator's own when ../shared/corpus is
@@ -60,6 +46,25 @@ TEST(ResaveCommand, EveryScenarioResavedGivesItsBytes) {
     EXPECT_GT(files, 10);
 }
 
+// Names outside the ANSI code pages reach the program and its files whole, on Windows through
+// the wide command line and file functions: the scenario opens, saves, and replaces a file.
+TEST(ResaveCommand, ScenariosNamedOutsideTheAnsiCodePageOpenAndSave) {
+    TempFolder temp;
+    const std::string welcome = platform::readFile(VANTREL_SAMPLE_DIR "/Scenarios/Welcome.scn").value_or("");
+    ASSERT_FALSE(welcome.empty());
+    const std::string greek = temp.write("\xce\x96-1.scn", welcome);                      // Zeta-1
+    const std::string moon = temp / "\xe6\x9c\x88\xe9\x9d\xa2.scn";                     // "moon surface"
+    ToolRun run = resave(temp, VANTREL_SAMPLE_DIR, greek, moon);
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_TRUE(platform::readFile(moon) == welcome);
+    temp.write("\xce\x96-1.scn", "the file to be replaced");
+    run = resave(temp, VANTREL_SAMPLE_DIR, moon, greek);
+    ASSERT_EQ(0, run.status) << run.err;
+    EXPECT_TRUE(platform::readFile(greek) == welcome);
+    EXPECT_EQ(runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, moon}).out,
+              runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, VANTREL_SAMPLE_DIR "/Scenarios/Welcome.scn"}).out);
+}
+
 TEST(ResaveCommand, RefusalsAndFailuresExitWithOne) {
     TempFolder temp;
     const MiniInstallation install = writeMiniInstallation(temp);
@@ -85,7 +90,7 @@ TEST(ResaveCommand, RefusalsAndFailuresExitWithOne) {
                                                          "END_SHIPS"}));
     run = resave(temp, install.folder, good, temp / "missing folder/out.scn");
     EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos, run.err.find("missing folder/out.scn"));
+    EXPECT_NE(std::string::npos, run.err.find(platform::nativeSeparators("missing folder/out.scn")));
 
     run = resave(temp, install.folder, good, temp / "out.scn");
     EXPECT_EQ(0, run.status) << run.err;

@@ -2,8 +2,8 @@
 // a courier landed on pad 1 at Canaveral (the user-controlled ship), a skiff orbiting Earth and
 // a hauler docked at the Meridian yard.
 
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
@@ -12,30 +12,12 @@
 
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace vantrel::test {
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runTool(const TempFolder& temp, const std::vector<std::string>& args) {
-    std::string command = quoted(VANTREL_SCN);
-    for (const std::string& arg : args)
-        command += " " + quoted(arg);
-    command += " >" + quoted(temp / "stdout.txt") + " 2>" + quoted(temp / "stderr.txt");
-    ToolRun result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = temp.read("stdout.txt");
-    result.err = temp.read("stderr.txt");
-    return result;
-}
+ToolRun runTool(const TempFolder& temp, const std::vector<std::string>& args) { return runScn(temp, args); }
 
 const std::string sample = VANTREL_SAMPLE_DIR;
 const std::string welcome = sample + "/Scenarios/Welcome.scn";

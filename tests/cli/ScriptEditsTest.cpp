@@ -5,8 +5,8 @@
 
 #include "support/LineDiff.h"
 #include "support/MiniInstallation.h"
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include "core/platform/TextFile.h"
 #include "core/vessels/VesselReader.h"
@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <sys/wait.h>
 
 namespace vantrel::test {
 namespace {
@@ -67,13 +65,9 @@ TEST_P(ScriptEdits, ChangeOnlyTheLinesOfTheEdit) {
         platform::readFile(std::string(VANTREL_TEST_DATA_DIR) + "/" + c.data + "/input.scn").value_or("");
     ASSERT_FALSE(input.empty());
     const std::string in = temp.write(std::string("Scenarios/") + c.data + ".scn", input);
-    std::string command = quoted(VANTREL_SCN) + " script " + quoted(install.folder) + " " + quoted(in) + " " +
-                          quoted(temp / "out.scn");
-    for (const std::string& step : c.steps)
-        command += " " + quoted(step);
-    command += " 2>" + quoted(temp / "stderr.txt");
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << temp.read("stderr.txt");
+    std::vector<std::string> arguments{"script", install.folder, in, temp / "out.scn"};
+    arguments.insert(arguments.end(), c.steps.begin(), c.steps.end());
+    ASSERT_EQ(0, runScn(temp, arguments).status) << temp.read("stderr.txt");
     EXPECT_EQ(std::string::npos, temp.read("stderr.txt").find("not accepted")) << temp.read("stderr.txt");
     EXPECT_EQ(c.diff, lineDiff(input, temp.read("out.scn")));
     if (std::string(c.data).rfind("today-", 0) == 0)

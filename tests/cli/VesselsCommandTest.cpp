@@ -1,14 +1,11 @@
 // vantrel-scn vessels, run as a program on the sample installation and on the corpus.
 
-#include "support/ShellQuote.h"
 #include "support/TempFolder.h"
+#include "support/ToolRun.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -16,35 +13,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace vantrel::test {
 namespace {
-
-struct ScnRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-ScnRun runScn(const TempFolder& temp, const std::string& arguments) {
-    const std::string errFile = temp / "stderr.txt";
-    const std::string command = quoted(VANTREL_SCN) + " " + arguments + " 2>" + quoted(errFile);
-    ScnRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> chunk{};
-    size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        run.out.append(chunk.data(), n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = temp.read("stderr.txt");
-    return run;
-}
 
 std::vector<std::vector<std::string>> rows(const std::string& out) {
     std::vector<std::vector<std::string>> table;
@@ -84,7 +59,7 @@ TEST(VesselsCommand, GivesTheFiguresOfTheStationsOfDockedAtIss) {
     if (!std::filesystem::exists(file))
         GTEST_SKIP() << "no corpus at " << VANTREL_CORPUS_DIR;
     TempFolder temp;
-    const ScnRun run = runScn(temp, "vessels " + quoted(install) + " " + quoted(file));
+    const ToolRun run = runScn(temp, {"vessels", install, file});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = rows(run.out);
     ASSERT_GE(table.size(), 2u);
@@ -112,7 +87,7 @@ TEST(VesselsCommand, ListsLandedOrbitingAndDockedShipsOfTheSample) {
                            "Tern:Hauler", "  STATUS Orbiting Earth", "  ELEMENTS 1 0 0 0 0 0 51544.5",
                            "  DOCKINFO 0:0,Gull", "END", "Drift:Skiff", "  STATUS Orbiting Vulcan",
                            "  RPOS 0 0 0", "END", "END_SHIPS"}));
-    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(file));
+    const ToolRun run = runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, file});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = rows(run.out);
     ASSERT_EQ(table.size(), 5u) << run.out;
@@ -121,7 +96,7 @@ TEST(VesselsCommand, ListsLandedOrbitingAndDockedShipsOfTheSample) {
     EXPECT_EQ(std::vector<std::string>(table[2].begin(), table[2].begin() + 5),
               (std::vector<std::string>{"Gull", "Courier", "Orbiting", "Earth", "vector"}));
     // A circle at 7000 km in the ecliptic: the state converted at the scenario date.
-    const double period = 2 * M_PI * std::sqrt(7e6 * 7e6 * 7e6 / Mu);
+    const double period = 2 * std::numbers::pi * std::sqrt(7e6 * 7e6 * 7e6 / Mu);
     ASSERT_EQ(table[2].size(), 14u);
     EXPECT_NEAR(value(table[2][5]), 7e6, 1e-3);
     EXPECT_NEAR(value(table[2][6]), 0, 1e-9);
@@ -149,7 +124,7 @@ TEST(VesselsCommand, ListsTheStationsAndShipsOfAnEarlyFile) {
               "Robin:Lander", "  STATUS Landed Earth", "  BASE Canaveral:2", "END", "Gull:Courier",
               "  STATUS Orbiting Earth", "  RPOS 7000000 0 0", "  RVEL 0 0 7546.05", "END", "Tern:Hauler",
               "  STATUS Docked Earth:Ring:3", "END", "Drift:Skiff", "  STATUS Flying Earth", "END", "END_SHIPS"}));
-    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(file));
+    const ToolRun run = runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, file});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = rows(run.out);
     ASSERT_EQ(table.size(), 6u) << run.out;
@@ -166,8 +141,8 @@ TEST(VesselsCommand, ListsTheStationsAndShipsOfAnEarlyFile) {
 
     // The epoch to the second, not to the minute the station tab shows: the start lies 34.56 s
     // before it.
-    const double motion = std::sqrt(Mu / (7e6 * 7e6 * 7e6)) * 180 / M_PI; // degrees a second
-    const double period = 2 * M_PI * std::sqrt(7e6 * 7e6 * 7e6 / Mu);
+    const double motion = std::sqrt(Mu / (7e6 * 7e6 * 7e6)) * 180 / std::numbers::pi; // degrees a second
+    const double period = 2 * std::numbers::pi * std::sqrt(7e6 * 7e6 * 7e6 / Mu);
     expectOrbit(table[0], {7e6, 0, 0, 0, 0, 90 - motion * 34.56, 7e6 - Radius, 7e6 - Radius, period});
     // Without EL_MJD the elements hold at the start.
     expectOrbit(table[1], {7e6, 0.1, 30, 40, 50, 60, 6.3e6 - Radius, 7.7e6 - Radius, period});
@@ -189,7 +164,7 @@ TEST(VesselsCommand, ListsEveryEarlyScenarioOfTheSample) {
             continue;
         ++early;
         SCOPED_TRACE(entry.path().string());
-        const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(entry.path().string()));
+        const ToolRun run = runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, entry.path().string()});
         ASSERT_EQ(run.status, 0) << run.err;
         std::vector<std::string> stations;
         bool shipSeen = false;
@@ -218,8 +193,8 @@ TEST(VesselsCommand, ListsEveryEarlyScenarioOfTheSample) {
     }
     EXPECT_GE(early, 5);
 
-    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " +
-                                        quoted(std::string(VANTREL_SAMPLE_DIR) + "/Scenarios/Earth orbit/Meridian yard.scn"));
+    const ToolRun run =
+        runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, VANTREL_SAMPLE_DIR "/Scenarios/Earth orbit/Meridian yard.scn"});
     ASSERT_EQ(run.status, 0) << run.err;
     std::vector<std::string> placed;
     for (const auto& row : rows(run.out)) {
@@ -244,8 +219,8 @@ TEST(VesselsCommand, ListsEveryEarlyScenarioOfTheSample) {
     // Aurora's elements hold six hours before the start.
     const auto aurora = rows(run.out)[1];
     const double a = 7178137;
-    const double motion = std::sqrt(Mu / (a * a * a)) * 180 / M_PI;
-    const double period = 2 * M_PI * std::sqrt(a * a * a / Mu);
+    const double motion = std::sqrt(Mu / (a * a * a)) * 180 / std::numbers::pi;
+    const double period = 2 * std::numbers::pi * std::sqrt(a * a * a / Mu);
     expectOrbit(aurora, {a, 0.0012, 28.5, 10, 20, 30 + motion * 6 * 3600, a * (1 - 0.0012) - Radius,
                          a * (1 + 0.0012) - Radius, period});
 }
@@ -262,9 +237,9 @@ TEST(VesselsCommand, TakesTheMomentOfTheRunForADateWithoutNumber) {
         const auto since = std::chrono::system_clock::now().time_since_epoch();
         return 40587.0 + std::chrono::duration<double>(since).count() / 86400.0;
     };
-    const double motion = std::sqrt(Mu / (7e6 * 7e6 * 7e6)) * 180 / M_PI * 86400; // degrees a day
+    const double motion = std::sqrt(Mu / (7e6 * 7e6 * 7e6)) * 180 / std::numbers::pi * 86400; // degrees a day
     const double before = mjdNow();
-    const ScnRun run = runScn(temp, "vessels " + quoted(VANTREL_SAMPLE_DIR) + " " + quoted(file));
+    const ToolRun run = runScn(temp, {"vessels", VANTREL_SAMPLE_DIR, file});
     const double after = mjdNow();
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = rows(run.out);
@@ -279,27 +254,27 @@ TEST(VesselsCommand, TakesTheMomentOfTheRunForADateWithoutNumber) {
 
 TEST(VesselsCommand, RefusesMissingInputsAndWrongUsage) {
     TempFolder temp;
-    const std::string sample = quoted(VANTREL_SAMPLE_DIR);
+    const std::string sample = VANTREL_SAMPLE_DIR;
     const std::string good = temp.write("Good.scn", crlf({"BEGIN_ENVIRONMENT", "  System Sol", "END_ENVIRONMENT"}));
     const std::string noSystem =
         temp.write("Elsewhere.scn", crlf({"BEGIN_ENVIRONMENT", "  System Vega", "END_ENVIRONMENT"}));
 
-    EXPECT_EQ(runScn(temp, "vessels").status, 2);
-    EXPECT_EQ(runScn(temp, "vessels " + sample).status, 2);
-    EXPECT_EQ(runScn(temp, "vessels " + sample + " " + quoted(good) + " extra").status, 2);
+    EXPECT_EQ(runScn(temp, {"vessels"}).status, 2);
+    EXPECT_EQ(runScn(temp, {"vessels", sample}).status, 2);
+    EXPECT_EQ(runScn(temp, {"vessels", sample, good, "extra"}).status, 2);
 
-    ScnRun run = runScn(temp, "vessels " + quoted(temp / "nowhere") + " " + quoted(good));
+    ToolRun run = runScn(temp, {"vessels", temp / "nowhere", good});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("does not exist"), std::string::npos) << run.err;
-    run = runScn(temp, "vessels " + sample + " " + quoted(temp / "missing.scn"));
+    run = runScn(temp, {"vessels", sample, temp / "missing.scn"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("cannot read the scenario file"), std::string::npos) << run.err;
-    run = runScn(temp, "vessels " + sample + " " + quoted(noSystem));
+    run = runScn(temp, {"vessels", sample, noSystem});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Vega"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
 
-    run = runScn(temp, "vessels " + sample + " " + quoted(good));
+    run = runScn(temp, {"vessels", sample, good});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
 }

@@ -1,5 +1,6 @@
 #include "MiniInstallation.h"
 
+#include "core/platform/FileSystem.h"
 
 namespace vantrel::test {
 
@@ -134,8 +135,8 @@ MiniInstallation writeMiniInstallation(const TempFolder& temp, const std::string
 
     MiniInstallation mini;
     mini.folder = temp / relative;
-    mini.configFolder = mini.folder + "/Config/";
-    mini.scenarioFolder = mini.folder + "/Scenarios/";
+    mini.configFolder = mini.folder + platform::nativeSeparators("/Config/");
+    mini.scenarioFolder = mini.folder + platform::nativeSeparators("/Scenarios/");
     return mini;
 }
 

@@ -1,5 +1,9 @@
 #include "support/TempFolder.h"
 
+#include "core/platform/FileSystem.h"
+#include "core/platform/NativePath.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,36 +14,40 @@ namespace fs = std::filesystem;
 namespace vantrel::test {
 
 TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "vantrel-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
+    path_ = platform::makeTemporaryFolder("vantrel-test");
+    if (path_.empty())
         throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
 }
 
 TempFolder::~TempFolder() {
     std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
+    fs::permissions(platform::nativePath(path_), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(platform::nativePath(path_), ec);
 }
 
-std::string TempFolder::operator/(const std::string& relative) const { return path_ + "/" + relative; }
+std::string TempFolder::operator/(const std::string& relative) const {
+    // In the separator the program's own paths use, so tests compare with them as they are.
+    std::string path = path_ + "/" + relative;
+    std::replace(path.begin(), path.end(), '/', platform::separator());
+    return path;
+}
 
 std::string TempFolder::write(const std::string& relative, const std::string& bytes) const {
-    const fs::path p = fs::path(path_) / relative;
+    const fs::path p = platform::nativePath(*this / relative);
     fs::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return p.string();
+    return *this / relative;
 }
 
 std::string TempFolder::makeFolder(const std::string& relative) const {
-    const fs::path p = fs::path(path_) / relative;
+    const fs::path p = platform::nativePath(*this / relative);
     fs::create_directories(p);
-    return p.string();
+    return *this / relative;
 }
 
 std::string TempFolder::read(const std::string& relative) const {
-    std::ifstream in(fs::path(path_) / relative, std::ios::binary);
+    std::ifstream in(platform::nativePath(*this / relative), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -16,7 +16,7 @@ public:
 
     // The folder, without a trailing separator.
     const std::string& path() const { return path_; }
-    // path() + "/" + relative.
+    // path() + "/" + relative, every "/" in the native separator.
     std::string operator/(const std::string& relative) const;
     // Writes a file (creating its folders) with exactly these bytes; returns its full path.
     std::string write(const std::string& relative, const std::string& bytes) const;

@@ -44,11 +44,11 @@ TEST_F(Startup, ReadsTheWholeCatalogueOfAnInstallation) {
 
     EXPECT_TRUE(scripted.dialogs.messages().empty());
     EXPECT_TRUE(catalogueLoader().startupSucceeded());
-    EXPECT_EQ(w.cat.StartFolder, startFolder() + "/");
-    EXPECT_EQ(w.cat.StartFolderPath, startFolder() + "/");
+    EXPECT_EQ(w.cat.StartFolder, platform::withTrailingSeparator(startFolder()));
+    EXPECT_EQ(w.cat.StartFolderPath, platform::withTrailingSeparator(startFolder()));
     EXPECT_EQ(w.cat.OrbiterFolder, mini.folder);
-    EXPECT_EQ(w.cat.ConfigDir, "/Config/");
-    EXPECT_EQ(w.cat.ScenarioDir, "/Scenarios/");
+    EXPECT_EQ(w.cat.ConfigDir, platform::nativeSeparators("/Config/"));
+    EXPECT_EQ(w.cat.ScenarioDir, platform::nativeSeparators("/Scenarios/"));
     EXPECT_EQ(w.state.CfgDir.caption(), mini.configFolder);
     EXPECT_EQ(w.state.ScnDir.caption(), mini.scenarioFolder);
     EXPECT_EQ(w.cat.currentFolder, mini.folder);
@@ -85,9 +85,9 @@ TEST_F(Startup, ASettingsFileWithWindowsSeparatorsAndARelativeFolderIsUnderstood
     temp.write("Start/vantrel.cfg", "..\\Sim\\Orbiter\r\nignored second line\r\n");
     Vantrel& w = start();
     EXPECT_TRUE(catalogueLoader().startupSucceeded());
-    EXPECT_EQ(w.cat.OrbiterFolder, "../Sim/Orbiter");
+    EXPECT_EQ(w.cat.OrbiterFolder, platform::nativeSeparators("../Sim/Orbiter"));
     EXPECT_EQ(w.shipTab.Spacecraft.listCount(), 4);
-    EXPECT_EQ(temp.read("Start/vantrel.cfg"), "../Sim/Orbiter\r\n");
+    EXPECT_EQ(temp.read("Start/vantrel.cfg"), platform::nativeSeparators("../Sim/Orbiter") + "\r\n");
 }
 
 TEST_F(Startup, AFirstStartAsksForTheFolderAndGoesOnWithIt) {
@@ -172,8 +172,8 @@ TEST_F(Startup, OrbiterCfgEntriesAreCutByWidthAndTheLastOneWins) {
                                             "  ConfigDirectory = .\\Ignored\\, ConfigDir = .\\Config\\ ; comment"}));
     Vantrel& w = start(mini.folder);
     EXPECT_TRUE(catalogueLoader().startupSucceeded());
-    EXPECT_EQ(w.cat.ConfigDir, "/Config/");
-    EXPECT_EQ(w.cat.ScenarioDir, "/Scenarios/");
+    EXPECT_EQ(w.cat.ConfigDir, platform::nativeSeparators("/Config/"));
+    EXPECT_EQ(w.cat.ScenarioDir, platform::nativeSeparators("/Scenarios/"));
 }
 
 TEST_F(Startup, AnOrbiterCfgEntryShorterThanItsWidthFailsTheStartup) {

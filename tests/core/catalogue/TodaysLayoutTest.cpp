@@ -73,8 +73,8 @@ TEST_F(TodaysLayout, AStartWithoutOrbiterCfgScansTheDefaultFoldersAndTheFolderSe
     temp.makeFolder("Orbiter/Scenarios");
     start(temp / "Orbiter");
     EXPECT_TRUE(catalogueLoader().startupSucceeded());
-    EXPECT_EQ(main->state.CfgDir.caption(), platform::normalPath(temp / "Orbiter") + "/Config/");
-    EXPECT_EQ(main->state.ScnDir.caption(), platform::normalPath(temp / "Orbiter") + "/Scenarios/");
+    EXPECT_EQ(main->state.CfgDir.caption(), platform::normalPath(temp / "Orbiter") + platform::nativeSeparators("/Config/"));
+    EXPECT_EQ(main->state.ScnDir.caption(), platform::normalPath(temp / "Orbiter") + platform::nativeSeparators("/Scenarios/"));
     EXPECT_EQ(main->stationTab.StationClass.items(), std::vector<std::string>{"ISS"});
     EXPECT_EQ(main->StationDockNumberDisplay("iss"), 2);
     EXPECT_EQ(main->env.PlanetarySystem.items(), std::vector<std::string>{"Sol"});

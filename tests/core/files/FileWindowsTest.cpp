@@ -68,7 +68,7 @@ TEST_F(FileWindowsTest, CancelledBrowsingLeavesTheEditedFolderAsItWas) {
     lf.load();
     lf.Dir1.userOpen(in("Plain"));
     lf.Command2.userClick();
-    EXPECT_EQ(w.state.ScnDir.caption(), root() + "/");
+    EXPECT_EQ(w.state.ScnDir.caption(), platform::withTrailingSeparator(root()));
 }
 
 TEST_F(FileWindowsTest, LoadHandsTheChosenFileToTheMainWindow) {
@@ -137,7 +137,7 @@ TEST_F(FileWindowsTest, LoadRefusesAFileThatIsNotAScenarioAndKeepsTheOpenOne) {
                                           "), so it was not opened.");
         EXPECT_EQ(messages()[0].style, ui::MsgExclamation);
         EXPECT_TRUE(lf.loaded());
-        EXPECT_EQ(w.state.ScnDir.caption(), root() + "/");
+        EXPECT_EQ(w.state.ScnDir.caption(), platform::withTrailingSeparator(root()));
         EXPECT_EQ(w.state.scnfile.caption(), "Alpha.scn");
         EXPECT_EQ(w.env.Description.text(), "About Alpha\r\n");
         EXPECT_EQ(w.shipTab.ShipName.items(), std::vector<std::string>{"GL-01"});
@@ -238,10 +238,12 @@ TEST_F(FileWindowsTest, DeleteRefusesTheStandardScenariosByExactName) {
     EXPECT_EQ(messages()[0].title, "Warning");
     EXPECT_EQ(messages()[0].style, ui::MsgExclamation);
 
-    df.FileListtoDelete.userSelect(indexOf(df.FileListtoDelete, "(current state).scn"));
-    df.Command1.userClick();
-    EXPECT_EQ(messages().back().text, "Are you sure ?");
-    EXPECT_FALSE(platform::fileExists(in("(current state).scn")));
+    if (platform::listFiles(root(), "(current state).scn").size() == 2) { // letter case makes a name
+        df.FileListtoDelete.userSelect(indexOf(df.FileListtoDelete, "(current state).scn"));
+        df.Command1.userClick();
+        EXPECT_EQ(messages().back().text, "Are you sure ?");
+        EXPECT_FALSE(platform::fileExists(in("(current state).scn")));
+    }
     df.Command2.userClick();
     EXPECT_TRUE(w.enabled());
 }

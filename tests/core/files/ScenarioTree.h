@@ -5,6 +5,7 @@
 
 #include "support/TempFolder.h"
 
+#include "core/platform/FileSystem.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/app/Vantrel.h"
 
@@ -13,7 +14,8 @@
 namespace vantrel::test {
 
 // Orbiter/Scenarios/            description.txt "Root of the tree"
-//   (Current state).scn, (Quicksave state).scn, (current state).scn, Alpha.scn ("About Alpha"),
+//   (Current state).scn, (Quicksave state).scn, (current state).scn (where letter case makes a
+//   name of its own), Alpha.scn ("About Alpha"),
 //   Beta.scn (no description)
 //   Plain/                      no description; Alpha.scn ("Plain Alpha")
 //   Described/                  Description.txt "Described folder"; Gamma.scn
@@ -25,7 +27,9 @@ struct ScenarioTree {
         temp.write(s + "description.txt", crlf({"BEGIN_DESC", "Root of the tree", "END_DESC"}));
         temp.write(s + "(Current state).scn", crlf({"BEGIN_DESC", "Current", "END_DESC"}));
         temp.write(s + "(Quicksave state).scn", crlf({"BEGIN_DESC", "Quick", "END_DESC"}));
-        temp.write(s + "(current state).scn", crlf({"BEGIN_DESC", "Not protected", "END_DESC"}));
+        // Where letter case makes no other name (Windows), this would overwrite the one above.
+        if (!platform::fileExists(temp / (s + "(current state).scn")))
+            temp.write(s + "(current state).scn", crlf({"BEGIN_DESC", "Not protected", "END_DESC"}));
         temp.write(s + "Alpha.scn", crlf({"BEGIN_DESC", "About Alpha", "END_DESC", "BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}));
         temp.write(s + "Beta.scn", crlf({"BEGIN_ENVIRONMENT", "END_ENVIRONMENT"}));
         temp.write(s + "Plain/Alpha.scn", crlf({"BEGIN_DESC", "Plain Alpha", "END_DESC"}));
@@ -36,12 +40,12 @@ struct ScenarioTree {
 
         w.cat.OrbiterFolder = temp / "Orbiter/";
         w.cat.ScenarioDir = "Scenarios/";
-        w.state.ScnDir.setCaption(root() + "/");
+        w.state.ScnDir.setCaption(platform::withTrailingSeparator(root()));
     }
 
     // The scenario root without its trailing separator, as folder lists show it.
     std::string root() const { return temp / "Orbiter/Scenarios"; }
-    std::string in(const std::string& relative) const { return root() + "/" + relative; }
+    std::string in(const std::string& relative) const { return temp / ("Orbiter/Scenarios/" + relative); }
 
     TempFolder temp;
     ui::ScriptedServices scripted;

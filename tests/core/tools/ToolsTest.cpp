@@ -130,6 +130,13 @@ protected:
     Vantrel w;
 };
 
+// cos(90 degrees) is not quite 0, and its last digits are the maths library's: the x87 cosine
+// of mingw's differs from glibc's from the fourth digit on. The form is the program's.
+bool nearlyZero(const std::string& caption, const std::string& exponent) {
+    return caption.size() == 16 + exponent.size() && caption.compare(0, 5, "6.123") == 0 &&
+           caption.compare(16, std::string::npos, exponent) == 0;
+}
+
 TEST_F(ConverterTest, OpensWithItsExampleAndFollowsTyping) {
     CoordinateConverter& c = w.windows().coordinateConverter();
     scripted.screen.showModeless(c);
@@ -139,7 +146,7 @@ TEST_F(ConverterTest, OpensWithItsExampleAndFollowsTyping) {
 
     c.Azimuth.userSetText("90");
     c.Elevation.userSetText("0");
-    EXPECT_EQ(c.X.caption(), "6.12323399573677E-15");
+    EXPECT_TRUE(nearlyZero(c.X.caption(), "E-15")) << c.X.caption();
     EXPECT_EQ(c.Y.caption(), "100");
     EXPECT_EQ(c.Z.caption(), "0");
 
@@ -154,7 +161,7 @@ TEST_F(ConverterTest, OpensWithItsExampleAndFollowsTyping) {
     c.Azimuth.userSetText("9e99");
     EXPECT_EQ(c.Y.caption(), "0");
     c.Azimuth.userSetText("0");
-    EXPECT_EQ(c.X.caption(), "6.12323399573677E-16");
+    EXPECT_TRUE(nearlyZero(c.X.caption(), "E-16")) << c.X.caption();
 
     // Closing unloads it; it opens again with its example.
     c.Command1.userClick();
