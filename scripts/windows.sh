@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows command-line tool vantrel-scn.exe and the core and command-line tests
+# into build/windows with mingw-w64, and runs the tests under Wine. With --package it also
+# writes build/windows/vantrel-<version>-win64-cli.zip. Arguments after -- go to ctest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+package=0
+ctest_args=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --package) package=1 ;;
+    --) shift; ctest_args=("$@"); break ;;
+    *) echo "Usage: scripts/windows.sh [--package] [-- CTEST_ARGUMENTS...]" >&2; exit 2 ;;
+  esac
+  shift
+done
+
+source scripts/setup.sh
+vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip
+
+# The Windows tool must print what the Linux one prints: the Linux build of the same sources is
+# the reference the Windows tests compare with.
+vantrel_configure build/test RelWithDebInfo
+cmake --build build/test --target vantrel-scn
+
+build=build/windows
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DVANTREL_DESKTOP=OFF -DVANTREL_GTEST_SOURCES=/usr/src/googletest \
+        -DVANTREL_LINUX_SCN="$root/build/test/vantrel-scn"
+fi
+cmake --build "$build"
+
+(cd "$build" && ctest --output-on-failure -j "$(nproc)" "${ctest_args[@]}")
+
+if [ "$package" = 1 ]; then
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+  name=vantrel-$version-win64-cli
+  stage=$build/package/$name
+  rm -rf "$build/package" "$build/$name.zip"
+  mkdir -p "$stage"
+  x86_64-w64-mingw32-strip -o "$stage/vantrel-scn.exe" "$build/vantrel-scn.exe"
+  cp README.md "$stage/README.md"
+  cp LICENSE "$stage/LICENSE.txt"
+  (cd "$build/package" && cmake -E tar cf "../$name.zip" --format=zip "$name")
+  echo "Wrote $build/$name.zip"
+fi
