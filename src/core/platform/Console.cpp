@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -14,6 +15,8 @@ namespace vantrel::platform {
 #ifdef _WIN32
 
 namespace {
+UINT consoleCodePage = 0;
+
 // A text the system gave as UTF-16; anything not well formed becomes U+FFFD rather than an error.
 std::string utf8Of(const wchar_t* text) {
     const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -39,7 +42,11 @@ std::vector<std::string> programArguments(int, char**) {
 }
 
 void useUtf8Output() {
-    SetConsoleOutputCP(CP_UTF8);
+    // The console goes back to its own code page when the program ends: the code page belongs to
+    // the console window, not to the program.
+    consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { SetConsoleOutputCP(consoleCodePage); });
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
 }

@@ -87,8 +87,9 @@ std::optional<FileStamp> fileStamp(const std::string& path) {
     if (!GetFileAttributesExW(nativePath(path).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::nullopt;
+    const FILETIME& written = data.ftLastWriteTime;
     const unsigned long long ticks =
-        (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+        (static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
     const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     // Windows counts 100 ns ticks since 1601.
     return FileStamp{(static_cast<long long>(ticks) - 116444736000000000LL) * 100, size};
@@ -127,7 +128,8 @@ bool nameLess(const std::string& a, const std::string& b) {
 FolderEntries listEntries(const std::string& folder, const std::string& pattern) {
     FolderEntries entries;
     std::error_code ec;
-    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError)) {
             entries.folders.push_back(pathText(it->path().filename()));
@@ -145,7 +147,8 @@ FolderEntries listEntries(const std::string& folder, const std::string& pattern)
 std::vector<std::string> listFiles(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError))
             continue;
@@ -160,7 +163,8 @@ std::vector<std::string> listFiles(const std::string& folder, const std::string&
 std::vector<std::string> listFolders(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError))
             names.push_back(pathText(it->path().filename()));
@@ -172,7 +176,8 @@ std::vector<std::string> listFolders(const std::string& folder) {
 std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name) {
     std::error_code ec;
     std::optional<std::string> found;
-    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(nativePath(folder.empty() ? "." : folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::string candidate = pathText(it->path().filename());
         if (equalIgnoringCase(candidate, name) && (!found || nameLess(candidate, *found)))
             found = std::move(candidate);

@@ -157,10 +157,12 @@ std::optional<std::vector<std::string>> readFields(const std::string& path) {
 
 namespace {
 
+// Why an existing file may not be replaced, or an empty text.
 #ifdef _WIN32
-bool isReadOnly(const std::filesystem::path& file) {
+std::string replacingRefused(const std::filesystem::path& file) {
     const DWORD attributes = GetFileAttributesW(file.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    return readOnly ? std::strerror(EACCES) : std::string();
 }
 
 bool flushToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0; }
@@ -172,7 +174,9 @@ std::string replaceWith(const std::filesystem::path& temp, const std::filesystem
     return std::error_code(static_cast<int>(GetLastError()), std::system_category()).message();
 }
 #else
-bool isReadOnly(const std::filesystem::path& file) { return ::access(file.c_str(), W_OK) != 0; }
+std::string replacingRefused(const std::filesystem::path& file) {
+    return ::access(file.c_str(), W_OK) != 0 ? std::strerror(errno) : std::string();
+}
 
 bool flushToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::fsync(::fileno(f)) == 0; }
 
@@ -202,12 +206,15 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
     if (!fs::is_directory(folder, ec))
         return "the folder " + pathText(folder) + " does not exist";
     // A read-only file stays read-only: replacing it by a rename would bypass that.
-    if (fs::exists(target, ec) && isReadOnly(target))
-        return std::strerror(errno ? errno : EACCES);
+    if (fs::exists(target, ec)) {
+        if (std::string refused = replacingRefused(target); !refused.empty())
+            return refused;
+    }
 
     std::random_device rd;
     VANTREL_STRING_COPY_WARNING_OFF
-    const std::string temp = pathText(folder / nativePath("." + pathText(target.filename()) + "." + std::to_string(rd()) + ".tmp"));
+    const std::string temp = pathText(
+        folder / nativePath("." + pathText(target.filename()) + "." + std::to_string(rd()) + ".tmp"));
     VANTREL_STRING_COPY_WARNING_ON
     std::FILE* f = openFile(temp, "wb");
     if (!f)
