@@ -14,7 +14,7 @@ class BodiesAndBases : public CatalogueFixture {
 protected:
     void SetUp() override {
         make();
-        main->state.CfgDir.setCaption(temp.makeFolder("Config") + "/");
+        main->state.CfgDir.setCaption(platform::withTrailingSeparator(temp.makeFolder("Config")));
     }
     std::string config(const std::string& name) const { return temp / ("Config/" + name); }
     ui::ComboBox& planet() { return main->windows().planetarySystemInformation().Planet; }

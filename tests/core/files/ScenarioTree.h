@@ -39,7 +39,7 @@ struct ScenarioTree {
         temp.write("Orbiter/ScenariosOutside/Secret.scn", crlf({"BEGIN_DESC", "Secret", "END_DESC"}));
 
         w.cat.OrbiterFolder = temp / "Orbiter/";
-        w.cat.ScenarioDir = "Scenarios/";
+        w.cat.ScenarioDir = platform::nativeSeparators("Scenarios/");
         w.state.ScnDir.setCaption(platform::withTrailingSeparator(root()));
     }
 
