@@ -34,6 +34,18 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build"
 
+# One Wine server for the whole run: when an idle server shuts down just as the next test starts,
+# that test fails with "wine client error". Wine's own services start with the first program and
+# live as long as the server: started here, away from ctest's output pipes, which they would
+# otherwise hold open to the end. The first call makes the prefix if needed.
+export WINEPREFIX=$root/$build/wine
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+"$wineserver" -k 2>/dev/null || true # the build's own, which would refuse a second one
+"$wineserver" -w
+"$root/cmake/wine-run.sh" "$WINEPREFIX" --version >/dev/null
+"$wineserver" -p
+trap '"$wineserver" -k 2>/dev/null || true' EXIT
+"$root/cmake/wine-run.sh" "$WINEPREFIX" cmd /c exit </dev/null >/dev/null 2>&1
 (cd "$build" && ctest --output-on-failure -j "$(nproc)" "${ctest_args[@]}")
 
 if [ "$package" = 1 ]; then
