@@ -4,8 +4,11 @@
 #include "support/TempFolder.h"
 #include "support/ToolRun.h"
 
+#include "core/platform/FileSystem.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -157,7 +160,10 @@ TEST_F(CheckCommandTest, SimulatorScenariosOnTheirInstallationLeaveOnlyTrueFindi
     for (size_t start = 0; start < run.out.size();) {
         const size_t end = run.out.find('\n', start);
         const std::string line = run.out.substr(start, end - start);
-        findings.push_back(line.substr(line.find("/Scenarios/") + 11));
+        // The file's name below Scenarios, in "/" whatever the system's separator.
+        std::string file = line.substr(line.find(platform::nativeSeparators("/Scenarios/")) + 11);
+        std::replace(file.begin(), file.end(), platform::separator(), '/');
+        findings.push_back(file);
         start = end == std::string::npos ? run.out.size() : end + 1;
     }
     EXPECT_EQ(findings,
