@@ -1,7 +1,8 @@
-// vantrel-scn check ORBITER_FOLDER FILE.scn...: opens each scenario as the load window does,
-// then selects every station and presses "Station parameter validation", and every ship and
-// presses "Ship parameter validation", without editing anything. Each message box shown on
-// the way is a finding; nothing is ever saved.
+// vantrel-scn check [--format=gcc] ORBITER_FOLDER FILE.scn...: opens each scenario as the load
+// window does, then selects every station and presses "Station parameter validation", and every
+// ship and presses "Ship parameter validation", without editing anything. Each message box shown
+// on the way is a finding; so is each thing today's simulator would do wrong with the file.
+// Nothing is ever saved.
 
 #include "cli/Commands.h"
 #include "cli/Headless.h"
@@ -11,7 +12,12 @@
 #include "core/files/ScenarioFolders.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
+#include "core/scenario/FileFormat.h"
+#include "core/text/NumberText.h"
+#include "core/text/TextHelpers.h"
+#include "core/vessels/SimulatorCheck.h"
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -41,12 +47,71 @@ void collectScenarios(const std::string& folder, std::vector<std::string>& files
     collectScenarios(folder, files, visited);
 }
 
+// A message box's text on one line: its lines joined by " | ", without the line end that closes
+// the last.
+std::string messageLine(std::string text) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n'))
+        text.pop_back();
+    return oneLine(text);
+}
+
+// What the check knows of the installation the headless window loaded, for today's simulator.
+vessels::CheckInstallation installationOf(Vantrel& w) {
+    vessels::CheckInstallation in;
+    const std::string config = w.state.CfgDir.caption();
+    in.vesselsFolder = w.cat.VesselsFolder;
+    in.systemExists = [config](const std::string& system) {
+        return platform::fileExists(platform::resolveIgnoringCase(config + system + ".cfg"));
+    };
+    // The window has chosen the file's system by the time the check runs.
+    in.bodyNames = [&w](const std::string&) { return w.cat.bodies.namesStarFirst(); };
+    in.bodyRadius = [&w](const std::string& body) -> std::optional<double> {
+        const Body* found = w.cat.bodies.find(body);
+        return found ? found->radius : std::nullopt;
+    };
+    in.vesselClass = [config](const std::string& className) { return vessels::readVesselClass(config, className); };
+    in.basePads = [&w](const std::string& body, const std::string& base) -> std::optional<long long> {
+        for (int k = 0; k < w.cat.BaseCount && k < static_cast<int>(w.cat.BaseTable.size()); ++k) {
+            // "name:pads:body"
+            const std::string& entry = w.cat.BaseTable[static_cast<size_t>(k)];
+            const size_t first = entry.find(':');
+            const size_t second = entry.find(':', first + 1);
+            if (first == std::string::npos || second == std::string::npos)
+                continue;
+            if (trim(entry.substr(0, first)) == base && trim(entry.substr(second + 1)) == body)
+                return static_cast<long long>(leadingNumberValue(entry.substr(first + 1, second - first - 1)));
+        }
+        return std::nullopt;
+    };
+    in.bodyOrBaseNamed = [&w](const std::string& name) {
+        for (const std::string& body : w.cat.bodies.namesStarFirst())
+            if (equalsIgnoringCase(body, name))
+                return true;
+        for (const std::string& entry : w.cat.BaseTable)
+            if (!entry.empty() && equalsIgnoringCase(trim(entry.substr(0, entry.find(':'))), name))
+                return true;
+        return false;
+    };
+    return in;
+}
+
 } // namespace
 
-int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    // --format=gcc prints FILE:LINE: SEVERITY: TEXT [CODE], which editors and CI annotate.
+    bool gcc = false;
+    std::vector<std::string> args;
+    for (const std::string& argument : arguments) {
+        if (argument == "--format=gcc")
+            gcc = true;
+        else if (argument == "--format=tab")
+            gcc = false;
+        else
+            args.push_back(argument);
+    }
     if (args.empty() || args[0].empty()) {
         err << "vantrel-scn: check needs the Orbiter folder\n"
-               "Usage: vantrel-scn check ORBITER_FOLDER [FILE.scn|FOLDER]...\n";
+               "Usage: vantrel-scn check [--format=gcc] ORBITER_FOLDER [FILE.scn|FOLDER]...\n";
         return 2;
     }
     if (!platform::folderExists(args[0])) {
@@ -61,6 +126,7 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     Vantrel& w = headless.main();
     auto& dialogs = headless.scripted().dialogs;
+    const vessels::CheckInstallation installation = installationOf(w);
 
     // The files to check: those named, a named folder's scenarios, or without any name every
     // scenario below the installation's scenario folder.
@@ -78,18 +144,35 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     bool findings = false;
     bool unreadable = false;
-    for (const std::string& file : files) {
+    // A file's findings, printed in line order once it is checked.
+    std::vector<vessels::Finding> found;
+    auto report = [&](const std::string&, size_t line, vessels::Severity severity, const std::string& code,
+                      const std::string& vessel, const std::string& text) {
+        found.push_back({line, severity, code, vessel, text});
+    };
+    auto print = [&](const std::string& file, size_t line, vessels::Severity severity, const std::string& code,
+                     const std::string& vessel, const std::string& text) {
+        if (gcc)
+            out << file << ':' << line << ": " << vessels::severityName(severity) << ": " << text << " [" << code
+                << "]\n";
+        else
+            out << file << '\t' << line << '\t' << vessels::severityName(severity) << '\t' << code << '\t' << vessel
+                << '\t' << text << "\n";
+        findings = findings || severity != vessels::Severity::Note;
+    };
+    auto checkOne = [&](const std::string& file) {
         const std::string path = platform::normalPath(file);
-        if (file.empty() || platform::folderExists(path) || !platform::readFile(path)) {
+        const std::optional<std::string> bytes =
+            file.empty() || platform::folderExists(path) ? std::nullopt : platform::readFile(path);
+        if (!bytes) {
             err << "vantrel-scn: cannot read the scenario file " << file << "\n";
             unreadable = true;
-            continue;
+            return;
         }
         // The load window refuses such a file; checking it would only report an empty scenario.
         if (const std::optional<std::string> refusal = scenarioFileRefusal(path)) {
-            out << file << "\trefused\t" << *refusal << "\n";
-            findings = true;
-            continue;
+            report(file, 1, vessels::Severity::Error, "refused", "", *refusal);
+            return;
         }
 
         // What choosing the file in the load window does: folder, name, description, the read.
@@ -99,26 +182,40 @@ int runCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         w.env.Description.setText(GetDescription(path));
         w.TabSettings();
         dialogs.clear();
-        if (!w.model.ScanLog.empty()) {
-            out << file << "\tscanlog\t" << oneLine(w.model.ScanLog) << "\n";
-            findings = true;
-        }
+        if (!w.model.ScanLog.empty())
+            report(file, 1, vessels::Severity::Warning, "scanlog", "", messageLine(w.model.ScanLog));
 
-        auto pressEach = [&](const char* kind, ui::ListControl& list, ui::Button& button) {
+        // The editor's findings: what its validation refuses, at the vessel's head line.
+        auto pressEach = [&](ui::ListControl& list, ui::Button& button, auto headOf) {
             for (int row = 0; row < list.listCount(); ++row) {
                 list.userSelect(row);
                 const std::string name = list.list(row);
                 button.userClick();
-                for (const auto& message : dialogs.messages()) {
-                    out << file << '\t' << kind << '\t' << row << '\t' << name << '\t' << oneLine(message.text)
-                        << "\n";
-                    findings = true;
-                }
+                for (const auto& message : dialogs.messages())
+                    report(file, headOf(row), vessels::Severity::Error, "editor", name, messageLine(message.text));
                 dialogs.clear();
             }
         };
-        pressEach("station", w.stationTab.StationName, w.stationTab.Command1);
-        pressEach("ship", w.shipTab.ShipName, w.shipTab.Command4);
+        auto line = [](int32_t head) { return head >= 0 ? static_cast<size_t>(head) + 1 : size_t{1}; };
+        pressEach(w.stationTab.StationName, w.stationTab.Command1, [&](int row) {
+            return line(w.model.validStation(row) ? w.model.stations[static_cast<size_t>(row)].StationHeadLine : -1);
+        });
+        pressEach(w.shipTab.ShipName, w.shipTab.Command4, [&](int row) {
+            return line(w.model.validShip(row) ? w.model.ships[static_cast<size_t>(row)].ShipHeadLine : -1);
+        });
+
+        // What today's simulator makes of the file.
+        if (w.cat.VesselsFolder || w.model.format == FileFormat::Today)
+            for (const vessels::Finding& f : vessels::simulatorFindings(*bytes, file, installation))
+                report(file, f.line, f.severity, f.code, f.vessel, f.text);
+    };
+    for (const std::string& file : files) {
+        checkOne(file);
+        std::stable_sort(found.begin(), found.end(),
+                         [](const vessels::Finding& a, const vessels::Finding& b) { return a.line < b.line; });
+        for (const vessels::Finding& f : found)
+            print(file, f.line, f.severity, f.code, f.vessel, f.text);
+        found.clear();
     }
     out.flush();
     if (unreadable)

@@ -77,17 +77,24 @@ TEST_F(CheckCommandTest, EachRefusalIsOneLineAndNothingIsWritten) {
     const std::string before = temp.read("Orbiter/Scenarios/Checks/Broken.scn");
     const CheckRun run = check({mini.folder, file});
     EXPECT_EQ(run.status, 1);
+    // FILE, the vessel's head line, severity, code, vessel, the message box's lines joined.
     EXPECT_EQ(run.out,
-              file + "\tstation\t0\tLow\tThe station orbit crosses the planet atmosphere or the planet surface; check "
-                     "the excentricity or the semi-major axis. | The station orbit semi-major axis is equal to  6000000 m "
-                     "although the mean radius and atmosphere of Earth is equal to  6571010 m | \n" +
-                  file + "\tstation\t1\tSpin\tThe station frame rotation angle around X axis is not correct. | The "
-                         "station frame rotation angle around Y axis is not correct. | The station frame rotation angle "
-                         "around Z axis is not correct. | \n" +
+              file + "\t9\terror\teditor\tLow\tThe station orbit crosses the planet atmosphere or the planet surface; "
+                     "check the excentricity or the semi-major axis. | The station orbit semi-major axis is equal to  "
+                     "6000000 m although the mean radius and atmosphere of Earth is equal to  6571010 m\n" +
+                  file + "\t15\terror\teditor\tSpin\tThe station frame rotation angle around X axis is not correct. | "
+                         "The station frame rotation angle around Y axis is not correct. | The station frame rotation "
+                         "angle around Z axis is not correct.\n" +
                   // A landed ship without a heading line carries the blank heading.
-                  file + "\tship\t0\tGL-01\tYou must must enter a correct heading.\n" +
-                  file + "\tship\t1\tSink\tThe object frame rotation angle orientation on axis Y is not correct. | The "
-                         "ship is located inside the planet; adjust the position parameters relative to reference.\n");
+                  file + "\t22\terror\teditor\tGL-01\tYou must must enter a correct heading.\n" +
+                  file + "\t26\terror\teditor\tSink\tThe object frame rotation angle orientation on axis Y is not "
+                         "correct. | The ship is located inside the planet; adjust the position parameters relative to "
+                         "reference.\n");
+    // The same findings as FILE:LINE: SEVERITY: TEXT [CODE].
+    const CheckRun gcc = check({"--format=gcc", mini.folder, file});
+    EXPECT_EQ(gcc.status, 1);
+    EXPECT_NE(gcc.out.find(file + ":22: error: You must must enter a correct heading. [editor]\n"), std::string::npos)
+        << gcc.out;
     EXPECT_EQ(temp.read("Orbiter/Scenarios/Checks/Broken.scn"), before);
 }
 
@@ -97,7 +104,7 @@ TEST_F(CheckCommandTest, UnreadableFileGivesStatusTwoAndTheOthersAreStillChecked
     const CheckRun run = check({mini.folder, missing, demo});
     EXPECT_EQ(run.status, 2);
     // Demo's second station has no rotation angles.
-    EXPECT_NE(run.out.find(demo + "\tstation\t1\tOutpost\t"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(demo + "\t21\terror\teditor\tOutpost\t"), std::string::npos) << run.out;
 }
 
 TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
@@ -107,8 +114,8 @@ TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
     // Without a file every scenario below the installation's scenario folder is checked.
     const CheckRun all = check({mini.folder});
     EXPECT_EQ(all.status, 1);
-    EXPECT_NE(all.out.find("Demo.scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
-    EXPECT_NE(all.out.find("(Current state).scn\tstation\t1\tOutpost\t"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("Demo.scn\t21\terror\teditor\tOutpost\t"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("(Current state).scn\t21\terror\teditor\tOutpost\t"), std::string::npos) << all.out;
 
     // A link back up the tree: every scenario is still checked once, and the walk ends.
     std::error_code ec;
@@ -117,7 +124,7 @@ TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
         GTEST_SKIP() << "no folder links here: " << ec.message();
     const CheckRun linked = check({mini.folder, mini.scenarioFolder + "Tours"});
     EXPECT_EQ(linked.status, 1);
-    const std::string finding = "Demo.scn\tstation\t1\tOutpost\t";
+    const std::string finding = "Demo.scn\t21\terror\teditor\tOutpost\t";
     const size_t first = linked.out.find(finding);
     EXPECT_NE(first, std::string::npos) << linked.out;
     EXPECT_EQ(linked.out.find(finding, first + 1), std::string::npos) << linked.out;
@@ -149,7 +156,8 @@ TEST_F(CheckCommandTest, SimulatorScenariosAreCheckedWithoutHarm) {
 }
 
 // On its own installation, the simulator's scenario tree leaves only what is true: a glider
-// placed below the surface of Mars, and a focus that names no vessel of its file.
+// placed below the surface of Mars, a focus that names no vessel of its file, camera targets that
+// name no vessel of theirs, and a glider on a base without a pad or a position.
 TEST_F(CheckCommandTest, SimulatorScenariosOnTheirInstallationLeaveOnlyTrueFindings) {
     const std::string orbiter = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016";
     if (!std::filesystem::is_directory(orbiter + "/Scenarios"))
@@ -166,11 +174,26 @@ TEST_F(CheckCommandTest, SimulatorScenariosOnTheirInstallationLeaveOnlyTrueFindi
         findings.push_back(file);
         start = end == std::string::npos ? run.out.size() : end + 1;
     }
+    const auto camera = [](const char* file, const char* line, const char* target) {
+        return std::string(file) + "\t" + line + "\twarning\tcamera-target-unknown\t\tCAMERA TARGET names no vessel, body "
+               "or base \"" + target + "\": the simulator points the camera at the focus vessel";
+    };
     EXPECT_EQ(findings,
               (std::vector<std::string>{
-                  "The Solar System/Earth/In low orbit over Africa.scn\tship\t3\tGL-02\tThe ship is located inside "
-                  "the planet; adjust the position parameters relative to reference.",
-                  "The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn\tship\t0\tGalileo\tAs the "
+                  camera("Delta-glider/Docked at ISS.scn", "20", "SH-02"),
+                  camera("Demo/DG ISS Approach.scn", "21", "GL-01"),
+                  camera("Demo/Docked at ISS.scn", "17", "SH-02"),
+                  camera("Space Shuttle Atlantis/Atlantis MMU Satellite Repair.scn", "19", "STS-101-MMU"),
+                  "The Solar System/Today.scn\t41\twarning\tbase-without-position\tGL-01\tBASE without a pad and no "
+                  "POS: the simulator puts the vessel at 0\u00b0/0\u00b0; give the pad (BASE name:n) or a POS line",
+                  "The Solar System/Earth/In low orbit over Africa.scn\t102\terror\teditor\tGL-02\tThe ship is located "
+                  "inside the planet; adjust the position parameters relative to reference.",
+                  "The Solar System/Earth/In low orbit over Africa.scn\t104\twarning\tbelow-surface\tGL-02\tRPOS is 77 m "
+                  "below the surface of Mars: the simulator lifts the vessel to the surface",
+                  "The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn\t11\twarning\tfocus-not-found\t\tFOCUS "
+                  "names no vessel \"GL-01\" (case counts): the simulator gives the focus to Galileo",
+                  camera("The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn", "15", "GL-01"),
+                  "The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn\t34\terror\teditor\tGalileo\tAs the "
                   "user-controled ship was no longer valid in the scenario, it has been set to the first possible ship !"}))
         << run.out;
 }

@@ -15,10 +15,18 @@ namespace vantrel::vessels {
 // The line number of a fact the block does not have.
 inline constexpr size_t NoLine = static_cast<size_t>(-1);
 
+// How much a finding matters: the simulator stops or reads memory it should not (error), loads
+// the file but not as it seems to say (warning), or works while the file is ambiguous (note).
+enum class Severity { Note, Warning, Error };
+
 // Something the simulator does with a block that a person would not guess from reading it.
 struct Note {
     size_t line = NoLine; // NoLine: about the whole block
     std::string text;
+    // The check's name for the problem ("unknown-status"), empty for a note the check does not
+    // report, and how much it matters.
+    std::string code;
+    Severity severity = Severity::Note;
 };
 
 enum class Status {
@@ -36,6 +44,8 @@ struct StatusFact {
     std::string body;
     // The body as the STATUS line writes it; empty without a STATUS line.
     std::string bodyAsWritten;
+    // The word of the STATUS line that counts ("Orbiting", "Landed").
+    std::string word;
     bool bodyKnown = false;
     size_t line = NoLine; // the STATUS line that counts
 };

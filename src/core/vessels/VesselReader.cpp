@@ -191,7 +191,12 @@ struct BlockReading {
 };
 
 void note(Vessel& vessel, size_t line, std::string text) {
-    vessel.notes.push_back({line, std::move(text)});
+    vessel.notes.push_back({line, std::move(text), {}, Severity::Note});
+}
+
+// A note the check reports under `code`.
+void note(Vessel& vessel, size_t line, const char* code, Severity severity, std::string text) {
+    vessel.notes.push_back({line, std::move(text), code, severity});
 }
 
 orbit::Vector readVector(Vessel& vessel, size_t line, std::string_view value, const char* key) {
@@ -219,13 +224,15 @@ void readStatus(BlockReading& r, size_t line, std::string_view value,
         status = Status::Orbiting;
         value.remove_prefix(8);
     } else {
-        note(r.vessel, line,
-             "The simulator knows no status \"" + std::string(value) + "\" and ignores this line");
+        note(r.vessel, line, "unknown-status", Severity::Warning,
+             "The simulator knows no status \"" + std::string(value) +
+                 "\": the vessel flies free around the first star; write Landed or Orbiting");
         return;
     }
     StatusFact& fact = r.vessel.status;
     fact.status = status;
     fact.line = line;
+    fact.word = status == Status::Landed ? "Landed" : "Orbiting";
     fact.bodyAsWritten = std::string(cleaned(value));
     fact.bodyKnown = std::find(bodyNames.begin(), bodyNames.end(), fact.bodyAsWritten) != bodyNames.end();
     if (fact.bodyKnown)
@@ -254,7 +261,8 @@ void readBase(BlockReading& r, size_t line, std::string_view value) {
 void readTanks(BlockReading& r, Key key, size_t line, std::string_view value) {
     Tanks& tanks = r.vessel.tanks;
     if (tanks.line != NoLine)
-        note(r.vessel, line, "This line replaces the tank levels of line " + std::to_string(tanks.line + 1));
+        note(r.vessel, line, "competing-lines", Severity::Note,
+             "This line replaces the tank levels of line " + std::to_string(tanks.line + 1) + ": the later one counts");
     tanks = Tanks{};
     tanks.line = line;
     if (key == Key::Fuel) {
@@ -281,8 +289,10 @@ void readDockInfo(BlockReading& r, size_t line, std::string_view raw, std::strin
     for (auto [word, offset] : words(raw, value)) {
         const auto link = readLink(word);
         if (!link) {
-            note(r.vessel, line,
-                 "\"" + std::string(word) + "\" is not a port:port,name token: the simulator skips it");
+            note(r.vessel, line, "dockinfo-form", Severity::Error,
+                 "\"" + std::string(word) +
+                     "\" is not a port:port,name token: the simulator misreads the line; write each link as "
+                     "myPort:otherPort,Name");
             continue;
         }
         r.vessel.docking.push_back({link->first, {link->name, link->second}, line, offset});
@@ -293,7 +303,9 @@ void readElements(BlockReading& r, size_t line, std::string_view value) {
     // The simulator turns ELEMENTS into a position at once, around the body STATUS named:
     // before a STATUS with a body it knows, there is nothing to turn them around.
     if (r.vessel.status.line == NoLine || !r.vessel.status.bodyKnown) {
-        note(r.vessel, line, "ELEMENTS before a STATUS line with a known body: the simulator ignores it");
+        note(r.vessel, line, r.vessel.status.line == NoLine ? "elements-form" : "",
+             r.vessel.status.line == NoLine ? Severity::Warning : Severity::Note,
+             "ELEMENTS before a STATUS line with a known body: the simulator ignores it; put it after STATUS");
         return;
     }
     double* fields[] = {&r.elements.semiMajorAxis, &r.elements.eccentricity,       &r.elements.inclination,
@@ -303,13 +315,17 @@ void readElements(BlockReading& r, size_t line, std::string_view value) {
     for (double* field : fields) {
         const auto number = takeNumber(value);
         if (!number) {
-            note(r.vessel, line,
-                 "ELEMENTS has fewer than 7 numbers: the simulator would read undefined values for "
-                 "the rest; they are taken as 0");
-            break;
+            note(r.vessel, line, "elements-form", Severity::Error,
+                 "ELEMENTS has fewer than 7 numbers: the simulator reads undefined values for the rest; write "
+                 "a, e, i, node, periapsis and mean longitudes and the epoch MJD");
+            r.elementsLine = line;
+            return;
         }
         *field = *number;
     }
+    if (takeNumber(value))
+        note(r.vessel, line, "elements-form", Severity::Warning,
+             "ELEMENTS has more than 7 numbers: the simulator reads the first 7 and ignores the rest");
     r.elementsLine = line;
 }
 
@@ -323,10 +339,15 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
     v.className = colon == std::string_view::npos ? v.name : std::string(headText.substr(colon + 1));
     v.headLine = head;
     v.endLine = end < lines.size() ? end : NoLine;
+    // The first BASE, ELEMENTS, HEADING or AROT line, which the simulator reads against the status.
+    size_t needsStatus = NoLine;
     for (size_t k = head + 1; k < std::min(end, lines.size()); ++k) {
         const std::string_view line = cleaned(lines[k]);
         std::string_view value;
         const Key key = keyOf(line, value);
+        if ((key == Key::Base || key == Key::Elements || key == Key::Heading || key == Key::Arot) &&
+            needsStatus == NoLine && v.status.line == NoLine)
+            needsStatus = k;
         switch (key) {
         case Key::Status:
             readStatus(r, k, value, bodyNames);
@@ -367,7 +388,8 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
                 r.attached = std::move(link);
                 r.attachedLine = k;
             } else {
-                note(v, k, "ATTACHED needs the form child:parent,name: the simulator ignores this line");
+                note(v, k, "attached-form", Severity::Warning,
+                     "ATTACHED needs the form child:parent,name: the simulator ignores this line");
             }
             break;
         default:
@@ -375,12 +397,27 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
         }
     }
     if (v.status.line == NoLine)
-        note(v, NoLine, "No STATUS line the simulator knows: it flies free around the first star");
-    if (v.status.line != NoLine && !v.status.bodyKnown)
-        note(v, v.status.line,
-             "The system has no body \"" + v.status.bodyAsWritten +
-                 "\" (names are case-sensitive): the simulator "
-                 "uses the first star");
+        note(v, head, "status-order", Severity::Warning,
+             "No STATUS line the simulator knows: the vessel flies free around the first star; add STATUS "
+             "Landed or Orbiting with its body");
+    else if (needsStatus != NoLine && needsStatus < v.status.line)
+        note(v, v.status.line, "status-order", Severity::Warning,
+             "STATUS comes after line " + std::to_string(needsStatus + 1) +
+                 ", which the simulator reads against the status before it; move STATUS up to just after the head");
+    if (v.status.line != NoLine && !v.status.bodyKnown) {
+        const auto sameInAnyCase = std::find_if(bodyNames.begin(), bodyNames.end(), [&](const std::string& body) {
+            return equalsIgnoringCase(body, v.status.bodyAsWritten);
+        });
+        if (sameInAnyCase != bodyNames.end())
+            note(v, v.status.line, "body-case", Severity::Warning,
+                 "The system has no body \"" + v.status.bodyAsWritten + "\" (names are case-sensitive): write \"" +
+                     *sameInAnyCase + "\"; the simulator uses the first star");
+        else
+            note(v, v.status.line, "unknown-body",
+                 v.status.status == Status::Landed && r.baseLine != NoLine ? Severity::Error : Severity::Warning,
+                 "The system has no body \"" + v.status.bodyAsWritten +
+                     "\" (names are case-sensitive): the simulator uses the first star");
+    }
     if (!v.status.bodyKnown && !bodyNames.empty())
         v.status.body = bodyNames.front();
     return r;
@@ -453,6 +490,10 @@ DockedGroups dockedGroups(const std::vector<BlockReading>& blocks) {
 
 void placeLanded(BlockReading& r) {
     Placement& p = r.vessel.placement;
+    if (r.padLine != NoLine && r.posLine != NoLine)
+        note(r.vessel, std::max(r.padLine, r.posLine), "competing-lines", Severity::Note,
+             std::string("BASE with a pad and POS both place the vessel: the later line counts, here ") +
+                 (later(r.padLine, r.posLine) ? "the pad" : "POS"));
     if (later(r.padLine, r.posLine)) {
         p.kind = PlacementKind::Pad;
         p.line = r.padLine;
@@ -467,7 +508,9 @@ void placeLanded(BlockReading& r) {
         p.latitude = r.latitude;
     } else if (r.baseLine != NoLine) {
         p.line = r.baseLine;
-        note(r.vessel, r.baseLine, "BASE without a pad and no POS: the simulator puts the vessel at 0°/0°");
+        note(r.vessel, r.baseLine, "base-without-position", Severity::Warning,
+             "BASE without a pad and no POS: the simulator puts the vessel at 0°/0°; give the pad (BASE name:n) "
+             "or a POS line");
     } else {
         p.line = r.vessel.status.line;
         note(r.vessel, r.vessel.status.line,
@@ -483,6 +526,9 @@ bool placeByOwnLines(BlockReading& r) {
         p.kind = PlacementKind::Elements;
         p.line = r.elementsLine;
         p.elements = r.elements;
+        if (lastVector != NoLine)
+            note(r.vessel, r.elementsLine, "competing-lines", Severity::Note,
+                 "ELEMENTS after RPOS/RVEL: the simulator places the vessel by its elements, the later lines");
         return true;
     }
     if (lastVector == NoLine)
@@ -497,7 +543,7 @@ bool placeByOwnLines(BlockReading& r) {
                                 ? (later(r.rvelLine, r.elementsLine) ? nullptr : "velocity")
                                 : "position";
         if (which)
-            note(r.vessel, r.elementsLine,
+            note(r.vessel, r.elementsLine, "competing-lines", Severity::Note,
                  std::string("The simulator takes the ") + which +
                      " from this ELEMENTS line, not from RPOS/RVEL");
     }
@@ -505,6 +551,8 @@ bool placeByOwnLines(BlockReading& r) {
 }
 
 } // namespace
+
+std::string_view cleanedLine(std::string_view line) { return cleaned(line); }
 
 VesselList readVessels(std::string_view bytes, const std::vector<std::string>& bodyNames) {
     VesselList list;
@@ -527,9 +575,10 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         if (head.empty()) {
             // The simulator takes such a line for a vessel without a name, finds no class for it
             // and stops; reading the next line as a head keeps the vessels after it.
-            list.notes.push_back(
-                {k, "A blank or comment line between vessel blocks: the simulator stops with an "
-                    "error on it"});
+            list.notes.push_back({k,
+                                  "A blank or comment line in the vessel list: the simulator reads it as a vessel "
+                                  "without a name and stops; remove it, or move a comment into a block",
+                                  "line-between-vessels", Severity::Error});
             continue;
         }
         size_t end = k + 1;
@@ -537,8 +586,11 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
             ++end;
         blocks.push_back(readBlock(lines, k, end, bodyNames));
         if (end == lines.size()) {
-            list.notes.push_back({k, "The block of " + blocks.back().vessel.name +
-                                         " has no END: it runs to the end of the file"});
+            list.notes.push_back({k,
+                                  "The block of " + blocks.back().vessel.name +
+                                      " has no END before END_SHIPS: the simulator reads on to the end of the "
+                                      "file; add END",
+                                  "missing-end", Severity::Error});
             break;
         }
         k = end;
@@ -556,12 +608,12 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         Placement& p = v.placement;
         for (size_t t = 0; t < v.docking.size(); ++t)
             if (partners[i][t] == NoLine)
-                note(v, v.docking[t].line,
+                note(v, v.docking[t].line, "dock-unknown-vessel", Severity::Warning,
                      "No other vessel is named \"" + v.docking[t].partner.vessel + "\": port " +
                          std::to_string(v.docking[t].port) + " stays free");
         const std::optional<PortRef>& partner = groups.partner[i];
         if (r.attached && !namesInAnyCase.count(lower(r.attached->name)))
-            note(v, r.attachedLine,
+            note(v, r.attachedLine, "attach-unknown-parent", Severity::Warning,
                  "No vessel is named \"" + r.attached->name + "\": the simulator ignores the attachment");
         else if (r.attached) {
             p.kind = PlacementKind::Attached;
@@ -593,10 +645,13 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
             p.kind = PlacementKind::Docked;
             p.line = r.dockLine;
             p.partner = partner.value_or(v.docking.front().partner);
-            note(v, r.dockLine,
-                 partner
-                     ? "The first vessel of its docked group has no position: the group has none"
-                     : "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
+            if (partner)
+                note(v, r.dockLine, "group-without-position", Severity::Warning,
+                     "The first vessel of its docked group has no position: the group has none; give it RPOS "
+                     "and RVEL or ELEMENTS, or list a vessel that has them first");
+            else
+                note(v, r.dockLine,
+                     "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
         }
     }
     list.vessels.reserve(blocks.size());

@@ -22,4 +22,8 @@ namespace vantrel::vessels {
 // makes it fail, and a line it cannot read leaves a note.
 VesselList readVessels(std::string_view bytes, const std::vector<std::string>& bodyNames);
 
+// A line as the simulator cleans it before reading it: cut at the first ";", then blanks and tabs
+// stripped at both ends.
+std::string_view cleanedLine(std::string_view line);
+
 } // namespace vantrel::vessels
