@@ -168,7 +168,11 @@ private:
 
     // What one vessel's class, base and lines say.
     void vessel(const Vessel& v) {
-        const std::optional<VesselClassInfo> info = in_.vesselClass ? in_.vesselClass(v.className) : std::nullopt;
+        // Each class file is read once, however many vessels it has.
+        auto known = classByName_.find(v.className);
+        if (known == classByName_.end())
+            known = classByName_.emplace(v.className, in_.vesselClass ? in_.vesselClass(v.className) : std::nullopt).first;
+        const std::optional<VesselClassInfo>& info = known->second;
         classes_.emplace(v.name, info);
         if (!info)
             add(v.headLine + 1, Severity::Error, "missing-class-file", v.name,
@@ -263,11 +267,13 @@ private:
                         "\": DOCKINFO, ATTACHED and FOCUS find the first of them; rename one");
     }
 
-    const Vessel* named(const std::string& name) const {
-        for (const Vessel& v : list_.vessels)
-            if (v.name == name)
-                return &v;
-        return nullptr;
+    // The first vessel of that name, as the simulator finds it.
+    const Vessel* named(const std::string& name) {
+        if (byName_.empty())
+            for (const Vessel& v : list_.vessels)
+                byName_.emplace(v.name, &v);
+        const auto found = byName_.find(name);
+        return found == byName_.end() ? nullptr : found->second;
     }
 
     std::optional<int> portsOf(const std::string& vessel) const {
@@ -334,7 +340,8 @@ private:
                             list_.vessels.front().name);
             } else if (section == "BEGIN_CAMERA" && startsWithIgnoringCase(line, "TARGET")) {
                 const std::string name(afterKey(line, "TARGET"));
-                const bool vessel = std::any_of(list_.vessels.begin(), list_.vessels.end(),
+                const bool vessel = named(name) ||
+                                    std::any_of(list_.vessels.begin(), list_.vessels.end(),
                                                 [&](const Vessel& v) { return equalsIgnoringCase(v.name, name); });
                 if (!vessel && !(in_.bodyOrBaseNamed && in_.bodyOrBaseNamed(name)))
                     add(k + 1, Severity::Warning, "camera-target-unknown", "",
@@ -353,6 +360,8 @@ private:
     VesselList list_;
     size_t systemLine_ = 0;
     std::unordered_map<std::string, std::optional<VesselClassInfo>> classes_;
+    std::unordered_map<std::string_view, const Vessel*> byName_;
+    std::unordered_map<std::string, std::optional<VesselClassInfo>> classByName_;
 };
 
 } // namespace
