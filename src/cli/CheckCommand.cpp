@@ -100,9 +100,13 @@ vessels::CheckInstallation installationOf(Vantrel& w) {
 int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     // --format=gcc prints FILE:LINE: SEVERITY: TEXT [CODE], which editors and CI annotate.
     bool gcc = false;
+    // --fix makes the safe fixes in each file first, then checks what is left.
+    bool fix = false;
     std::vector<std::string> args;
     for (const std::string& argument : arguments) {
-        if (argument == "--format=gcc")
+        if (argument == "--fix")
+            fix = true;
+        else if (argument == "--format=gcc")
             gcc = true;
         else if (argument == "--format=tab")
             gcc = false;
@@ -111,7 +115,7 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     }
     if (args.empty() || args[0].empty()) {
         err << "vantrel-scn: check needs the Orbiter folder\n"
-               "Usage: vantrel-scn check [--format=gcc] ORBITER_FOLDER [FILE.scn|FOLDER]...\n";
+               "Usage: vantrel-scn check [--fix] [--format=gcc] ORBITER_FOLDER [FILE.scn|FOLDER]...\n";
         return 2;
     }
     if (!platform::folderExists(args[0])) {
@@ -144,8 +148,9 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
 
     bool findings = false;
     bool unreadable = false;
-    // A file's findings, printed in line order once it is checked.
+    // A file's findings, printed in line order once it is checked, after what --fix changed.
     std::vector<vessels::Finding> found;
+    std::vector<vessels::Finding> fixes;
     auto report = [&](const std::string&, size_t line, vessels::Severity severity, const std::string& code,
                       const std::string& vessel, const std::string& text) {
         found.push_back({line, severity, code, vessel, text});
@@ -173,6 +178,27 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
         if (const std::optional<std::string> refusal = scenarioFileRefusal(path)) {
             report(file, 1, vessels::Severity::Error, "refused", "", *refusal);
             return;
+        }
+        std::string_view checked = *bytes;
+        vessels::Fixed fixed;
+        if (fix && fileFormatOf(*bytes, w.cat.VesselsFolder) == FileFormat::Today) {
+            // The window chooses the file's system first: the fixes need its bodies.
+            const std::string folder = platform::withTrailingSeparator(platform::parentFolder(path));
+            w.state.ScnDir.setCaption(folder);
+            w.state.scnfile.setCaption(path.substr(folder.size()));
+            w.TabSettings();
+            dialogs.clear();
+            fixed = vessels::fixedScenario(*bytes, file, installation);
+            if (!fixed.changes.empty()) {
+                if (const std::string failure = platform::writeFileAtomically(path, fixed.bytes); !failure.empty()) {
+                    err << "vantrel-scn: cannot write the fixed file " << file << ": " << failure << "\n";
+                    unreadable = true;
+                    return;
+                }
+                for (const vessels::Finding& change : fixed.changes)
+                    fixes.push_back(change);
+                checked = fixed.bytes;
+            }
         }
 
         // What choosing the file in the load window does: folder, name, description, the read.
@@ -206,11 +232,18 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
 
         // What today's simulator makes of the file.
         if (w.cat.VesselsFolder || w.model.format == FileFormat::Today)
-            for (const vessels::Finding& f : vessels::simulatorFindings(*bytes, file, installation))
+            for (const vessels::Finding& f : vessels::simulatorFindings(checked, file, installation))
                 report(file, f.line, f.severity, f.code, f.vessel, f.text);
     };
     for (const std::string& file : files) {
         checkOne(file);
+        for (const vessels::Finding& f : fixes) {
+            if (gcc)
+                out << file << ':' << f.line << ": fixed: " << f.text << " [" << f.code << "]\n";
+            else
+                out << file << '\t' << f.line << "\tfixed\t" << f.code << '\t' << f.vessel << '\t' << f.text << "\n";
+        }
+        fixes.clear();
         std::stable_sort(found.begin(), found.end(),
                          [](const vessels::Finding& a, const vessels::Finding& b) { return a.line < b.line; });
         for (const vessels::Finding& f : found)

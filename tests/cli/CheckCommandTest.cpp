@@ -130,6 +130,25 @@ TEST_F(CheckCommandTest, FolderArgumentAndNoFileCheckTheirScenarios) {
     EXPECT_EQ(linked.out.find(finding, first + 1), std::string::npos) << linked.out;
 }
 
+// --fix writes the reciprocal token a link lacks, says so, and checks what is left: nothing here.
+TEST_F(CheckCommandTest, FixAddsTheMissingTokenInPlace) {
+    const std::string text = "BEGIN_ENVIRONMENT\r\n  System Sol\r\n  Date MJD 51982.5\r\nEND_ENVIRONMENT\r\n"
+                             "BEGIN_FOCUS\r\n  Ship GL-01\r\nEND_FOCUS\r\nBEGIN_SHIPS\r\n"
+                             "Alpha:ISS\r\n  STATUS Orbiting Earth\r\n  ELEMENTS 6778137 0.0005 51.6 120.5 10.25 33 51982\r\n"
+                             "  AROT 0 0 0\r\nEND\r\n"
+                             "GL-01:DeltaGlider\r\n  STATUS Orbiting Earth\r\n  DOCKINFO 0:2,Alpha ; at the third port\r\n"
+                             "END\r\nEND_SHIPS\r\n";
+    const std::string file = temp.write("Orbiter/Scenarios/Checks/Fix.scn", text);
+    const CheckRun run = check({"--fix", mini.folder, file});
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, file + "\t16\tfixed\tdock-one-sided\tGL-01\tAdded 2:0,GL-01 to the DOCKINFO of Alpha\n");
+    std::string expected = text;
+    expected.insert(expected.find("  AROT 0 0 0"), "  DOCKINFO 2:0,GL-01\r\n");
+    EXPECT_EQ(temp.read("Orbiter/Scenarios/Checks/Fix.scn"), expected);
+    // Checked again, the file has nothing left to fix.
+    EXPECT_EQ(check({"--fix", mini.folder, file}).out, "");
+}
+
 TEST_F(CheckCommandTest, UsageErrors) {
     EXPECT_EQ(check({}).status, 2);
     EXPECT_EQ(check({temp / "No such folder", mini.scenarioFolder + "Demo.scn"}).status, 2);

@@ -2,6 +2,7 @@
 
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
+#include "core/scenario/LineEdits.h"
 #include "core/scenario/FileFormat.h"
 #include "core/text/TextHelpers.h"
 #include "core/vessels/VesselReader.h"
@@ -404,6 +405,157 @@ std::optional<VesselClassInfo> readVesselClass(const std::string& configFolder, 
     if (!info.module && !baseClass)
         info.ports = listed ? ports : 0;
     return info;
+}
+
+namespace {
+
+// The System value of BEGIN_ENVIRONMENT, or empty.
+std::string systemOf(const std::vector<std::string_view>& lines) {
+    bool inside = false;
+    for (const std::string_view raw : lines) {
+        const std::string_view line = cleaned(raw);
+        if (startsWithIgnoringCase(raw, "BEGIN_ENVIRONMENT"))
+            inside = true;
+        else if (inside && startsWithIgnoringCase(line, "END_ENVIRONMENT"))
+            break;
+        else if (inside && startsWithIgnoringCase(line, "SYSTEM"))
+            return std::string(afterKey(line, "SYSTEM"));
+    }
+    return {};
+}
+
+// A line with one more word before its comment.
+std::string withWord(std::string_view raw, const std::string& word) {
+    const size_t comment = std::min(raw.find(';'), raw.size());
+    size_t end = comment;
+    while (end > 0 && (raw[end - 1] == ' ' || raw[end - 1] == '\t'))
+        --end;
+    std::string line(raw.substr(0, end));
+    line += ' ';
+    line += word;
+    line += raw.substr(end);
+    return line;
+}
+
+} // namespace
+
+Fixed fixedScenario(std::string_view bytes, const std::string& fileName, const CheckInstallation& installation) {
+    Fixed fixed;
+    const std::vector<Finding> findings = simulatorFindings(bytes, fileName, installation);
+    const std::vector<std::string_view> lines = platform::lineViews(bytes);
+    const std::string system = systemOf(lines);
+    const std::vector<std::string> bodies =
+        installation.bodyNames && !system.empty() ? installation.bodyNames(system) : std::vector<std::string>();
+    const VesselList list = readVessels(bytes, bodies);
+    LineEdits edits(bytes);
+    auto vesselNamed = [&](const std::string& name) -> const Vessel* {
+        for (const Vessel& v : list.vessels)
+            if (v.name == name)
+                return &v;
+        return nullptr;
+    };
+    std::map<size_t, std::vector<std::string>> tokensFor; // by the partner's head line
+    std::map<size_t, std::set<int>> portsTaken;         // by head line: the ports given by the fixes
+    for (const Finding& f : findings) {
+        const size_t k = f.line - 1;
+        if (f.code == "line-between-vessels" && k < lines.size()) {
+            const std::string_view raw = lines[k];
+            edits.erase(k, k);
+            if (firstNotBlankOrTab(raw) != std::string_view::npos) {
+                // A comment: just after the next head, or before the previous END.
+                const Vessel* next = nullptr;
+                const Vessel* previous = nullptr;
+                for (const Vessel& v : list.vessels) {
+                    if (v.headLine > k && !next)
+                        next = &v;
+                    if (v.headLine < k && v.endLine != NoLine && v.endLine < k)
+                        previous = &v;
+                }
+                if (next)
+                    edits.insertAfter(static_cast<std::ptrdiff_t>(next->headLine), std::string(raw));
+                else if (previous)
+                    edits.insertAfter(static_cast<std::ptrdiff_t>(previous->endLine) - 1, std::string(raw));
+            }
+            fixed.changes.push_back({f.line, Severity::Note, f.code, "",
+                                     firstNotBlankOrTab(raw) == std::string_view::npos
+                                         ? "Removed the blank line"
+                                         : "Moved the comment into the nearest vessel block"});
+        } else if (f.code == "body-case" && k < lines.size()) {
+            const Vessel* v = vesselNamed(f.vessel);
+            if (!v)
+                continue;
+            std::vector<std::string> matches;
+            for (const std::string& body : bodies)
+                if (equalsIgnoringCase(body, v->status.bodyAsWritten))
+                    matches.push_back(body);
+            const std::string_view raw = lines[k];
+            const size_t at = raw.rfind(v->status.bodyAsWritten, std::min(raw.find(';'), raw.size()));
+            if (matches.size() != 1 || at == std::string_view::npos)
+                continue;
+            std::string line(raw);
+            line.replace(at, v->status.bodyAsWritten.size(), matches.front());
+            edits.replace(k, std::move(line));
+            fixed.changes.push_back({f.line, Severity::Note, f.code, f.vessel,
+                                     "Wrote the body \"" + v->status.bodyAsWritten + "\" as \"" + matches.front() + "\""});
+        } else if (f.code == "dock-one-sided") {
+            const Vessel* v = vesselNamed(f.vessel);
+            if (!v)
+                continue;
+            for (const DockToken& token : v->docking) {
+                if (token.line != k)
+                    continue;
+                const Vessel* partner = vesselNamed(token.partner.vessel);
+                if (!partner || std::any_of(partner->docking.begin(), partner->docking.end(),
+                                            [&](const DockToken& t) { return t.partner.vessel == v->name; }))
+                    continue;
+                // The partner's port must be free and one its class counts.
+                const std::optional<VesselClassInfo> info =
+                    installation.vesselClass ? installation.vesselClass(partner->className) : std::nullopt;
+                const int port = token.partner.port;
+                const bool free = std::none_of(partner->docking.begin(), partner->docking.end(),
+                                               [&](const DockToken& t) { return t.port == port; }) &&
+                                  !portsTaken[partner->headLine].count(port);
+                if (!info || info->module || !info->ports || port >= *info->ports || !free)
+                    continue;
+                portsTaken[partner->headLine].insert(port);
+                const std::string added = std::to_string(port) + ":" + std::to_string(token.port) + "," + v->name;
+                tokensFor[partner->headLine].push_back(added);
+                fixed.changes.push_back({f.line, Severity::Note, f.code, f.vessel,
+                                         "Added " + added + " to the DOCKINFO of " + partner->name});
+            }
+        }
+    }
+    // The tokens go on each partner's last DOCKINFO line, or on a new one after its position.
+    for (const auto& [head, tokens] : tokensFor) {
+        const Vessel* partner = nullptr;
+        for (const Vessel& v : list.vessels)
+            if (v.headLine == head)
+                partner = &v;
+        if (!partner)
+            continue;
+        const size_t last = partner->endLine == NoLine ? lines.size() : partner->endLine;
+        size_t dock = NoLine, after = head;
+        std::string indent = "  ";
+        for (size_t k = head + 1; k < last && k < lines.size(); ++k) {
+            const std::string_view line = cleaned(lines[k]);
+            if (startsWithIgnoringCase(line, "DOCKINFO"))
+                dock = k;
+            if (startsWithIgnoringCase(line, "STATUS"))
+                indent = std::string(lines[k].substr(0, firstNotBlankOrTab(lines[k])));
+            for (const char* key : {"STATUS", "RPOS", "RVEL", "ELEMENTS", "BASE", "POS"})
+                if (startsWithIgnoringCase(line, key))
+                    after = k;
+        }
+        std::string line = dock != NoLine ? std::string(lines[dock]) : indent + "DOCKINFO";
+        for (const std::string& token : tokens)
+            line = withWord(line, token);
+        if (dock != NoLine)
+            edits.replace(dock, std::move(line));
+        else
+            edits.insertAfter(static_cast<std::ptrdiff_t>(after), std::move(line));
+    }
+    fixed.bytes = fixed.changes.empty() ? std::string(bytes) : edits.apply();
+    return fixed;
 }
 
 std::string severityName(Severity severity) {

@@ -62,4 +62,17 @@ std::optional<VesselClassInfo> readVesselClass(const std::string& configFolder, 
 std::vector<Finding> simulatorFindings(std::string_view bytes, const std::string& fileName,
                                        const CheckInstallation& installation);
 
+// The safe fixes of a file's findings, made on its bytes so that only the fixed lines change:
+//   - a blank line in the vessel list goes, and a comment there moves into the nearest block
+//     (just after the next head, or before the previous END);
+//   - a STATUS body right but for its letter case takes the body's name, when exactly one body
+//     matches;
+//   - a link only one side lists gets the other side's token, when that port of the partner is
+//     free and its class counts it.
+struct Fixed {
+    std::string bytes;
+    std::vector<Finding> changes; // what was fixed, one per change, at the line of the file read
+};
+Fixed fixedScenario(std::string_view bytes, const std::string& fileName, const CheckInstallation& installation);
+
 } // namespace vantrel::vessels

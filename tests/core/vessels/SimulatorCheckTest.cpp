@@ -142,5 +142,32 @@ INSTANTIATE_TEST_SUITE_P(Files, SimulatorCheck, ::testing::ValuesIn(cases), [](c
     return name;
 });
 
+// The safe fixes change only the lines they fix: the fixed file of each case is in
+// tests/data/simulator-check/fixed, and checking it again finds none of what was fixed.
+class SimulatorFix : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SimulatorFix, ChangesOnlyTheFixedLines) {
+    const std::string folder = std::string(VANTREL_TEST_DATA_DIR) + "/simulator-check/";
+    const std::optional<std::string> bytes = platform::readFile(folder + GetParam());
+    const std::optional<std::string> expected = platform::readFile(folder + "fixed/" + GetParam());
+    ASSERT_TRUE(bytes && expected);
+    const Fixed fixed = fixedScenario(*bytes, GetParam(), installation());
+    EXPECT_FALSE(fixed.changes.empty());
+    EXPECT_EQ(fixed.bytes, *expected);
+    for (const Finding& left : simulatorFindings(fixed.bytes, GetParam(), installation()))
+        for (const Finding& change : fixed.changes)
+            EXPECT_NE(left.code, change.code) << left.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SimulatorFix,
+                         ::testing::Values("line-between-vessels.scn", "body-case.scn", "dock-one-sided.scn"),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char c : std::string(info.param))
+                                 if (std::isalnum(static_cast<unsigned char>(c)))
+                                     name += c;
+                             return name;
+                         });
+
 } // namespace
 } // namespace vantrel::vessels
