@@ -40,6 +40,9 @@ if [ -f "$corpus_work/vantrel.cfg" ]; then
   # GL-01, landed by POS at the Kennedy Space Center, its longitude and latitude in the landed frame.
   shot_in "$corpus_work" docs/screenshots/todays-landed-by-coordinates.png --open "Checklists/Quickstart.scn" --tab 3 \
     --select ShipName=GL-01
+  # The simulator's findings under the tabs: a focus and a camera target that name no vessel.
+  shot_in "$corpus_work" docs/screenshots/simulator-findings.png \
+    --open "The Solar System/Jupiter flybys/Galileo's first Ganymede flyby.scn"
 else
   echo "No ../shared/corpus/orbiter-2016: the pictures of its scenarios (orbit-picture-ship.png, todays-*.png) are kept as they are." >&2
 fi

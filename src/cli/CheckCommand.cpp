@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/Headless.h"
 
+#include "core/app/ScenarioFindings.h"
 #include "core/files/LoadFile.h"
 #include "core/files/Description.h"
 #include "core/files/ScenarioFolders.h"
@@ -55,46 +56,6 @@ std::string messageLine(std::string text) {
     return oneLine(text);
 }
 
-// What the check knows of the installation the headless window loaded, for today's simulator.
-vessels::CheckInstallation installationOf(Vantrel& w) {
-    vessels::CheckInstallation in;
-    const std::string config = w.state.CfgDir.caption();
-    in.vesselsFolder = w.cat.VesselsFolder;
-    in.systemExists = [config](const std::string& system) {
-        return platform::fileExists(platform::resolveIgnoringCase(config + system + ".cfg"));
-    };
-    // The window has chosen the file's system by the time the check runs.
-    in.bodyNames = [&w](const std::string&) { return w.cat.bodies.namesStarFirst(); };
-    in.bodyRadius = [&w](const std::string& body) -> std::optional<double> {
-        const Body* found = w.cat.bodies.find(body);
-        return found ? found->radius : std::nullopt;
-    };
-    in.vesselClass = [config](const std::string& className) { return vessels::readVesselClass(config, className); };
-    in.basePads = [&w](const std::string& body, const std::string& base) -> std::optional<long long> {
-        for (int k = 0; k < w.cat.BaseCount && k < static_cast<int>(w.cat.BaseTable.size()); ++k) {
-            // "name:pads:body"
-            const std::string& entry = w.cat.BaseTable[static_cast<size_t>(k)];
-            const size_t first = entry.find(':');
-            const size_t second = entry.find(':', first + 1);
-            if (first == std::string::npos || second == std::string::npos)
-                continue;
-            if (trim(entry.substr(0, first)) == base && trim(entry.substr(second + 1)) == body)
-                return static_cast<long long>(leadingNumberValue(entry.substr(first + 1, second - first - 1)));
-        }
-        return std::nullopt;
-    };
-    in.bodyOrBaseNamed = [&w](const std::string& name) {
-        for (const std::string& body : w.cat.bodies.namesStarFirst())
-            if (equalsIgnoringCase(body, name))
-                return true;
-        for (const std::string& entry : w.cat.BaseTable)
-            if (!entry.empty() && equalsIgnoringCase(trim(entry.substr(0, entry.find(':'))), name))
-                return true;
-        return false;
-    };
-    return in;
-}
-
 } // namespace
 
 int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -130,7 +91,7 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     }
     Vantrel& w = headless.main();
     auto& dialogs = headless.scripted().dialogs;
-    const vessels::CheckInstallation installation = installationOf(w);
+    const vessels::CheckInstallation installation = checkInstallation(w);
 
     // The files to check: those named, a named folder's scenarios, or without any name every
     // scenario below the installation's scenario folder.

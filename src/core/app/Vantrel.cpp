@@ -1,4 +1,5 @@
 #include "core/app/Vantrel.h"
+#include "core/app/ScenarioFindings.h"
 
 #include "core/app/CatalogueLoader.h"
 #include "core/app/SystemChoice.h"
@@ -31,6 +32,17 @@ Vantrel::Vantrel(ui::Services services, Options options) : MainWindowParts(servi
     shipEditor_ = std::make_unique<ShipEditor>(*this, *shipDisplay_, *trees_);
     shipList_ = std::make_unique<ShipList>(*this, *shipDisplay_, *shipEditor_, *trees_);
     mainMenu_ = std::make_unique<MainMenu>(*this);
+    findings_ = std::make_unique<ScenarioFindings>(*this);
+    // The findings go out of date with every change that reaches the saved text.
+    for (ui::Button* button : {&stationTab.Command1, &stationTab.Command2, &stationTab.Command3, &shipTab.Command4,
+                               &shipTab.Command5, &shipTab.Command6}) {
+        auto before = std::move(button->onClick);
+        button->onClick = [this, before = std::move(before)] {
+            if (before)
+                before();
+            findings_->changed();
+        };
+    }
 
     // The orbit pictures place the vessel where it is at the start, so they follow the first
     // tab's date and time as they are changed.
@@ -67,7 +79,10 @@ void Vantrel::startMovesSomeVessels() {
                       "by RPOS and RVEL: a rendezvous set up between them no longer holds.");
 }
 
-void Vantrel::TabSettings() { reader().TabSettings(); }
+void Vantrel::TabSettings() {
+    reader().TabSettings();
+    findings_->changed();
+}
 
 bool Vantrel::ScenarioFileSaving(const std::string& path) { return writer().ScenarioFileSaving(path); }
 

@@ -23,6 +23,7 @@ class ShipEditor;
 class ShipList;
 class MainMenu;
 class Windows;
+class ScenarioFindings;
 
 class Vantrel : public MainWindowParts {
 public:
@@ -42,6 +43,8 @@ public:
     MainMenu& mainMenu() { return *mainMenu_; }
     // The other windows of the program (load, save as, delete, folders, tools, about).
     Windows& windows() { return *windows_; }
+    // What today's simulator would do wrong with the open scenario.
+    ScenarioFindings& findings() { return *findings_; }
 
     // The steps the other windows start, carried out by the reader and the writer.
     void TabSettings() override;
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<ShipEditor> shipEditor_;
     std::unique_ptr<ShipList> shipList_;
     std::unique_ptr<MainMenu> mainMenu_;
+    std::unique_ptr<ScenarioFindings> findings_;
 };
 
 } // namespace vantrel

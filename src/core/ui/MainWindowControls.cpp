@@ -153,8 +153,11 @@ MainWindowState::MainWindowState() {
     CfgDir.setVisible(false);
     ScnDir.setVisible(false);
     for (Control* hidden : std::initializer_list<Control*>{&BufferList, &Buffer, &NBuffer, &Transit,
-                                                           &PlanetarySystemFile, &SpacecraftFile})
+                                                           &PlanetarySystemFile, &SpacecraftFile, &Findings,
+                                                           &FindingsCount})
         hidden->setVisible(false);
+    Findings.setToolTip("What the simulator would do wrong with the scenario; double click on a finding to show "
+                        "its vessel");
 }
 
 std::vector<Control*> EnvironmentTab::all() {
@@ -174,7 +177,7 @@ std::vector<Control*> MainMenuBar::all() {
 }
 
 std::vector<Control*> MainWindowState::all() {
-    return {&SSTab1, &Image5, &Label9, &scnfile, &CfgDir, &ScnDir, &BufferList, &Buffer, &NBuffer, &Transit, &PlanetarySystemFile, &SpacecraftFile};
+    return {&SSTab1, &Image5, &Label9, &scnfile, &CfgDir, &ScnDir, &BufferList, &Buffer, &NBuffer, &Transit, &PlanetarySystemFile, &SpacecraftFile, &Findings, &FindingsCount};
 }
 
 } // namespace vantrel::ui

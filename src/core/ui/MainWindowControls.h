@@ -270,6 +270,10 @@ struct MainWindowState {
     ListBox Transit{"Transit"};
     ListBox PlanetarySystemFile{"PlanetarySystemFile"};
     ListBox SpacecraftFile{"SpacecraftFile"};
+    // What today's simulator would do wrong with the open scenario, one entry per finding under
+    // the tabs, and their count ("3 problems") on the status line; hidden while there is none.
+    ListBox Findings{"Findings"};
+    Label FindingsCount{"FindingsCount"};
 };
 
 } // namespace vantrel::ui

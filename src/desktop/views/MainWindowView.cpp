@@ -5,6 +5,7 @@
 #include "binding/OrbitPictureWidget.h"
 
 #include "core/app/MainMenu.h"
+#include "core/app/ScenarioFindings.h"
 #include "core/app/Vantrel.h"
 
 #include <QCalendarWidget>
@@ -536,6 +537,10 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     tabs->addTab(scrolled(stationTab()), QString());
     tabs->addTab(scrolled(shipTab()), QString());
     layout->addWidget(tabs, 1);
+    // What today's simulator would do wrong with the scenario, under the tabs.
+    auto* findings = named<QListWidget>("Findings");
+    findings->setMaximumHeight(110);
+    layout->addWidget(findings);
 
     auto* hidden = new QWidget(central);
     hidden->hide();
@@ -556,6 +561,7 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     format_ = named<QLabel>("StatusFormat");
     format_->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(path_, 1);
+    statusBar()->addPermanentWidget(named<QLabel>("FindingsCount"));
     statusBar()->addPermanentWidget(format_);
     statusBar()->addPermanentWidget(unsaved_);
 
@@ -597,7 +603,11 @@ void MainWindowView::showStatus() {
     unsavedCheck_->start();
 }
 
-void MainWindowView::showUnsaved() { unsaved_->setVisible(main_.status.unsavedChanges()); }
+void MainWindowView::showUnsaved() {
+    unsaved_->setVisible(main_.status.unsavedChanges());
+    // Once edits pause, the findings catch up with them.
+    main_.findings().refreshIfStale();
+}
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
     if (!main_.loaded()) {

@@ -3,8 +3,10 @@
 
 #include "../scenario/ScenarioFixture.h"
 
+#include "core/app/ScenarioFindings.h"
 #include "core/editing/StationEditor.h"
 #include "core/orbit/Orbit.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/scenario/FileFormat.h"
 #include "core/text/Dates.h"
@@ -260,6 +262,45 @@ TEST_F(TodaysStations, AShipsElementsAreCheckedAsAStationsOrbit) {
     main->shipTab.ShipName.userSelect(1);
     EXPECT_FALSE(main->shipTab.ShipElementsOption.visible());
     EXPECT_TRUE(main->shipTab.Frame10.visible());
+}
+
+// The main window lists what the simulator would do wrong with the open file, counted on the
+// status line; a double-click shows the vessel, and an edit that mends it empties the list.
+TEST_F(TodaysStations, TheWindowListsTheSimulatorsFindings) {
+    std::string text = dataFile("today-stations");
+    text.replace(text.find("  BASE Habana:2\n"), std::string("  BASE Habana:2\n").size(), "  BASE Habana\n");
+    // As the load window opens it.
+    const std::string path = temp.write("findings.scn", text);
+    main->state.ScnDir.setCaption(platform::withTrailingSeparator(platform::parentFolder(path)));
+    main->state.scnfile.setCaption("findings.scn");
+    main->TabSettings();
+    ASSERT_TRUE(main->findings().stale());
+    main->findings().refreshIfStale();
+    const ui::MainWindowState& s = main->state;
+    // GL-01's FUEL after PRPLEVEL is only a note: it is listed, not counted.
+    ASSERT_EQ(s.Findings.items().size(), 2u);
+    EXPECT_EQ(s.Findings.items().front().substr(0, 48), "Line 42  warning  base-without-position  GL-01: ");
+    EXPECT_EQ(s.Findings.items().back().substr(0, 38), "Line 45  note  competing-lines  GL-01:");
+    EXPECT_EQ(s.FindingsCount.caption(), "1 problem");
+    EXPECT_TRUE(s.Findings.visible());
+
+    main->state.SSTab1.userSetCurrentTab(0);
+    main->shipTab.ShipName.userSelect(2);
+    main->state.Findings.userDoubleClick(0);
+    EXPECT_EQ(main->state.SSTab1.currentTab(), 2);
+    EXPECT_EQ(main->shipTab.ShipName.text(), "GL-01");
+
+    main->shipTab.ShipLandingTree.userDoubleClick(ui::nodeAtPath(main->shipTab.ShipLandingTree, "Earth/Habana/Landing pad 3"));
+    main->shipTab.Command4.userClick();
+    EXPECT_TRUE(main->findings().stale());
+    main->findings().refreshIfStale();
+    EXPECT_EQ(s.Findings.items().size(), 1u);
+    EXPECT_FALSE(s.FindingsCount.visible());
+
+    // An early file of an installation without Vessels folder has none to show.
+    openText(dataFile("basic"));
+    main->findings().refresh();
+    EXPECT_FALSE(s.Findings.visible());
 }
 
 // Today's simulator flies an open orbit; the early layout's checks still refuse one, and an
