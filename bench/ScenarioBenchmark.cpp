@@ -11,6 +11,7 @@
 #include "core/app/Vantrel.h"
 #include "core/catalogue/Bodies.h"
 #include "core/vessels/VesselOrbit.h"
+#include "core/vessels/SimulatorCheck.h"
 #include "core/vessels/VesselReader.h"
 
 #include <benchmark/benchmark.h>
@@ -320,6 +321,35 @@ void BM_ConvertVessels(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(inst.bytes));
 }
 
+// What today's simulator would do wrong with a today's scenario of N vessels: the file read and
+// checked as `vantrel-scn check` checks it after the editor's validation (simulatorFindings).
+void BM_SimulatorFindings(benchmark::State& state) {
+    TodayInstallation& inst = todayInstallation(int(state.range(0)));
+    const double baseline = readSeconds(inst.scenario);
+    const std::string config = inst.folder + "/Orbiter/Config/";
+    vantrel::vessels::CheckInstallation in;
+    in.systemExists = [](const std::string&) { return true; };
+    in.bodyNames = [&inst](const std::string&) { return inst.bodyNames; };
+    in.bodyRadius = [&inst](const std::string& body) -> std::optional<double> {
+        const vantrel::Body* found = inst.bodies.find(body);
+        return found ? found->radius : std::nullopt;
+    };
+    in.vesselClass = [config](const std::string& name) { return vantrel::vessels::readVesselClass(config, name); };
+    in.basePads = [](const std::string&, const std::string&) -> std::optional<long long> { return 100; };
+    in.bodyOrBaseNamed = [&inst](const std::string& name) { return inst.bodies.find(name) != nullptr; };
+    double seconds = 0;
+    size_t findings = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::optional<std::string> bytes = vantrel::platform::readFile(inst.scenario);
+        findings = vantrel::vessels::simulatorFindings(*bytes, inst.scenario, in).size();
+        seconds += std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    state.counters["x_read"] = seconds / double(state.iterations()) / baseline;
+    state.counters["findings"] = double(findings);
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(inst.bytes));
+}
+
 void sizes(benchmark::internal::Benchmark* b) {
     b->Args({20, 200, 0})->Args({200, 2000, 0})->Args({2000, 20000, 0})->Unit(benchmark::kMillisecond);
 }
@@ -338,6 +368,7 @@ BENCHMARK(BM_ValidateShip)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseReal
 BENCHMARK(BM_ShowStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ValidateStation)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ConvertVessels)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SimulatorFindings)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MoveShipToPad)->Apply(sizes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_ReadBytes)->Apply(todaySizes);
 BENCHMARK(BM_ReadScenario)->Apply(todaySizes)->UseRealTime();
