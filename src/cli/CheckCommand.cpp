@@ -194,7 +194,7 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
         // What today's simulator makes of the file.
         if (w.cat.VesselsFolder || w.model.format == FileFormat::Today)
             for (const vessels::Finding& f : vessels::simulatorFindings(checked, file, installation))
-                report(file, f.line, f.severity, f.code, f.vessel, f.text);
+                found.push_back(f);
     };
     for (const std::string& file : files) {
         checkOne(file);
@@ -208,7 +208,7 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
         std::stable_sort(found.begin(), found.end(),
                          [](const vessels::Finding& a, const vessels::Finding& b) { return a.line < b.line; });
         for (const vessels::Finding& f : found)
-            print(file, f.line, f.severity, f.code, f.vessel, f.text);
+            print(f.file.empty() ? file : f.file, f.line, f.severity, f.code, f.vessel, f.text);
         found.clear();
     }
     out.flush();

@@ -174,6 +174,11 @@ private:
         if (known == classByName_.end())
             known = classByName_.emplace(v.className, in_.vesselClass ? in_.vesselClass(v.className) : std::nullopt).first;
         const std::optional<VesselClassInfo>& info = known->second;
+        if (known->second && known->second->indentedDockListEnd && reportedClasses_.insert(known->first).second)
+            findings_.push_back({info->indentedDockListEnd, Severity::Warning, "header-indented", v.name,
+                                 "END_DOCKLIST does not begin in column 0: the simulator does not see it and takes "
+                                 "every line after it for a port; remove the blanks before it",
+                                 info->file});
         classes_.emplace(v.name, info);
         if (!info)
             add(v.headLine + 1, Severity::Error, "missing-class-file", v.name,
@@ -363,29 +368,38 @@ private:
     std::unordered_map<std::string, std::optional<VesselClassInfo>> classes_;
     std::unordered_map<std::string_view, const Vessel*> byName_;
     std::unordered_map<std::string, std::optional<VesselClassInfo>> classByName_;
+    std::set<std::string> reportedClasses_;
 };
 
 } // namespace
 
 std::optional<VesselClassInfo> readVesselClass(const std::string& configFolder, const std::string& className) {
     std::optional<std::string> text;
+    VesselClassInfo info;
     for (const std::string& file : {configFolder + "Vessels" + platform::separatorText() + className + ".cfg",
                                     configFolder + className + ".cfg"})
-        if (!text)
-            text = platform::readFile(platform::resolveIgnoringCase(file));
+        if (!text) {
+            info.file = platform::resolveIgnoringCase(file);
+            text = platform::readFile(info.file);
+        }
     if (!text)
         return std::nullopt;
-    VesselClassInfo info;
     bool inList = false;
     bool baseClass = false;
     int ports = 0;
     bool listed = false;
-    for (const std::string_view raw : platform::lineViews(*text)) {
+    const std::vector<std::string_view> lines = platform::lineViews(*text);
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const std::string_view raw = lines[k];
         if (inList) {
+            // Only an END_DOCKLIST in column 0 ends the list; the simulator takes any other line,
+            // an indented END_DOCKLIST too, for one more port.
             if (startsWith(raw, "END_DOCKLIST"))
                 inList = false;
             else
                 ++ports;
+            if (inList && !info.indentedDockListEnd && startsWith(trimmed(raw), "END_DOCKLIST"))
+                info.indentedDockListEnd = k + 1;
             continue;
         }
         if (startsWith(raw, "BEGIN_DOCKLIST")) {

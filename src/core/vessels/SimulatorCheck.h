@@ -19,6 +19,8 @@ struct Finding {
     std::string code;
     std::string vessel; // empty when the finding is about no vessel
     std::string text;
+    // The file the line is in when it is not the scenario: a vessel's class file.
+    std::string file;
     bool operator==(const Finding&) const = default;
 };
 
@@ -28,6 +30,10 @@ struct VesselClassInfo {
     bool module = false;
     // The ports of its dock list, blank lines included; nothing when unknown.
     std::optional<int> ports;
+    // The class file, and the 1-based line of an END_DOCKLIST the simulator does not see for the
+    // blanks before it (0 for none).
+    std::string file;
+    size_t indentedDockListEnd = 0;
 };
 
 // What the check needs to know of the installation.

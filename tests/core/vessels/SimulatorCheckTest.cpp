@@ -1,12 +1,16 @@
 // What today's simulator does wrong with a scenario, found before launch: one small file of
 // tests/data/simulator-check per problem, each finding compared whole but for its text.
 
+#include "core/catalogue/Bodies.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 #include "core/text/TextHelpers.h"
 #include "core/vessels/SimulatorCheck.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <string>
@@ -26,34 +30,41 @@ struct CheckCase {
     std::vector<Seen> findings;
 };
 
-// A small installation of today's simulator: the Sun, Earth and the Moon; DeltaGlider builds its
-// ports in its module, ISS has 4 of its own and ShuttleA 1; Habana on Earth has 4 pads.
+std::string dataFolder() { return std::string(VANTREL_TEST_DATA_DIR) + "/simulator-check/"; }
+
+// The small installation of today's simulator in tests/data/simulator-check/Orbiter: the Sun,
+// Earth and the Moon; DeltaGlider builds its ports in its module, ISS has 4 of its own, ShuttleA
+// 1, and Wheel's dock list ends on an indented END_DOCKLIST; Habana on Earth has 4 pads.
 CheckInstallation installation() {
+    const std::string config = dataFolder() + "Orbiter/Config/";
+    static const SystemBodies bodies = readSystemBodies(config, config + "Sol.cfg");
+    static const std::vector<BaseEntry> bases = [&] {
+        UnreadableFiles unreadable;
+        return readBases(config, bodies.namesStarFirst(), unreadable);
+    }();
     CheckInstallation in;
     in.vesselsFolder = true;
-    in.systemExists = [](const std::string& system) { return system == "Sol"; };
-    in.bodyNames = [](const std::string&) { return std::vector<std::string>{"Sun", "Earth", "Moon"}; };
+    in.systemExists = [config](const std::string& system) {
+        return platform::fileExists(platform::resolveIgnoringCase(config + system + ".cfg"));
+    };
+    in.bodyNames = [](const std::string&) { return bodies.namesStarFirst(); };
     in.bodyRadius = [](const std::string& body) -> std::optional<double> {
-        static const std::map<std::string, double> radii{{"Sun", 6.96e8}, {"Earth", 6371010}, {"Moon", 1737400}};
-        const auto found = radii.find(body);
-        return found == radii.end() ? std::nullopt : std::optional<double>(found->second);
+        const Body* found = bodies.find(body);
+        return found ? found->radius : std::nullopt;
     };
-    in.vesselClass = [](const std::string& name) -> std::optional<VesselClassInfo> {
-        if (equalsIgnoringCase(name, "DeltaGlider"))
-            return VesselClassInfo{true, std::nullopt};
-        if (equalsIgnoringCase(name, "ISS"))
-            return VesselClassInfo{false, 4};
-        if (equalsIgnoringCase(name, "ShuttleA"))
-            return VesselClassInfo{false, 1};
-        return std::nullopt;
-    };
+    in.vesselClass = [config](const std::string& name) { return readVesselClass(config, name); };
     in.basePads = [](const std::string& body, const std::string& base) -> std::optional<long long> {
-        if (body == "Earth" && base == "Habana")
-            return 4;
+        for (const BaseEntry& entry : bases)
+            if (entry.body == body && entry.name == base)
+                return entry.pads;
         return std::nullopt;
     };
     in.bodyOrBaseNamed = [](const std::string& name) {
-        return equalsIgnoringCase(name, "Earth") || equalsIgnoringCase(name, "Habana");
+        for (const std::string& body : bodies.namesStarFirst())
+            if (equalsIgnoringCase(body, name))
+                return true;
+        return std::any_of(bases.begin(), bases.end(),
+                           [&](const BaseEntry& base) { return equalsIgnoringCase(base.name, name); });
     };
     return in;
 }
@@ -62,7 +73,7 @@ class SimulatorCheck : public ::testing::TestWithParam<CheckCase> {};
 
 TEST_P(SimulatorCheck, FindsWhatTheSimulatorDoes) {
     const CheckCase& c = GetParam();
-    const std::string path = std::string(VANTREL_TEST_DATA_DIR) + "/simulator-check/" + c.file;
+    const std::string path = dataFolder() + c.file;
     const std::optional<std::string> bytes = platform::readFile(path);
     ASSERT_TRUE(bytes) << path;
     std::vector<Seen> seen;
@@ -132,7 +143,24 @@ const CheckCase cases[] = {
       {15, S::Note, "competing-lines", "GL-01"},
       {20, S::Note, "competing-lines", "GL-02"}}},
     {"extension-case.SCN", {{1, S::Note, "extension-case", ""}}},
+    // Line 4 of Wheel.cfg: the class file is the finding's file.
+    {"header-indented-dock-list.scn", {{4, S::Warning, "header-indented", "Wheel One"}}},
 };
+
+TEST(SimulatorCheckClassFile, AnIndentedEndOfTheDockListIsFoundInTheClassFile) {
+    const std::optional<std::string> bytes = platform::readFile(dataFolder() + "header-indented-dock-list.scn");
+    ASSERT_TRUE(bytes);
+    const std::vector<Finding> findings = simulatorFindings(*bytes, "header-indented-dock-list.scn", installation());
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(platform::normalPath(findings.front().file),
+              platform::normalPath(dataFolder() + "Orbiter/Config/Vessels/Wheel.cfg"));
+    // The simulator reads on to the end of the file: the indented line is a port too.
+    const std::optional<VesselClassInfo> wheel = readVesselClass(dataFolder() + "Orbiter/Config/", "wheel");
+    ASSERT_TRUE(wheel);
+    EXPECT_EQ(wheel->ports, 2);
+    EXPECT_EQ(readVesselClass(dataFolder() + "Orbiter/Config/", "DeltaGlider")->ports, std::nullopt);
+    EXPECT_EQ(readVesselClass(dataFolder() + "Orbiter/Config/", "ISS")->ports, 4);
+}
 
 INSTANTIATE_TEST_SUITE_P(Files, SimulatorCheck, ::testing::ValuesIn(cases), [](const auto& info) {
     std::string name;
@@ -147,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Files, SimulatorCheck, ::testing::ValuesIn(cases), [](c
 class SimulatorFix : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SimulatorFix, ChangesOnlyTheFixedLines) {
-    const std::string folder = std::string(VANTREL_TEST_DATA_DIR) + "/simulator-check/";
+    const std::string folder = dataFolder();
     const std::optional<std::string> bytes = platform::readFile(folder + GetParam());
     const std::optional<std::string> expected = platform::readFile(folder + "fixed/" + GetParam());
     ASSERT_TRUE(bytes && expected);
