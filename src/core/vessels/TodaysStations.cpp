@@ -151,6 +151,18 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
     return s;
 }
 
+// The last of a block's lines with that keyword, made the editor's line of it; nothing when the
+// block has none.
+const BlockLine* takeLastLine(ShipRow& ship, const char* key) {
+    BlockLine* last = nullptr;
+    for (BlockLine& line : ship.ShipBlockLines)
+        if (keyOf(line.text()) == key)
+            last = &line;
+    if (last)
+        *last = BlockLine(Keyword::find(key), last->text());
+    return last;
+}
+
 TodaysPlacement placementOf(PlacementKind kind) {
     switch (kind) {
     case PlacementKind::Attached: return TodaysPlacement::Attached;
@@ -218,29 +230,14 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         const Vessel& v = *found->second;
         ship.ShipToday = true;
         ship.ShipPlacement = placementOf(v.placement.kind);
-        if (v.placement.kind == PlacementKind::Coordinates) {
-            BlockLine* pos = nullptr;
-            for (BlockLine& line : ship.ShipBlockLines)
-                if (keyOf(line.text()) == "POS")
-                    pos = &line;
-            if (pos) {
-                *pos = BlockLine(Keyword("POS"), pos->text());
-                readShipLine(ship, "POS", trimmed(clearedOfComments(pos->text())));
-                ship.ShipValuesAsRead = shipValuesMark(ship);
-            }
-        }
-        if (v.placement.kind == PlacementKind::Elements) {
-            // Its orbit by ELEMENTS, the last line of them.
-            BlockLine* elements = nullptr;
-            for (BlockLine& line : ship.ShipBlockLines)
-                if (keyOf(line.text()) == "ELEMENTS")
-                    elements = &line;
-            if (elements) {
-                *elements = BlockLine(Keyword("ELEMENTS"), elements->text());
-                readShipLine(ship, "ELEMENTS", trimmed(clearedOfComments(elements->text())));
-                ship.ShipValuesAsRead = shipValuesMark(ship);
-            }
-        }
+        // The coordinates of POS, or the orbit of ELEMENTS, from the last such line.
+        for (const auto& [kind, key] :
+             {std::pair{PlacementKind::Coordinates, "POS"}, std::pair{PlacementKind::Elements, "ELEMENTS"}})
+            if (v.placement.kind == kind)
+                if (const BlockLine* line = takeLastLine(ship, key)) {
+                    readShipLine(ship, Keyword::find(key), trimmed(clearedOfComments(line->text())));
+                    ship.ShipValuesAsRead = shipValuesMark(ship);
+                }
         if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
             ship.ShipAttachedTo = v.placement.parent;
@@ -257,18 +254,12 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
                              "No fuel level: the simulator starts the tanks empty, and fills them on the pad "
                              "unless RefuelOnPad is off in its settings.";
         // Tanks given by PRPLEVEL, the later of it and FUEL: the fuel shown is tank 0's.
-        if (v.tanks.form == TankForm::PrpLevel) {
-            BlockLine* last = nullptr;
-            for (BlockLine& line : ship.ShipBlockLines)
-                if (keyOf(line.text()) == "PRPLEVEL")
-                    last = &line;
-            if (last) {
-                *last = BlockLine(Keyword("PRPLEVEL"), last->text());
+        if (v.tanks.form == TankForm::PrpLevel)
+            if (const BlockLine* last = takeLastLine(ship, "PRPLEVEL")) {
                 ship.ShipFuelByTank = true;
                 ship.ShipFuelTable = tankZeroLevel(last->text());
                 ship.ShipValuesAsRead = shipValuesMark(ship);
             }
-        }
         if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
             continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
