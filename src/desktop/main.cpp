@@ -4,6 +4,7 @@
 #include "services/QtServices.h"
 #include "services/SettingsLocation.h"
 #include "views/FileAndToolViews.h"
+#include "views/FormExport.h"
 #include "views/Views.h"
 
 #include "core/tools/About.h"
@@ -67,6 +68,13 @@ int main(int argc, char** argv) {
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "vantrel: %s\n%s\n", qPrintable(line.error), vantrel::desktop::CommandLine::usage());
         return 2;
+    }
+    if (!line.exportForms.isEmpty()) {
+        QString error;
+        if (vantrel::desktop::exportForms(line.exportForms, error))
+            return 0;
+        std::fprintf(stderr, "vantrel: %s\n", qPrintable(error));
+        return 1;
     }
     using namespace vantrel;
     desktop::QtDialogs dialogs;

@@ -19,6 +19,8 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
             line.click = args[++i];
         } else if (arg == QLatin1String("--select") && hasValue) {
             line.select = args[++i];
+        } else if (arg == QLatin1String("--export-forms") && hasValue) {
+            line.exportForms = args[++i];
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             line.help = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -36,7 +38,7 @@ CommandLine CommandLine::parse(const QStringList& args, const QString& startFold
 
 const char* CommandLine::usage() {
     return "Usage: vantrel [FILE.scn] [--screenshot FILE [--open SCENARIO] [--tab N] [--select LIST=ITEM]\n"
-           "                                 [--click BUTTON]]\n"
+           "                                 [--click BUTTON]] [--export-forms FILE]\n"
            "  Starts the editor; FILE.scn, when given, is opened at once from its own folder.\n"
            "  The settings file vantrel.cfg is the one in the current folder when there is one,\n"
            "  otherwise the one in the user's configuration folder (vantrel/vantrel.cfg).\n"
@@ -48,7 +50,9 @@ const char* CommandLine::usage() {
            "  --select LIST=ITEM picks the item of the main window's list of that name\n"
            "                     (ShipName=GL-02, ...) for the picture, as a person would.\n"
            "  --click BUTTON     presses the main window's button or menu command of that name\n"
-           "                     (Command1, Menu12, ...) for the picture, as a person would.";
+           "                     (Command1, Menu12, ...) for the picture, as a person would.\n"
+           "  --export-forms FILE writes where the controls of every window lie, as the Windows\n"
+           "                     program places them, to FILE and quits.";
 }
 
 } // namespace vantrel::desktop

@@ -18,6 +18,8 @@ struct CommandLine {
     int tab = 0;
     QString click;
     QString select;
+    // --export-forms FILE: the forms of every window, described for the Windows program.
+    QString exportForms;
     bool help = false;
     // Why the arguments were refused; empty when they were taken.
     QString error;

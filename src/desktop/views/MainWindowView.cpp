@@ -393,6 +393,7 @@ QWidget* shipTab() {
     fl->setColumnStretch(2, 1);
     fl->setRowStretch(7, 1);
     status->addWidget(landed, 1);
+    landed->setProperty("vantrelTurn", QStringLiteral("status/Landed"));
 
     auto* docked = named<QGroupBox>("Docked");
     auto* fd = new QGridLayout(docked);
@@ -406,6 +407,7 @@ QWidget* shipTab() {
     fd->setColumnStretch(2, 1);
     fd->setRowStretch(3, 1);
     status->addWidget(docked, 1);
+    docked->setProperty("vantrelTurn", QStringLiteral("status/Docked"));
 
     auto* orbiting = named<QGroupBox>("Orbiting");
     auto* fo = new QGridLayout(orbiting);
@@ -442,6 +444,10 @@ QWidget* shipTab() {
         fe->addWidget(field, k % 4, (k / 4) * 2 + 1);
     }
     vectors->addWidget(elements);
+    // The two forms of the orbit take turns in one place, as the status frames do (FormExport.h).
+    for (auto* form : {vectors->itemAt(0)->widget(), vectors->itemAt(1)->widget()})
+        form->setProperty("vantrelTurn", QStringLiteral("orbitForm/vector"));
+    elements->setProperty("vantrelTurn", QStringLiteral("orbitForm/elements"));
     vectors->addWidget(xyzFrame("Frame12", "Label53", "ShipOrbitingArotX", "Label54", "ShipOrbitingArotY", "Label55",
                                 "ShipOrbitingArotZ"));
     fo->addLayout(vectors, 4, 0, 1, 3);
@@ -449,6 +455,7 @@ QWidget* shipTab() {
     fo->setColumnStretch(1, 1);
     fo->setRowStretch(5, 1);
     status->addWidget(orbiting, 1);
+    orbiting->setProperty("vantrelTurn", QStringLiteral("status/Orbiting"));
     layout->addLayout(status, 1, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
@@ -531,8 +538,10 @@ MainWindowView::MainWindowView(Vantrel& main, QWidget* parent) : QMainWindow(par
     picture->setAlignment(Qt::AlignCenter);
     picture->setMinimumSize(320, 240);
     layout->addWidget(picture, 1);
+    picture->setProperty("vantrelTurn", QStringLiteral("start/picture"));
 
     auto* tabs = named<QTabWidget>("SSTab1");
+    tabs->setProperty("vantrelTurn", QStringLiteral("start/tabs"));
     tabs->addTab(scrolled(environmentTab()), QString());
     tabs->addTab(scrolled(stationTab()), QString());
     tabs->addTab(scrolled(shipTab()), QString());
