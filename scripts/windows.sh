@@ -23,14 +23,19 @@ vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip
 # The Windows tool must print what the Linux one prints: the Linux build of the same sources is
 # the reference the Windows tests compare with.
 vantrel_configure build/test RelWithDebInfo
-cmake --build build/test --target vantrel-scn
+cmake --build build/test --target vantrel-scn vantrel
+
+# The Windows desktop places its controls where the Qt desktop's layouts put them.
+mkdir -p build/windows
+QT_QPA_PLATFORM=offscreen build/test/vantrel --export-forms build/windows/forms.txt \
+  sample/Orbiter/Scenarios/Welcome.scn 2>/dev/null
 
 build=build/windows
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         -DVANTREL_DESKTOP=OFF -DVANTREL_GTEST_SOURCES=/usr/src/googletest \
-        -DVANTREL_LINUX_SCN="$root/build/test/vantrel-scn"
+        -DVANTREL_LINUX_SCN="$root/build/test/vantrel-scn" -DVANTREL_FORMS="$root/build/windows/forms.txt"
 fi
 cmake --build "$build"
 

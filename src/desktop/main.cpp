@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     if (!line.exportForms.isEmpty()) {
         QString error;
-        if (vantrel::desktop::exportForms(line.exportForms, error))
+        if (vantrel::desktop::exportForms(line.exportForms, line.file, error))
             return 0;
         std::fprintf(stderr, "vantrel: %s\n", qPrintable(error));
         return 1;

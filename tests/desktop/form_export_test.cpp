@@ -25,7 +25,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("forms.txt");
         QString error;
-        QVERIFY2(desktop::exportForms(path, error), qPrintable(error));
+        QVERIFY2(desktop::exportForms(path, {}, error), qPrintable(error));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
@@ -56,9 +56,9 @@ private slots:
                     continue;
                 QVERIFY2(item.width > 0 && item.height > 0, qPrintable(where));
                 QVERIFY2(item.x >= 0 && item.y >= 0, qPrintable(where));
-                const ui::FormItem* page = item.place.empty() ? nullptr : form.item(item.place.substr(0, item.place.find(':')));
+                // Tab pages scroll; the window itself does not.
                 QVERIFY2(item.x + item.width <= form.width, qPrintable(where));
-                QVERIFY2(item.y + item.height <= (page ? page->height : form.height), qPrintable(where));
+                QVERIFY2(!item.place.empty() || item.y + item.height <= form.height, qPrintable(where));
             }
         }
     }

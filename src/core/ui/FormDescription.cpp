@@ -45,7 +45,7 @@ std::string writeForm(const FormDescription& form) {
     for (const FormItem& i : form.items)
         out += clean(i.widget) + '\t' + clean(i.name) + '\t' + clean(i.place) + '\t' + std::to_string(i.x) + '\t' +
                std::to_string(i.y) + '\t' + std::to_string(i.width) + '\t' + std::to_string(i.height) + '\t' +
-               clean(i.text) + '\n';
+               clean(i.text) + '\t' + clean(i.frame) + '\n';
     return out;
 }
 
@@ -78,6 +78,8 @@ std::vector<FormDescription> readForms(std::string_view text) {
             continue;
         if (f.size() > 7)
             item.text = std::string(f[7]);
+        if (f.size() > 8)
+            item.frame = std::string(f[8]);
         forms.back().items.push_back(std::move(item));
     }
     return forms;

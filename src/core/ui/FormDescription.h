@@ -8,10 +8,12 @@
 //
 // The text form, one item per line, fields separated by tabs:
 //   form  <window name>  <width>  <height>
-//   <widget>  <name>  <place>  <x>  <y>  <width>  <height>  <text>
+//   <widget>  <name>  <place>  <x>  <y>  <width>  <height>  <text>  <frame>
 // <widget> is one of the kinds below; <name> is the control's name (empty for a static text);
 // <place> is "" for the window itself, "<tabs>:<page>" for a page of a tab control (0-based), and
-// "-" for a control that is never shown; sizes are in pixels at 96 dots per inch. Items are listed
+// "-" for a control that is never shown; <frame> names the frame (a "group") that holds the
+// control, empty for none: hiding a frame hides what it holds. Places and sizes are in pixels at
+// 96 dots per inch, from the top left of the window or page, frames included. Items are listed
 // back to front: a frame comes before the controls inside it.
 
 #include <optional>
@@ -33,6 +35,7 @@ struct FormItem {
     int width = 0;
     int height = 0;
     std::string text;
+    std::string frame;
 
     bool operator==(const FormItem&) const = default;
 };

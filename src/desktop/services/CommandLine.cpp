@@ -52,7 +52,8 @@ const char* CommandLine::usage() {
            "  --click BUTTON     presses the main window's button or menu command of that name\n"
            "                     (Command1, Menu12, ...) for the picture, as a person would.\n"
            "  --export-forms FILE writes where the controls of every window lie, as the Windows\n"
-           "                     program places them, to FILE and quits.";
+           "                     program places them, to FILE and quits; with FILE.scn open when\n"
+           "                     one is given.";
 }
 
 } // namespace vantrel::desktop

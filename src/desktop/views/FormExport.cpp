@@ -5,6 +5,7 @@
 #include "views/MainWindowView.h"
 #include "views/Views.h"
 
+#include "core/app/MainMenu.h"
 #include "core/app/Vantrel.h"
 #include "core/app/Windows.h"
 #include "core/files/DeleteFile.h"
@@ -22,6 +23,9 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -34,6 +38,7 @@
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -57,9 +62,9 @@ std::string widgetKind(const QWidget* w, const ui::Control* control) {
             return label->text().isEmpty() ? std::string() : "static";
         if (control->kind() == ui::ControlKind::Image)
             return "image";
-        if (label->frameShape() != QFrame::NoFrame)
-            return "value";
-        return label->wordWrap() ? "note" : "label";
+        if (label->wordWrap())
+            return "note";
+        return label->frameShape() != QFrame::NoFrame ? "value" : "label";
     }
     if (!control)
         return qobject_cast<const QGroupBox*>(w) ? "group" : std::string();
@@ -120,6 +125,8 @@ struct Found {
     bool holder = false;
     // The innermost widget taking turns that holds it (itself included), or none.
     QWidget* turn = nullptr;
+    // The frame that holds it, or none.
+    QWidget* frame = nullptr;
 };
 
 class Walker {
@@ -127,12 +134,12 @@ public:
     Walker(const ui::Window& window, QWidget* root) : window_(window), root_(root) {}
 
     std::vector<Found> walk() {
-        visit(root_, nullptr, -1, nullptr, false);
+        visit(root_, nullptr, -1, nullptr, false, nullptr);
         return std::move(found_);
     }
 
 private:
-    void visit(QWidget* w, QTabWidget* tabs, int page, QWidget* turn, bool holder) {
+    void visit(QWidget* w, QTabWidget* tabs, int page, QWidget* turn, bool holder, QWidget* frame) {
         for (QObject* child : w->children()) {
             auto* c = qobject_cast<QWidget*>(child);
             if (!c || c->isWindow())
@@ -144,7 +151,7 @@ private:
             const std::string kind = widgetKind(c, control);
             const bool hiddenValue = control && c->isHidden() && !laidOut(w->layout(), c);
             if (!kind.empty())
-                found_.push_back({c, kind, control ? name : std::string(), tabs, page, cHolder || hiddenValue, cTurn});
+                found_.push_back({c, kind, control ? name : std::string(), tabs, page, cHolder || hiddenValue, cTurn, frame});
             if (auto* t = qobject_cast<QTabWidget*>(c)) {
                 for (int i = 0; i < t->count(); ++i)
                     visitPage(t->widget(i), t, i, cTurn, cHolder);
@@ -156,16 +163,16 @@ private:
                 continue;
             }
             if (!opaque(c))
-                visit(c, tabs, page, cTurn, cHolder);
+                visit(c, tabs, page, cTurn, cHolder, kind == "group" ? c : frame);
         }
     }
 
     void visitPage(QWidget* page, QTabWidget* tabs, int index, QWidget* turn, bool holder) {
         if (auto* area = qobject_cast<QScrollArea*>(page)) {
             if (area->widget())
-                visit(area->widget(), tabs, index, turn, holder);
+                visit(area->widget(), tabs, index, turn, holder, nullptr);
         } else {
-            visit(page, tabs, index, turn, holder);
+            visit(page, tabs, index, turn, holder, nullptr);
         }
     }
 
@@ -225,21 +232,6 @@ ui::FormDescription describeForm(const ui::Window& window, QWidget* root) {
         }
     };
 
-    // The window grows until every page shows whole in every turn, so that no two places overlap.
-    bool growing = true;
-    auto grow = [&](QTabWidget* tabs, int page) {
-        auto* area = qobject_cast<QScrollArea*>(tabs->widget(page));
-        if (!growing || !area || !area->widget())
-            return;
-        // Only taller: a wrapping note asks for the width of its whole text on one line.
-        const int taller = area->widget()->minimumSizeHint().height() - area->viewport()->height();
-        if (taller > 0) {
-            QWidget* top = root->window();
-            top->resize(top->width(), top->height() + taller);
-            settle(root);
-        }
-    };
-
     std::map<const QWidget*, ui::FormItem> items;
     auto record = [&](QWidget* turn) {
         std::set<QTabWidget*> tabControls;
@@ -250,7 +242,9 @@ ui::FormDescription describeForm(const ui::Window& window, QWidget* root) {
             for (const Found& f : found) {
                 if (f.turn != turn || f.tabs != tabs || (tabs && f.page != page) || items.count(f.widget))
                     continue;
-                ui::FormItem item{f.kind, f.name, {}, 0, 0, 0, 0, {}};
+                ui::FormItem item{f.kind, f.name, {}, 0, 0, 0, 0, {}, {}};
+                if (f.frame && !f.holder)
+                    item.frame = f.frame->objectName().toStdString();
                 if (f.holder) {
                     item.place = "-";
                 } else {
@@ -269,31 +263,21 @@ ui::FormDescription describeForm(const ui::Window& window, QWidget* root) {
             }
         };
         settle(root);
-        if (!growing)
-            take(nullptr, -1);
+        take(nullptr, -1);
         for (QTabWidget* tabs : tabControls)
             for (int page = 0; page < tabs->count(); ++page) {
                 tabs->setCurrentIndex(page);
                 settle(root);
-                grow(tabs, page);
-                if (!growing)
-                    take(tabs, page);
+                take(tabs, page);
             }
     };
 
-    auto everyTurn = [&] {
-        record(nullptr);
-        for (const auto& [place, members] : places)
-            for (QWidget* m : members) {
-                showTurn(m);
-                record(m);
-            }
-    };
-    everyTurn();
-    growing = false;
+    record(nullptr);
     for (const auto& [place, members] : places)
-        showTurn(members.front());
-    everyTurn();
+        for (QWidget* m : members) {
+            showTurn(m);
+            record(m);
+        }
 
     for (const Found& f : found)
         if (auto it = items.find(f.widget); it != items.end())
@@ -317,13 +301,35 @@ std::vector<ui::Window*> programWindows(Vantrel& main) {
             &w.about()};
 }
 
-bool exportForms(const QString& path, QString& error) {
+bool exportForms(const QString& path, const QString& scenario, QString& error) {
     registerViews();
     ui::ScriptedDialogs dialogs;
     ui::ScriptedScreen screen;
     ui::ScriptedLauncher launcher;
     Vantrel::Options options;
+    // With a scenario open, the labels have their captions and the lists their entries, and Qt
+    // gives them the room they take.
+    QTemporaryDir settings;
+    if (!scenario.isEmpty()) {
+        const QString installation = QFileInfo(scenario).absoluteDir().absolutePath();
+        const qsizetype cut = installation.lastIndexOf(QStringLiteral("/Scenarios"));
+        QFile cfg(QDir(settings.path()).filePath(QStringLiteral("vantrel.cfg")));
+        if (cut < 0 || !cfg.open(QIODevice::WriteOnly)) {
+            error = QStringLiteral("%1 is not in the Scenarios folder of an installation").arg(scenario);
+            return false;
+        }
+        cfg.write(installation.left(cut).toUtf8() + "\r\n");
+        cfg.close();
+        options.startFolder = settings.path().toStdString();
+    }
     Vantrel main(ui::Services{dialogs, screen, launcher}, options);
+    if (!scenario.isEmpty()) {
+        main.load();
+        if (!main.loaded() || !main.mainMenu().openFile(QFileInfo(scenario).absoluteFilePath().toStdString())) {
+            error = QStringLiteral("could not open %1").arg(scenario);
+            return false;
+        }
+    }
     std::string text;
     for (ui::Window* window : programWindows(main)) {
         std::unique_ptr<QWidget> view(ViewRegistry::instance().make(*window, nullptr));

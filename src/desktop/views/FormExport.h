@@ -7,7 +7,8 @@
 // described where it lies with every control shown, except the widgets that take turns in one
 // place (the ship's three status frames, the orbit's two forms): a widget that takes turns
 // carries the property "vantrelTurn" = "<place>/<turn>", and each turn is described with only
-// that turn shown.
+// that turn shown. A tab page is described as Qt lays it out in its scroll area, which may be
+// taller than the page: the Windows pages scroll too.
 
 #include "core/ui/FormDescription.h"
 
@@ -35,7 +36,9 @@ ui::FormDescription describeForm(const ui::Window& window, QWidget* root);
 std::vector<ui::Window*> programWindows(Vantrel& main);
 
 // Makes the view of every window of the program, describes it and writes them all to `path`.
-// False, with the reason in `error`, when the file could not be written.
-bool exportForms(const QString& path, QString& error);
+// With a scenario (a file in the Scenarios folder of an installation), the views are described
+// with it open. False, with the reason in `error`, when the scenario could not be opened or the
+// file could not be written.
+bool exportForms(const QString& path, const QString& scenario, QString& error);
 
 } // namespace vantrel::desktop

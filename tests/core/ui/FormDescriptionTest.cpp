@@ -10,7 +10,7 @@ using namespace vantrel::ui;
 TEST(FormDescription, WrittenFormsReadBackAsTheyWere) {
     FormDescription main{"Vantrel", 1200, 659, {}};
     main.items = {{"tabs", "SSTab1", "", 9, 29, 1182, 505, ""},
-                  {"static", "", "SSTab1:0", 101, 474, 8, 24, "h"},
+                  {"static", "", "SSTab1:0", 101, 474, 8, 24, "h", "Frame2"},
                   {"list", "Buffer", "-", 0, 0, 0, 0, ""}};
     FormDescription about{"About", 345, 181, {{"image", "Image1", "", 11, 11, 96, 96, ""}}};
     const auto read = readForms(writeForm(main) + writeForm(about));
@@ -28,13 +28,15 @@ TEST(FormDescription, LinesThatAreNotItemsAreSkipped) {
                              "button\tShort\t\t1\t2\n"           // too few fields
                              "edit\tWide\t\t1\t2\tx\t22\t\n"     // not a number
                              "form\tBroken\t1e3\t5\n"            // a form without a size is no form
-                             "note\tLabel1\t\t277\t11\t432\t14\ta\tb\n";
+                             "note\tLabel1\t\t277\t11\t432\t14\ta\tFrame1\tmore\n";
     const auto read = readForms(text);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].window, "LoadFile");
     ASSERT_EQ(read[0].items.size(), 2u);
     EXPECT_EQ(read[0].items[0].name, "Command1");
     EXPECT_EQ(read[0].items[1].text, "a");
+    EXPECT_EQ(read[0].items[1].frame, "Frame1");
+    EXPECT_EQ(read[0].items[0].frame, "");
 }
 
 TEST(FormDescription, TabsAndLineBreaksInTextsBecomeSpaces) {
