@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows command-line tool vantrel-scn.exe and the core and command-line tests
-# into build/windows with mingw-w64, and runs the tests under Wine. With --package it also
+# Cross-builds the Windows programs, the desktop vantrel.exe and the command-line tool
+# vantrel-scn.exe, and the core and command-line tests into build/windows with mingw-w64, and
+# runs the tests under Wine (the desktop's on a display of its own). With --package it also
 # writes build/windows/vantrel-<version>-win64-cli.zip. Arguments after -- go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +19,7 @@ while [ $# -gt 0 ]; do
 done
 
 source scripts/setup.sh
-vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip
+vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip xvfb xauth xdotool imagemagick
 
 # The Windows tool must print what the Linux one prints: the Linux build of the same sources is
 # the reference the Windows tests compare with.
@@ -36,6 +37,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
         -DVANTREL_DESKTOP=OFF -DVANTREL_GTEST_SOURCES=/usr/src/googletest \
         -DVANTREL_LINUX_SCN="$root/build/test/vantrel-scn" -DVANTREL_FORMS="$root/build/windows/forms.txt"
+else
+  cmake "$build" -DVANTREL_FORMS="$root/build/windows/forms.txt" >/dev/null
 fi
 cmake --build "$build"
 

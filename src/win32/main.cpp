@@ -1,11 +1,13 @@
 // Vantrel on Windows: the desktop editor of Orbiter scenario files over the Win32 common controls.
 
+#include "Binder.h"
 #include "Dialogs.h"
 #include "FormWindow.h"
 #include "MainWindow.h"
 #include "OrbitPictureView.h"
 #include "Screen.h"
 #include "Text.h"
+#include "Trace.h"
 
 #include "core/app/MainMenu.h"
 #include "core/app/Vantrel.h"
@@ -62,7 +64,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::string programFolder = platform::programFolder();
     const platform::SettingsPlace settings = platform::settingsPlace(programFolder, platform::userSettingsFolder());
 
-    win32::Win32Dialogs dialogs;
+    win32::Win32Dialogs boxes;
+    const std::unique_ptr<win32::Trace> trace = win32::Trace::fromEnvironment();
+    win32::TracedDialogs dialogs(boxes, trace.get());
     win32::Win32Launcher launcher;
     std::unique_ptr<Vantrel> main;
     HACCEL accelerators = nullptr;
@@ -78,7 +82,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // may show is placed over it and its controls are bound from the first change.
     screen.setMainWindow(*main);
     if (win32::FormWindow* view = screen.viewOf(*main, true))
-        dialogs.setOwner(view->hwnd());
+        boxes.setOwner(view->hwnd());
     main->load();
     if (!main->loaded()) {
         screen.releaseViews();
@@ -89,6 +93,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         main->status.report(settings.note);
     if (!file.empty())
         main->mainMenu().openFile(file);
+    if (trace)
+        if (win32::FormWindow* view = screen.viewOf(*main)) {
+            view->binder().flush();
+            trace->controls(*view);
+        }
 
     const int result = screen.run(accelerators);
     main->status.onReport = nullptr;
