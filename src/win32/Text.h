@@ -14,7 +14,8 @@ std::string fromWide(const std::wstring& text, const std::string& previous = {})
 
 // For multi-line EDIT controls and message boxes, which break lines with CR LF themselves: a
 // line break of the bytes (CR LF, CR or LF) is CR LF on the screen, and each break read back
-// from the control is CR LF in the bytes, as the files have them.
+// from the control is CR LF in the bytes, as the files have them. (An EDIT control must not
+// mark its soft breaks, EM_FMTLINES: their CR CR LF would come back as breaks.)
 std::wstring toWideLines(const std::string& bytes);
 std::string fromWideLines(const std::wstring& text, const std::string& previous = {});
 

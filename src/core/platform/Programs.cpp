@@ -58,6 +58,13 @@ std::wstring quotedArgument(const std::wstring& argument) {
     return quoted + L"\"";
 }
 
+std::wstring commandLineOf(const std::string& program, const std::vector<std::string>& arguments) {
+    std::wstring commandLine = quotedArgument(nativePath(program).wstring());
+    for (const std::string& argument : arguments)
+        commandLine += L" " + quotedArgument(nativePath(argument).wstring());
+    return commandLine;
+}
+
 HANDLE outputHandle(const std::string& file) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     const std::wstring name = file.empty() ? std::wstring(L"NUL") : nativePath(file).wstring();
@@ -69,9 +76,7 @@ HANDLE outputHandle(const std::string& file) {
 
 int runProgram(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& outputFile, const std::string& errorFile) {
-    std::wstring commandLine = quotedArgument(nativePath(program).wstring());
-    for (const std::string& argument : arguments)
-        commandLine += L" " + quotedArgument(nativePath(argument).wstring());
+    std::wstring commandLine = commandLineOf(program, arguments);
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE input = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -100,6 +105,22 @@ int runProgram(const std::string& program, const std::vector<std::string>& argum
         if (h != INVALID_HANDLE_VALUE)
             CloseHandle(h);
     return status;
+}
+
+bool startProgram(const std::string& program, const std::vector<std::string>& arguments, bool minimized) {
+    std::wstring commandLine = commandLineOf(program, arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (minimized) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWMINIMIZED;
+    }
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
 }
 
 #else

@@ -21,4 +21,11 @@ std::string programFolder();
 int runProgram(const std::string& program, const std::vector<std::string>& arguments,
                const std::string& outputFile, const std::string& errorFile);
 
+#ifdef _WIN32
+// Starts a program with these arguments, passed as they are, and does not wait for it; with
+// `minimized`, its window opens minimized and active. False when it could not be started.
+// (The Qt desktop starts programs through Qt on every system.)
+bool startProgram(const std::string& program, const std::vector<std::string>& arguments, bool minimized);
+#endif
+
 } // namespace vantrel::platform

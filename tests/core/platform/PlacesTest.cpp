@@ -4,9 +4,11 @@
 #include "core/platform/Settings.h"
 #include "support/TempFolder.h"
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace vantrel::platform {
 namespace {
@@ -51,6 +53,20 @@ TEST(SettingsPlace, ThePersonsFolderAndTheProgramsFolderAreNamed) {
     // The test program is built inside the project's folder.
     EXPECT_TRUE(isInside(programFolder(), VANTREL_SOURCE_DIR)) << programFolder();
 }
+
+#ifdef _WIN32
+// The Windows desktop starts the calculator without waiting: the arguments reach the program as
+// they are, blanks and accents included.
+TEST(StartProgram, StartsWithoutWaitingAndSaysWhenItCannot) {
+    test::TempFolder temp;
+    const std::string folder = temp / "made by cmd \xC3\xA9t\xC3\xA9";
+    ASSERT_TRUE(startProgram("cmd.exe", {"/c", "mkdir", folder}, true));
+    for (int i = 0; i < 300 && !folderExists(folder); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(folderExists(folder));
+    EXPECT_FALSE(startProgram(temp / "no such program.exe", {}, false));
+}
+#endif
 
 } // namespace
 } // namespace vantrel::platform
