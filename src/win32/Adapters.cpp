@@ -12,6 +12,7 @@
 #include "Text.h"
 
 #include "core/platform/FileSystem.h"
+#include "core/text/Dates.h"
 #include "core/ui/Controls.h"
 #include "core/ui/FileControls.h"
 #include "core/ui/OrbitPicture.h"
@@ -35,34 +36,17 @@ void setText(HWND hwnd, const std::wstring& text) {
         SetWindowTextW(hwnd, text.c_str());
 }
 
-// Days since 1899-12-30 and calendar dates (the proleptic Gregorian calendar).
-SYSTEMTIME dateOf(int days) {
-    const long z = days + 693594L - 306L + 1L - 60L + 1L; // days since 0000-03-01
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const long d = doy - (153 * mp + 2) / 5 + 1;
-    const long m = mp < 10 ? mp + 3 : mp - 9;
-    const long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+// A calendar day (days since 1899-12-30) as the month calendar's date, and back.
+SYSTEMTIME dateOf(int day) {
+    const CivilDate civil = civilFromDay(day);
     SYSTEMTIME t{};
-    t.wYear = static_cast<WORD>(y);
-    t.wMonth = static_cast<WORD>(m);
-    t.wDay = static_cast<WORD>(d);
+    t.wYear = static_cast<WORD>(civil.year);
+    t.wMonth = static_cast<WORD>(civil.month);
+    t.wDay = static_cast<WORD>(civil.day);
     return t;
 }
 
-int daysOf(const SYSTEMTIME& t) {
-    const long y = t.wYear - (t.wMonth <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long m = t.wMonth;
-    const long doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + t.wDay - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const long sinceEpoch = era * 146097 + doe - 719468; // days since 1970-01-01
-    return static_cast<int>(sinceEpoch + 25569);
-}
+int daysOf(const SYSTEMTIME& t) { return dayFromCivil(t.wYear, t.wMonth, t.wDay); }
 
 template <typename C> class Typed : public Adapter {
 public:
