@@ -48,10 +48,12 @@ LRESULT CALLBACK keySubclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-void Adapter::refreshWindow() const {
+void Adapter::refreshWindow() {
     const bool shown = control_.visible();
-    if (static_cast<bool>(IsWindowVisible(hwnd_)) != shown || (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != (shown ? WS_VISIBLE : 0))
+    if ((GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != (shown ? WS_VISIBLE : 0)) {
         ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
+        shownOrHidden_ = true;
+    }
     if (static_cast<bool>(IsWindowEnabled(hwnd_)) != control_.enabled())
         EnableWindow(hwnd_, control_.enabled());
 }
@@ -119,12 +121,17 @@ void Binder::markDirty(Binding& binding) {
 void Binder::flush() {
     flushQueued_ = false;
     bool any = false;
+    bool relayout = false;
     for (const auto& b : bindings_)
         if (b->dirty) {
             b->dirty = false;
             refresh(*b);
             any = true;
+            relayout = b->adapter->takeShownOrHidden() || relayout;
         }
+    // A control shown or hidden on the window itself gives its room to its neighbour, or takes it.
+    if (relayout)
+        form_.layout();
     if (any && onRefreshed)
         onRefreshed();
 }

@@ -47,7 +47,18 @@ public:
 
 protected:
     // Visibility and enabled state, which every control shows the same way.
-    void refreshWindow() const;
+    void refreshWindow();
+
+public:
+    // Whether the last refresh showed or hid the control (the window then lays itself out again).
+    bool takeShownOrHidden() {
+        const bool changed = shownOrHidden_;
+        shownOrHidden_ = false;
+        return changed;
+    }
+
+protected:
+    bool shownOrHidden_ = false;
 
     ui::Control& control_;
     HWND hwnd_;

@@ -302,6 +302,35 @@ void FormWindow::layout() {
             r.bottom = r.top + static_cast<LONG>(300 * scale); // the height of the open list
         return r;
     };
+    // A hidden control of the window itself (not of a page or frame) leaves its room to the
+    // control right above it, as the Qt layouts do: the tabs take the room of the findings list
+    // while there are no findings.
+    std::map<HWND, int> grow;
+    for (const auto& hidden : placed_) {
+        if (hidden.page != hwnd_ || hidden.parent != hwnd_ || IsWindowVisible(hidden.hwnd) || !hidden.item.name.size())
+            continue;
+        // A control taking its turn in the same place keeps the room (the tabs, for the start picture).
+        const bool taken = std::any_of(placed_.begin(), placed_.end(), [&](const Placed& other) {
+            return other.hwnd != hidden.hwnd && other.parent == hwnd_ && other.item.x == hidden.item.x &&
+                   other.item.y == hidden.item.y && IsWindowVisible(other.hwnd);
+        });
+        if (taken)
+            continue;
+        for (const auto& above : placed_) {
+            const auto& a = above.item;
+            const auto& h = hidden.item;
+            const int gap = h.y - (a.y + a.height);
+            if (above.parent == hwnd_ && above.hwnd != hidden.hwnd && IsWindowVisible(above.hwnd) && gap >= 0 &&
+                gap <= 12 && a.x < h.x + h.width && h.x < a.x + a.width)
+                grow[above.hwnd] = std::max(grow[above.hwnd], gap + h.height);
+        }
+    }
+    auto placeOnWindow = [&](const Placed& p) {
+        RECT r = place(p.item, sx, sy, 0, 0);
+        if (const auto more = grow.find(p.hwnd); more != grow.end())
+            r.bottom += static_cast<LONG>(more->second * scale * sy);
+        return r;
+    };
     // Each page: its size on screen, the size of what it holds, its scale and scroll position.
     struct PageFit {
         RECT rect{};
@@ -311,7 +340,7 @@ void FormWindow::layout() {
     for (const auto& p : placed_) {
         if (p.item.widget != "tabs")
             continue;
-        RECT r = place(p.item, sx, sy, 0, 0);
+        RECT r = placeOnWindow(p);
         TabCtrl_AdjustRect(p.hwnd, FALSE, &r);
         for (HWND page : pages(p.hwnd))
             fits[page].rect = r;
@@ -331,7 +360,7 @@ void FormWindow::layout() {
         fit.y = std::max(1.0, pageHeight / contentHeight);
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
+        info.fMask = SIF_RANGE | SIF_PAGE;
         info.nMin = 0;
         info.nMax = static_cast<int>(contentHeight);
         info.nPage = static_cast<UINT>(std::max(0.0, pageHeight));
@@ -351,7 +380,7 @@ void FormWindow::layout() {
             GetScrollInfo(p.page, SB_VERT, &info);
             r = place(p.item, fit->second.x, fit->second.y, 0, info.nPos);
         } else {
-            r = place(p.item, sx, sy, 0, 0);
+            r = p.parent == hwnd_ ? placeOnWindow(p) : place(p.item, sx, sy, 0, 0);
         }
         if (p.item.widget == "group") {
             frameRects[p.hwnd] = r;
@@ -369,6 +398,7 @@ void FormWindow::layout() {
                                    fit.rect.bottom - fit.rect.top, SWP_NOACTIVATE);
     if (batch)
         EndDeferWindowPos(batch);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     if (onLayout)
         onLayout();
 }

@@ -19,6 +19,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <clocale>
@@ -54,6 +55,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace vantrel;
     std::setlocale(LC_NUMERIC, "C");
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // Opening the help page through the shell may start COM objects on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES |
                                                         ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
@@ -86,6 +89,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     main->load();
     if (!main->loaded()) {
         screen.releaseViews();
+        if (SUCCEEDED(com))
+            CoUninitialize();
         return 0;
     }
     screen.showModeless(*main);
@@ -104,5 +109,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     screen.releaseViews();
     if (accelerators)
         DestroyAcceleratorTable(accelerators);
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return result;
 }
