@@ -477,6 +477,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             binder_->flush();
         return 0;
     case WM_COMMAND:
+        // Escape, as the dialog navigation reports it.
+        if (lParam == 0 && LOWORD(wParam) == IDCANCEL && HIWORD(wParam) == 0) {
+            if (closesOnEscape && onClose)
+                onClose();
+            return 0;
+        }
         if (lParam == 0 && HIWORD(wParam) <= 1) {
             if (binder_ && binder_->menuCommand(LOWORD(wParam)))
                 return 0;

@@ -53,8 +53,9 @@ public:
     // What the owner adds to the window procedure: menus, the status bar, the close box. Return
     // true when the message was handled (`result` then holds the answer).
     std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)> handler;
-    // The close box, Alt+F4 or Escape in a dialog.
+    // The close box or Alt+F4, and Escape when closesOnEscape is set (a side window).
     std::function<void()> onClose;
+    bool closesOnEscape = false;
     // After every layout: the owner places its own parts (the status bar).
     std::function<void()> onLayout;
 

@@ -27,6 +27,7 @@ FormWindow* Win32Screen::viewOf(ui::Window& window, bool make) {
         entry.view = std::make_unique<FormWindow>(window, *form, owner,
                                                   WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
         FormWindow* view = entry.view.get();
+        view->closesOnEscape = true;
         view->onClose = [this, &window] {
             // The close box or Escape unloads the window, as in every editor.
             if (window.loaded())
