@@ -510,23 +510,33 @@ LRESULT forwardToForm(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     return form ? SendMessageW(form, message, wParam, lParam) : 0;
 }
 
-LRESULT CALLBACK FormWindow::frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+// What a frame or a page passes on to its window: its controls' notifications, and the wait
+// pointer while the program is busy. False when the message is the window's own.
+bool passOn(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (lParam)
-            return forwardToForm(hwnd, message, wParam, lParam);
-        break;
+        if (!lParam)
+            return false;
+        result = forwardToForm(hwnd, message, wParam, lParam);
+        return true;
     case WM_SETCURSOR:
-        if (keepBusyCursor(lParam))
-            return TRUE;
-        break;
+        result = TRUE;
+        return keepBusyCursor(lParam);
     default:
-        break;
+        return false;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+LRESULT CALLBACK FormWindow::frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    return passOn(hwnd, message, wParam, lParam, result) ? result : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FormWindow::pageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -547,48 +557,32 @@ LRESULT CALLBACK FormWindow::pageProc(HWND hwnd, UINT message, WPARAM wParam, LP
             form->layout();
         InvalidateRect(hwnd, nullptr, TRUE);
     };
-    auto position = [hwnd](int mask) {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_ALL;
-        GetScrollInfo(hwnd, SB_VERT, &info);
-        return mask == 0 ? info.nPos : mask == 1 ? info.nTrackPos : static_cast<int>(info.nPage);
-    };
+    SCROLLINFO now{};
+    now.cbSize = sizeof(now);
+    now.fMask = SIF_ALL;
     if (message == WM_VSCROLL && lParam == 0) {
+        GetScrollInfo(hwnd, SB_VERT, &now);
         const int line = 24;
+        const int page = static_cast<int>(now.nPage);
         switch (LOWORD(wParam)) {
-        case SB_LINEUP: scrollTo(position(0) - line); break;
-        case SB_LINEDOWN: scrollTo(position(0) + line); break;
-        case SB_PAGEUP: scrollTo(position(0) - position(2)); break;
-        case SB_PAGEDOWN: scrollTo(position(0) + position(2)); break;
+        case SB_LINEUP: scrollTo(now.nPos - line); break;
+        case SB_LINEDOWN: scrollTo(now.nPos + line); break;
+        case SB_PAGEUP: scrollTo(now.nPos - page); break;
+        case SB_PAGEDOWN: scrollTo(now.nPos + page); break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: scrollTo(position(1)); break;
+        case SB_THUMBPOSITION: scrollTo(now.nTrackPos); break;
         case SB_TOP: scrollTo(0); break;
-        case SB_BOTTOM: scrollTo(1 << 30); break;
+        case SB_BOTTOM: scrollTo(now.nMax); break;
         default: break;
         }
         return 0;
     }
     if (message == WM_MOUSEWHEEL) {
-        scrollTo(position(0) - GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA);
+        GetScrollInfo(hwnd, SB_VERT, &now);
+        scrollTo(now.nPos - GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA);
         return 0;
     }
-    switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        if (lParam)
-            return forwardToForm(hwnd, message, wParam, lParam);
-        break;
-    case WM_SETCURSOR:
-        if (keepBusyCursor(lParam))
-            return TRUE;
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    LRESULT result = 0;
+    return passOn(hwnd, message, wParam, lParam, result) ? result : DefWindowProcW(hwnd, message, wParam, lParam);
 }
-
 } // namespace vantrel::win32

@@ -9,16 +9,7 @@
 
 #include "core/app/Vantrel.h"
 #include "core/app/Windows.h"
-#include "core/files/DeleteFile.h"
-#include "core/files/FolderManagement.h"
-#include "core/files/LoadFile.h"
-#include "core/files/SaveAs.h"
 #include "core/text/Dates.h"
-#include "core/tools/About.h"
-#include "core/tools/CoordinateConverter.h"
-#include "core/tools/ErrorLog.h"
-#include "core/tools/OrbiterFolderSearch.h"
-#include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/Controls.h"
 #include "core/ui/ScriptedServices.h"
 #include "core/ui/TreeView.h"
@@ -197,17 +188,9 @@ TEST(Win32Forms, EveryWindowOfTheProgramFindsItsControls) {
     ui::ScriptedScreen screen;
     ui::ScriptedLauncher launcher;
     Vantrel main(ui::Services{dialogs, screen, launcher}, Vantrel::Options{});
-    Windows& w = main.windows();
-    const std::vector<ui::Window*> windows = {&main,
-                                              &w.loadFile(),
-                                              &w.saveAs(),
-                                              &w.deleteFile(),
-                                              &w.folderManagement(),
-                                              &w.orbiterFolderSearch(),
-                                              &w.planetarySystemInformation(),
-                                              &w.coordinateConverter(),
-                                              &w.errorLog(),
-                                              &w.about()};
+    std::vector<ui::Window*> windows{&main};
+    for (ui::Window* window : main.windows().all())
+        windows.push_back(window);
     for (ui::Window* window : windows) {
         const ui::FormDescription* form = win32::formOf(window->name());
         ASSERT_NE(form, nullptr) << window->name();

@@ -23,4 +23,10 @@ Windows::Windows(Vantrel& main)
 
 Windows::~Windows() = default;
 
+std::vector<ui::Window*> Windows::all() {
+    return {loadFile_.get(),           saveAs_.get(),         deleteFile_.get(),
+            folderManagement_.get(),   orbiterFolderSearch_.get(), planetarySystemInformation_.get(),
+            coordinateConverter_.get(), errorLog_.get(),       about_.get()};
+}
+
 } // namespace vantrel

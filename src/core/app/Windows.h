@@ -4,8 +4,13 @@
 // long as it does; loading and unloading them runs their handlers.
 
 #include <memory>
+#include <vector>
 
 namespace vantrel {
+
+namespace ui {
+class Window;
+}
 
 class Vantrel;
 class LoadFile;
@@ -32,6 +37,8 @@ public:
     CoordinateConverter& coordinateConverter() { return *coordinateConverter_; }
     ErrorLog& errorLog() { return *errorLog_; }
     About& about() { return *about_; }
+    // Every one of them, in the order of the accessors above.
+    std::vector<ui::Window*> all();
 
 private:
     std::unique_ptr<LoadFile> loadFile_;

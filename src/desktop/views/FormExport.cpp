@@ -8,15 +8,6 @@
 #include "core/app/MainMenu.h"
 #include "core/app/Vantrel.h"
 #include "core/app/Windows.h"
-#include "core/files/DeleteFile.h"
-#include "core/files/FolderManagement.h"
-#include "core/files/LoadFile.h"
-#include "core/files/SaveAs.h"
-#include "core/tools/About.h"
-#include "core/tools/CoordinateConverter.h"
-#include "core/tools/ErrorLog.h"
-#include "core/tools/OrbiterFolderSearch.h"
-#include "core/tools/PlanetarySystemInformation.h"
 #include "core/ui/ScriptedServices.h"
 
 #include <QApplication>
@@ -288,17 +279,10 @@ ui::FormDescription describeForm(const ui::Window& window, QWidget* root) {
 }
 
 std::vector<ui::Window*> programWindows(Vantrel& main) {
-    Windows& w = main.windows();
-    return {&main,
-            &w.loadFile(),
-            &w.saveAs(),
-            &w.deleteFile(),
-            &w.folderManagement(),
-            &w.orbiterFolderSearch(),
-            &w.planetarySystemInformation(),
-            &w.coordinateConverter(),
-            &w.errorLog(),
-            &w.about()};
+    std::vector<ui::Window*> windows{&main};
+    for (ui::Window* window : main.windows().all())
+        windows.push_back(window);
+    return windows;
 }
 
 bool exportForms(const QString& path, const QString& scenario, QString& error) {
