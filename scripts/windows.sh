@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows command-line tool vantrel-scn.exe and the core and command-line tests
-# into build/windows with mingw-w64, and runs the tests under Wine. With --package it also
-# writes build/windows/vantrel-<version>-win64-cli.zip. Arguments after -- go to ctest.
+# Cross-builds the Windows programs vantrel.exe and vantrel-scn.exe and the core and command-line
+# tests into build/windows with mingw-w64, and runs the tests under Wine. With --package it also
+# makes the installer build/windows/Vantrel-<version>-win64.exe, installs and uninstalls it under
+# Wine, and writes the zip build/windows/vantrel-<version>-win64-cli.zip. Arguments after -- go to
+# ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,7 +20,7 @@ while [ $# -gt 0 ]; do
 done
 
 source scripts/setup.sh
-vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip
+vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip nsis
 
 # The Windows tool must print what the Linux one prints: the Linux build of the same sources is
 # the reference the Windows tests compare with.
@@ -50,13 +52,14 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 
 if [ "$package" = 1 ]; then
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+  (cd "$build" && cpack -G NSIS)
+  tests/windows/installer.sh "$WINEPREFIX" "$build/Vantrel-$version-win64.exe" "$version"
+
+  # The zip holds what the installer puts in its folder, for a copy that runs where it is unpacked.
   name=vantrel-$version-win64-cli
   stage=$build/package/$name
   rm -rf "$build/package" "$build/$name.zip"
-  mkdir -p "$stage"
-  x86_64-w64-mingw32-strip -o "$stage/vantrel-scn.exe" "$build/vantrel-scn.exe"
-  cp README.md "$stage/README.md"
-  cp LICENSE "$stage/LICENSE.txt"
+  cmake --install "$build" --prefix "$stage" --strip >/dev/null
   (cd "$build/package" && cmake -E tar cf "../$name.zip" --format=zip "$name")
   echo "Wrote $build/$name.zip"
 fi
