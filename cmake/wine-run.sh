@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the prefix named by the first argument, made on first use
-# without the Mono and Gecko downloads and without a display. Used as the emulator of the
-# cross-built tests: wine-run.sh PREFIX PROGRAM.exe ARGUMENTS...
+# without the Mono and Gecko downloads and without a display. Shortcuts and file types the programs
+# register stay inside the prefix: no menu entries or file associations on this machine. Used as
+# the emulator of the cross-built tests: wine-run.sh PREFIX PROGRAM.exe ARGUMENTS...
 set -euo pipefail
 prefix=$1
 shift
 export WINEPREFIX=$prefix
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEDEBUG=${WINEDEBUG:--all}
 wine=$(command -v wine64 || true)
 [ -n "$wine" ] || wine=/usr/lib/wine/wine64

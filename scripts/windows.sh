@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows programs, the desktop vantrel.exe and the command-line tool
 # vantrel-scn.exe, and the core and command-line tests into build/windows with mingw-w64, and
-# runs the tests under Wine (the desktop's on a display of its own). With --package it also
-# writes build/windows/vantrel-<version>-win64-cli.zip. Arguments after -- go to ctest.
+# runs the tests under Wine (the desktop's on a display of its own). With --package it also makes
+# the installer build/windows/Vantrel-<version>-win64.exe, installs and uninstalls it under Wine,
+# and writes the zip build/windows/vantrel-<version>-win64.zip. Arguments after -- go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -19,7 +20,7 @@ while [ $# -gt 0 ]; do
 done
 
 source scripts/setup.sh
-vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip xvfb xauth xdotool imagemagick
+vantrel_install g++-mingw-w64-x86-64-posix wine64 googletest zip nsis xvfb xauth xdotool imagemagick
 
 # The Windows tool must print what the Linux one prints: the Linux build of the same sources is
 # the reference the Windows tests compare with.
@@ -58,13 +59,14 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 
 if [ "$package" = 1 ]; then
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-  name=vantrel-$version-win64-cli
+  (cd "$build" && cpack -G NSIS)
+  tests/windows/installer.sh "$WINEPREFIX" "$build/Vantrel-$version-win64.exe" "$version"
+
+  # The zip holds what the installer puts in its folder, for a copy that runs where it is unpacked.
+  name=vantrel-$version-win64
   stage=$build/package/$name
   rm -rf "$build/package" "$build/$name.zip"
-  mkdir -p "$stage"
-  x86_64-w64-mingw32-strip -o "$stage/vantrel-scn.exe" "$build/vantrel-scn.exe"
-  cp README.md "$stage/README.md"
-  cp LICENSE "$stage/LICENSE.txt"
+  cmake --install "$build" --prefix "$stage" --strip >/dev/null
   (cd "$build/package" && cmake -E tar cf "../$name.zip" --format=zip "$name")
   echo "Wrote $build/$name.zip"
 fi
