@@ -3,7 +3,6 @@
 #include "Binder.h"
 #include "FormWindow.h"
 #include "Forms.h"
-#include "Screen.h"
 #include "Text.h"
 
 #include "core/app/MainMenu.h"
@@ -157,7 +156,7 @@ std::string droppedScenario(HDROP drop) {
 
 } // namespace
 
-std::unique_ptr<FormWindow> makeMainWindow(Vantrel& main, Win32Screen&, HACCEL& accelerators) {
+std::unique_ptr<FormWindow> makeMainWindow(Vantrel& main, HACCEL& accelerators) {
     const ui::FormDescription* form = formOf(main.name());
     if (!form)
         return nullptr;

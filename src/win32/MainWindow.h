@@ -15,9 +15,8 @@ class Vantrel;
 namespace vantrel::win32 {
 
 class FormWindow;
-class Win32Screen;
 
 // Makes the main window's view; `accelerators` receives the menu keys for the message loop.
-std::unique_ptr<FormWindow> makeMainWindow(Vantrel& main, Win32Screen& screen, HACCEL& accelerators);
+std::unique_ptr<FormWindow> makeMainWindow(Vantrel& main, HACCEL& accelerators);
 
 } // namespace vantrel::win32

@@ -73,7 +73,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::Win32Launcher launcher;
     std::unique_ptr<Vantrel> main;
     HACCEL accelerators = nullptr;
-    win32::Win32Screen screen([&](ui::Window&, HWND) { return win32::makeMainWindow(*main, screen, accelerators); });
+    win32::Win32Screen screen([&](ui::Window&, HWND) { return win32::makeMainWindow(*main, accelerators); });
 
     Vantrel::Options options;
     options.startFolder = settings.folder;
