@@ -297,14 +297,16 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     auto& shipBlocks = layout.shipBlocks;
     auto& stationBlocks = layout.stationBlocks;
     std::sort(heads.begin(), heads.end());
-    for (auto it = shipBlocks.begin(); it != shipBlocks.end();) {
-        if (std::binary_search(heads.begin(), heads.end(), it->head)) {
-            stationBlocks.push_back(*it);
-            it = shipBlocks.erase(it);
-        } else {
-            ++it;
-        }
+    // One pass that keeps the order of both: erasing the blocks one by one would move the rest
+    // of a huge list for every station.
+    auto kept = shipBlocks.begin();
+    for (const BlockSpan& block : shipBlocks) {
+        if (std::binary_search(heads.begin(), heads.end(), block.head))
+            stationBlocks.push_back(block);
+        else
+            *kept++ = block;
     }
+    shipBlocks.erase(kept, shipBlocks.end());
     std::sort(stationBlocks.begin(), stationBlocks.end(),
               [](const BlockSpan& a, const BlockSpan& b) { return a.head < b.head; });
 
