@@ -34,6 +34,15 @@ std::vector<std::string_view> valuesOf(std::string_view line) {
     return words;
 }
 
+// A line's first word without comment, which is its keyword when it has one; `keyIs` compares
+// it with a keyword as keyOf would, without making a text of it.
+std::string_view firstWord(std::string_view line) {
+    const std::string_view text = trimmed(clearedOfComments(line));
+    return text.substr(0, text.find(' '));
+}
+
+bool keyIs(std::string_view line, std::string_view keyword) { return equalsIgnoringCase(firstWord(line), keyword); }
+
 bool isStationClass(const std::string& className, const std::vector<std::string>& stationClasses) {
     const std::string_view name = trimmed(className);
     return std::any_of(stationClasses.begin(), stationClasses.end(),
@@ -56,14 +65,15 @@ std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
     std::vector<BlockLine> lines;
     lines.reserve(shipLines.size());
     for (const BlockLine& line : shipLines) {
-        const std::string key = keyOf(line.text());
-        const Keyword keyword = Keyword::find(key);
-        const bool kept = std::find(std::begin(Kept), std::end(Kept), keyword) != std::end(Kept);
+        const std::string_view word = firstWord(line.text());
+        const Keyword* keyword = std::find_if(std::begin(Kept), std::end(Kept),
+                                              [&](Keyword k) { return equalsIgnoringCase(word, k.text()); });
+        const bool kept = keyword != std::end(Kept);
         if (kept)
             for (BlockLine& earlier : lines)
-                if (earlier.is(keyword))
+                if (earlier.is(*keyword))
                     earlier.clearKeyword();
-        lines.push_back(kept ? BlockLine(keyword, line.text()) : BlockLine(Keyword::find(""), line.text()));
+        lines.push_back(kept ? BlockLine(*keyword, line.text()) : BlockLine(Keyword::find(""), line.text()));
     }
     return lines;
 }
@@ -73,7 +83,7 @@ std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
 std::optional<std::string_view> lastLine(const ShipRow& ship, std::string_view key) {
     std::optional<std::string_view> found;
     for (const BlockLine& line : ship.ShipBlockLines)
-        if (keyOf(line.text()) == key)
+        if (keyIs(line.text(), key))
             found = line.text();
     return found;
 }
@@ -156,11 +166,20 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
 const BlockLine* takeLastLine(ShipRow& ship, const char* key) {
     BlockLine* last = nullptr;
     for (BlockLine& line : ship.ShipBlockLines)
-        if (keyOf(line.text()) == key)
+        if (keyIs(line.text(), key))
             last = &line;
     if (last)
         *last = BlockLine(Keyword::find(key), last->text());
     return last;
+}
+
+// The vessel whose block starts at that line, if any: the list is in file order.
+const Vessel* vesselAt(const VesselList& list, int32_t head) {
+    if (head < 0)
+        return nullptr;
+    const auto at = std::lower_bound(list.vessels.begin(), list.vessels.end(), static_cast<size_t>(head),
+                                     [](const Vessel& v, size_t line) { return v.headLine < line; });
+    return at != list.vessels.end() && at->headLine == static_cast<size_t>(head) ? &*at : nullptr;
 }
 
 TodaysPlacement placementOf(PlacementKind kind) {
@@ -179,17 +198,16 @@ TodaysPlacement placementOf(PlacementKind kind) {
 // A ship whose DOCKINFO names a station of the tab is docked there: the tab shows it "Docked"
 // at that station's port, counted from 1 as the dock tree counts. Its other links (to ships,
 // or a second station) stay in its note and its tokens.
-void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_t, const Vessel*>& byHead,
-                    const std::vector<std::string>& stationNames) {
+void dockToStations(Scenario& doc, int shipHeads, const VesselList& list, const std::vector<std::string>& stationNames) {
     const std::unordered_set<std::string_view> stations(stationNames.begin(), stationNames.end());
     for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
             continue;
-        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
-        if (found == byHead.end())
+        const Vessel* vessel = vesselAt(list, ship.ShipHeadLine);
+        if (!vessel)
             continue;
-        for (const DockToken& token : found->second->docking) {
+        for (const DockToken& token : vessel->docking) {
             if (!stations.count(token.partner.vessel))
                 continue;
             ship.ShipStatusTable = "Docked";
@@ -198,7 +216,12 @@ void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_
             ship.ShipDockedStationAsRead = ship.ShipDockedStationTable;
             ship.ShipDockedPortAsRead = ship.ShipDockedPortTable;
             ship.ShipOwnPortAsRead = token.port;
-            if (startsWith(ship.ShipNote, "docked to " + token.partner.vessel + " "))
+            // The note the reading gave, "docked to NAME (port N)", says no more than the tab now.
+            const std::string_view note = ship.ShipNote;
+            constexpr std::string_view DockedTo = "docked to ";
+            const std::string_view partner = token.partner.vessel;
+            if (startsWith(note, DockedTo) && startsWith(note.substr(DockedTo.size()), partner) &&
+                note.size() > DockedTo.size() + partner.size() && note[DockedTo.size() + partner.size()] == ' ')
                 ship.ShipNote.clear();
             ship.ShipValuesAsRead = shipValuesMark(ship);
             break;
@@ -214,9 +237,6 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     if (read.shipHeads <= 0 || !doc.source)
         return 0;
     const VesselList list = readVessels(*doc.source, bodies.namesStarFirst());
-    std::unordered_map<size_t, const Vessel*> byHead;
-    for (const Vessel& v : list.vessels)
-        byHead.emplace(v.headLine, &v);
 
     std::vector<StationRow> stations;
     std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
@@ -224,19 +244,21 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
             continue;
-        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
-        if (found == byHead.end())
+        const Vessel* found = vesselAt(list, ship.ShipHeadLine);
+        if (!found)
             continue;
-        const Vessel& v = *found->second;
+        const Vessel& v = *found;
         ship.ShipToday = true;
         ship.ShipPlacement = placementOf(v.placement.kind);
+        // The values read here are values as read too.
+        bool valuesRead = false;
         // The coordinates of POS, or the orbit of ELEMENTS, from the last such line.
         for (const auto& [kind, key] :
              {std::pair{PlacementKind::Coordinates, "POS"}, std::pair{PlacementKind::Elements, "ELEMENTS"}})
             if (v.placement.kind == kind)
                 if (const BlockLine* line = takeLastLine(ship, key)) {
                     readShipLine(ship, Keyword::find(key), trimmed(clearedOfComments(line->text())));
-                    ship.ShipValuesAsRead = shipValuesMark(ship);
+                    valuesRead = true;
                 }
         if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
@@ -258,8 +280,10 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             if (const BlockLine* last = takeLastLine(ship, "PRPLEVEL")) {
                 ship.ShipFuelByTank = true;
                 ship.ShipFuelTable = tankZeroLevel(last->text());
-                ship.ShipValuesAsRead = shipValuesMark(ship);
+                valuesRead = true;
             }
+        if (valuesRead)
+            ship.ShipValuesAsRead = shipValuesMark(ship);
         if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
             continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
@@ -274,23 +298,28 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         return 0;
 
     // The ship table and its names keep the other vessels, in order; the blocks follow their rows.
-    std::vector<ShipRow> ships;
-    std::vector<std::string> shipNames;
-    ships.reserve(doc.ships.size());
-    shipNames.reserve(read.shipNames.size());
+    // They close up in place: the rows are already in memory, a new table of them would not be.
+    std::vector<ShipRow>& ships = doc.ships;
+    std::vector<std::string>& shipNames = read.shipNames;
+    size_t keptRows = 0, keptNames = 0;
     std::vector<uint32_t> heads;
-    for (size_t k = 0; k < doc.ships.size(); ++k) {
+    for (size_t k = 0; k < ships.size(); ++k) {
         if (k < moved.size() && moved[k]) {
-            heads.push_back(static_cast<uint32_t>(doc.ships[k].ShipHeadLine));
+            heads.push_back(static_cast<uint32_t>(ships[k].ShipHeadLine));
             continue;
         }
-        if (k < read.shipNames.size() && k < moved.size())
-            shipNames.push_back(std::move(read.shipNames[k]));
-        ships.push_back(std::move(doc.ships[k]));
+        if (k < shipNames.size() && k < moved.size()) {
+            if (keptNames != k)
+                shipNames[keptNames] = std::move(shipNames[k]);
+            ++keptNames;
+        }
+        if (keptRows != k)
+            ships[keptRows] = std::move(ships[k]);
+        ++keptRows;
     }
     const int count = static_cast<int>(stations.size());
-    doc.ships = std::move(ships);
-    read.shipNames = std::move(shipNames);
+    ships.erase(ships.begin() + static_cast<std::ptrdiff_t>(keptRows), ships.end());
+    shipNames.resize(keptNames);
     read.shipHeads -= count;
     read.shipRow = std::max(0, read.shipRow - count);
 
@@ -313,7 +342,7 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     read.stationNames.clear();
     for (const StationRow& s : stations)
         read.stationNames.push_back(s.StationNameTable);
-    dockToStations(doc, read.shipHeads, byHead, read.stationNames);
+    dockToStations(doc, read.shipHeads, list, read.stationNames);
     read.stationHeads = count;
     stations.emplace_back();
     stations.back().StationUseClassFrequency = true;
