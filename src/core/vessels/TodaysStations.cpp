@@ -8,7 +8,6 @@
 #include "core/vessels/VesselReader.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace vantrel::vessels {
@@ -173,14 +172,33 @@ const BlockLine* takeLastLine(ShipRow& ship, const char* key) {
     return last;
 }
 
-// The vessel whose block starts at that line, if any: the list is in file order.
-const Vessel* vesselAt(const VesselList& list, int32_t head) {
-    if (head < 0)
+// The vessel whose block starts at a row's head line, for rows asked in file order: the list is
+// in file order too, so a walk along it finds each one where a search per row would touch
+// memory far apart. A row asked out of order is searched for.
+class VesselsInOrder {
+public:
+    explicit VesselsInOrder(const VesselList& list) : vessels_(list.vessels) {}
+
+    const Vessel* at(int32_t head) {
+        if (head < 0)
+            return nullptr;
+        const size_t line = static_cast<size_t>(head);
+        if (next_ > 0 && vessels_[next_ - 1].headLine >= line)
+            next_ = static_cast<size_t>(
+                std::lower_bound(vessels_.begin(), vessels_.end(), line,
+                                 [](const Vessel& v, size_t l) { return v.headLine < l; }) -
+                vessels_.begin());
+        while (next_ < vessels_.size() && vessels_[next_].headLine < line)
+            ++next_;
+        if (next_ < vessels_.size() && vessels_[next_].headLine == line)
+            return &vessels_[next_++];
         return nullptr;
-    const auto at = std::lower_bound(list.vessels.begin(), list.vessels.end(), static_cast<size_t>(head),
-                                     [](const Vessel& v, size_t line) { return v.headLine < line; });
-    return at != list.vessels.end() && at->headLine == static_cast<size_t>(head) ? &*at : nullptr;
-}
+    }
+
+private:
+    const std::vector<Vessel>& vessels_;
+    size_t next_ = 0;
+};
 
 TodaysPlacement placementOf(PlacementKind kind) {
     switch (kind) {
@@ -200,11 +218,12 @@ TodaysPlacement placementOf(PlacementKind kind) {
 // or a second station) stay in its note and its tokens.
 void dockToStations(Scenario& doc, int shipHeads, const VesselList& list, const std::vector<std::string>& stationNames) {
     const std::unordered_set<std::string_view> stations(stationNames.begin(), stationNames.end());
+    VesselsInOrder vessels(list);
     for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
             continue;
-        const Vessel* vessel = vesselAt(list, ship.ShipHeadLine);
+        const Vessel* vessel = vessels.at(ship.ShipHeadLine);
         if (!vessel)
             continue;
         for (const DockToken& token : vessel->docking) {
@@ -240,11 +259,12 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
 
     std::vector<StationRow> stations;
     std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
+    VesselsInOrder vessels(list);
     for (int k = 0; k < read.shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
             continue;
-        const Vessel* found = vesselAt(list, ship.ShipHeadLine);
+        const Vessel* found = vessels.at(ship.ShipHeadLine);
         if (!found)
             continue;
         const Vessel& v = *found;
