@@ -60,11 +60,13 @@ void ScenarioReader::showHtmlDescription(std::string_view bytes) {
     // the file has no DESC (the simulator would show it), or the help page a URLDESC names.
     ui::EnvironmentTab& env = w_.env;
     const HtmlDescription html = htmlDescriptionOf(bytes);
-    const bool hasDesc = descriptionBlockLines(platform::lineViews(bytes)).has_value();
+    // Whether the file has a DESC block matters only beside a HYPERDESC: most files have
+    // neither, and finding out splits the whole file into lines.
+    const auto hasDesc = [&] { return descriptionBlockLines(platform::lineViews(bytes)).has_value(); };
     std::string shown;
     if (html.kind == HtmlDescription::Kind::Url)
         shown = helpPageText(html.text);
-    else if (html.kind == HtmlDescription::Kind::Hyper && !hasDesc)
+    else if (html.kind == HtmlDescription::Kind::Hyper && !hasDesc())
         shown = html.text;
     env.DescriptionHtml.setCaption(shown);
     env.DescriptionHtml.setVisible(!shown.empty());

@@ -494,7 +494,15 @@ void markListed(const std::vector<Row>& rows, int count, std::vector<BlockSpan>&
 
 bool isEarlyScenario(std::string_view bytes) {
     for (size_t start = 0; start < bytes.size();) {
-        std::string_view text = clearedOfComments(platform::nextLine(bytes, start));
+        const std::string_view raw = platform::nextLine(bytes, start);
+        // What is left of a line once its comment and the blanks and tabs around are gone starts
+        // with its first character that is neither: most lines can be passed over by that alone.
+        const size_t first = firstNotBlankOrTab(raw);
+        if (first == std::string_view::npos)
+            continue;
+        if (const char c = asciiUpper(raw[first]); c != 'B' && c != 'S')
+            continue;
+        std::string_view text = clearedOfComments(raw);
         text.remove_prefix(std::min(text.size(), firstNotBlankOrTab(text)));
         text = text.substr(0, text.find_last_not_of(" \t") + 1);
         if (is(text, "BEGIN_STATIONS"))

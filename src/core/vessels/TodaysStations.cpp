@@ -8,7 +8,6 @@
 #include "core/vessels/VesselReader.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace vantrel::vessels {
@@ -34,6 +33,15 @@ std::vector<std::string_view> valuesOf(std::string_view line) {
     return words;
 }
 
+// A line's first word without comment, which is its keyword when it has one; `keyIs` compares
+// it with a keyword as keyOf would, without making a text of it.
+std::string_view firstWord(std::string_view line) {
+    const std::string_view text = trimmed(clearedOfComments(line));
+    return text.substr(0, text.find(' '));
+}
+
+bool keyIs(std::string_view line, std::string_view keyword) { return equalsIgnoringCase(firstWord(line), keyword); }
+
 bool isStationClass(const std::string& className, const std::vector<std::string>& stationClasses) {
     const std::string_view name = trimmed(className);
     return std::any_of(stationClasses.begin(), stationClasses.end(),
@@ -56,14 +64,15 @@ std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
     std::vector<BlockLine> lines;
     lines.reserve(shipLines.size());
     for (const BlockLine& line : shipLines) {
-        const std::string key = keyOf(line.text());
-        const Keyword keyword = Keyword::find(key);
-        const bool kept = std::find(std::begin(Kept), std::end(Kept), keyword) != std::end(Kept);
+        const std::string_view word = firstWord(line.text());
+        const Keyword* keyword = std::find_if(std::begin(Kept), std::end(Kept),
+                                              [&](Keyword k) { return equalsIgnoringCase(word, k.text()); });
+        const bool kept = keyword != std::end(Kept);
         if (kept)
             for (BlockLine& earlier : lines)
-                if (earlier.is(keyword))
+                if (earlier.is(*keyword))
                     earlier.clearKeyword();
-        lines.push_back(kept ? BlockLine(keyword, line.text()) : BlockLine(Keyword::find(""), line.text()));
+        lines.push_back(kept ? BlockLine(*keyword, line.text()) : BlockLine(Keyword::find(""), line.text()));
     }
     return lines;
 }
@@ -73,7 +82,7 @@ std::vector<BlockLine> stationLines(const std::vector<BlockLine>& shipLines) {
 std::optional<std::string_view> lastLine(const ShipRow& ship, std::string_view key) {
     std::optional<std::string_view> found;
     for (const BlockLine& line : ship.ShipBlockLines)
-        if (keyOf(line.text()) == key)
+        if (keyIs(line.text(), key))
             found = line.text();
     return found;
 }
@@ -156,12 +165,40 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
 const BlockLine* takeLastLine(ShipRow& ship, const char* key) {
     BlockLine* last = nullptr;
     for (BlockLine& line : ship.ShipBlockLines)
-        if (keyOf(line.text()) == key)
+        if (keyIs(line.text(), key))
             last = &line;
     if (last)
         *last = BlockLine(Keyword::find(key), last->text());
     return last;
 }
+
+// The vessel whose block starts at a row's head line, for rows asked in file order: the list is
+// in file order too, so a walk along it finds each one where a search per row would touch
+// memory far apart. A row asked out of order is searched for.
+class VesselsInOrder {
+public:
+    explicit VesselsInOrder(const VesselList& list) : vessels_(list.vessels) {}
+
+    const Vessel* at(int32_t head) {
+        if (head < 0)
+            return nullptr;
+        const size_t line = static_cast<size_t>(head);
+        if (next_ > 0 && vessels_[next_ - 1].headLine >= line)
+            next_ = static_cast<size_t>(
+                std::lower_bound(vessels_.begin(), vessels_.end(), line,
+                                 [](const Vessel& v, size_t l) { return v.headLine < l; }) -
+                vessels_.begin());
+        while (next_ < vessels_.size() && vessels_[next_].headLine < line)
+            ++next_;
+        if (next_ < vessels_.size() && vessels_[next_].headLine == line)
+            return &vessels_[next_++];
+        return nullptr;
+    }
+
+private:
+    const std::vector<Vessel>& vessels_;
+    size_t next_ = 0;
+};
 
 TodaysPlacement placementOf(PlacementKind kind) {
     switch (kind) {
@@ -179,17 +216,17 @@ TodaysPlacement placementOf(PlacementKind kind) {
 // A ship whose DOCKINFO names a station of the tab is docked there: the tab shows it "Docked"
 // at that station's port, counted from 1 as the dock tree counts. Its other links (to ships,
 // or a second station) stay in its note and its tokens.
-void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_t, const Vessel*>& byHead,
-                    const std::vector<std::string>& stationNames) {
+void dockToStations(Scenario& doc, int shipHeads, const VesselList& list, const std::vector<std::string>& stationNames) {
     const std::unordered_set<std::string_view> stations(stationNames.begin(), stationNames.end());
+    VesselsInOrder vessels(list);
     for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
             continue;
-        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
-        if (found == byHead.end())
+        const Vessel* vessel = vessels.at(ship.ShipHeadLine);
+        if (!vessel)
             continue;
-        for (const DockToken& token : found->second->docking) {
+        for (const DockToken& token : vessel->docking) {
             if (!stations.count(token.partner.vessel))
                 continue;
             ship.ShipStatusTable = "Docked";
@@ -198,7 +235,12 @@ void dockToStations(Scenario& doc, int shipHeads, const std::unordered_map<size_
             ship.ShipDockedStationAsRead = ship.ShipDockedStationTable;
             ship.ShipDockedPortAsRead = ship.ShipDockedPortTable;
             ship.ShipOwnPortAsRead = token.port;
-            if (startsWith(ship.ShipNote, "docked to " + token.partner.vessel + " "))
+            // The note the reading gave, "docked to NAME (port N)", says no more than the tab now.
+            const std::string_view note = ship.ShipNote;
+            constexpr std::string_view DockedTo = "docked to ";
+            const std::string_view partner = token.partner.vessel;
+            if (startsWith(note, DockedTo) && startsWith(note.substr(DockedTo.size()), partner) &&
+                note.size() > DockedTo.size() + partner.size() && note[DockedTo.size() + partner.size()] == ' ')
                 ship.ShipNote.clear();
             ship.ShipValuesAsRead = shipValuesMark(ship);
             break;
@@ -214,29 +256,29 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     if (read.shipHeads <= 0 || !doc.source)
         return 0;
     const VesselList list = readVessels(*doc.source, bodies.namesStarFirst());
-    std::unordered_map<size_t, const Vessel*> byHead;
-    for (const Vessel& v : list.vessels)
-        byHead.emplace(v.headLine, &v);
 
     std::vector<StationRow> stations;
     std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
+    VesselsInOrder vessels(list);
     for (int k = 0; k < read.shipHeads && doc.validShip(k); ++k) {
         ShipRow& ship = doc.ships[static_cast<size_t>(k)];
         if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
             continue;
-        const auto found = byHead.find(static_cast<size_t>(ship.ShipHeadLine));
-        if (found == byHead.end())
+        const Vessel* found = vessels.at(ship.ShipHeadLine);
+        if (!found)
             continue;
-        const Vessel& v = *found->second;
+        const Vessel& v = *found;
         ship.ShipToday = true;
         ship.ShipPlacement = placementOf(v.placement.kind);
+        // The values read here are values as read too.
+        bool valuesRead = false;
         // The coordinates of POS, or the orbit of ELEMENTS, from the last such line.
         for (const auto& [kind, key] :
              {std::pair{PlacementKind::Coordinates, "POS"}, std::pair{PlacementKind::Elements, "ELEMENTS"}})
             if (v.placement.kind == kind)
                 if (const BlockLine* line = takeLastLine(ship, key)) {
                     readShipLine(ship, Keyword::find(key), trimmed(clearedOfComments(line->text())));
-                    ship.ShipValuesAsRead = shipValuesMark(ship);
+                    valuesRead = true;
                 }
         if (v.placement.kind == PlacementKind::Attached) {
             ship.ShipNote = "Attached to " + v.placement.parent;
@@ -258,8 +300,10 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
             if (const BlockLine* last = takeLastLine(ship, "PRPLEVEL")) {
                 ship.ShipFuelByTank = true;
                 ship.ShipFuelTable = tankZeroLevel(last->text());
-                ship.ShipValuesAsRead = shipValuesMark(ship);
+                valuesRead = true;
             }
+        if (valuesRead)
+            ship.ShipValuesAsRead = shipValuesMark(ship);
         if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
             continue;
         if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
@@ -274,44 +318,51 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
         return 0;
 
     // The ship table and its names keep the other vessels, in order; the blocks follow their rows.
-    std::vector<ShipRow> ships;
-    std::vector<std::string> shipNames;
-    ships.reserve(doc.ships.size());
-    shipNames.reserve(read.shipNames.size());
+    // They close up in place: the rows are already in memory, a new table of them would not be.
+    std::vector<ShipRow>& ships = doc.ships;
+    std::vector<std::string>& shipNames = read.shipNames;
+    size_t keptRows = 0, keptNames = 0;
     std::vector<uint32_t> heads;
-    for (size_t k = 0; k < doc.ships.size(); ++k) {
+    for (size_t k = 0; k < ships.size(); ++k) {
         if (k < moved.size() && moved[k]) {
-            heads.push_back(static_cast<uint32_t>(doc.ships[k].ShipHeadLine));
+            heads.push_back(static_cast<uint32_t>(ships[k].ShipHeadLine));
             continue;
         }
-        if (k < read.shipNames.size() && k < moved.size())
-            shipNames.push_back(std::move(read.shipNames[k]));
-        ships.push_back(std::move(doc.ships[k]));
+        if (k < shipNames.size() && k < moved.size()) {
+            if (keptNames != k)
+                shipNames[keptNames] = std::move(shipNames[k]);
+            ++keptNames;
+        }
+        if (keptRows != k)
+            ships[keptRows] = std::move(ships[k]);
+        ++keptRows;
     }
     const int count = static_cast<int>(stations.size());
-    doc.ships = std::move(ships);
-    read.shipNames = std::move(shipNames);
+    ships.erase(ships.begin() + static_cast<std::ptrdiff_t>(keptRows), ships.end());
+    shipNames.resize(keptNames);
     read.shipHeads -= count;
     read.shipRow = std::max(0, read.shipRow - count);
 
     auto& shipBlocks = layout.shipBlocks;
     auto& stationBlocks = layout.stationBlocks;
     std::sort(heads.begin(), heads.end());
-    for (auto it = shipBlocks.begin(); it != shipBlocks.end();) {
-        if (std::binary_search(heads.begin(), heads.end(), it->head)) {
-            stationBlocks.push_back(*it);
-            it = shipBlocks.erase(it);
-        } else {
-            ++it;
-        }
+    // One pass that keeps the order of both: erasing the blocks one by one would move the rest
+    // of a huge list for every station.
+    auto kept = shipBlocks.begin();
+    for (const BlockSpan& block : shipBlocks) {
+        if (std::binary_search(heads.begin(), heads.end(), block.head))
+            stationBlocks.push_back(block);
+        else
+            *kept++ = block;
     }
+    shipBlocks.erase(kept, shipBlocks.end());
     std::sort(stationBlocks.begin(), stationBlocks.end(),
               [](const BlockSpan& a, const BlockSpan& b) { return a.head < b.head; });
 
     read.stationNames.clear();
     for (const StationRow& s : stations)
         read.stationNames.push_back(s.StationNameTable);
-    dockToStations(doc, read.shipHeads, byHead, read.stationNames);
+    dockToStations(doc, read.shipHeads, list, read.stationNames);
     read.stationHeads = count;
     stations.emplace_back();
     stations.back().StationUseClassFrequency = true;

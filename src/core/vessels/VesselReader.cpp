@@ -2,6 +2,7 @@
 
 #include "core/platform/TextFile.h"
 #include "core/text/TextHelpers.h"
+#include "core/text/TextNumbers.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,10 @@
 namespace vantrel::vessels {
 namespace {
 
+// The readers below use plain loops: every line of a huge list passes through them, and
+// std::string_view's searches for one of a set of characters are several times slower.
+bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
 // A line as the simulator cleans it before reading it: cut at the first ";", then spaces and
 // tabs (only those) stripped at both ends.
 std::string_view cleaned(std::string_view line) {
@@ -20,8 +25,10 @@ std::string_view cleaned(std::string_view line) {
     const size_t first = firstNotBlankOrTab(line);
     if (first == std::string_view::npos)
         return {};
-    const size_t last = line.find_last_not_of(" \t");
-    return line.substr(first, last - first + 1);
+    size_t end = line.size();
+    while (isBlankOrTab(line[end - 1]))
+        --end;
+    return line.substr(first, end - first);
 }
 
 std::string_view skipBlanks(std::string_view text) {
@@ -80,7 +87,9 @@ std::optional<Link> readLink(std::string_view token) {
     const auto b = takeInteger(token);
     if (!b || !takeChar(token, ','))
         return std::nullopt;
-    const size_t end = token.find_first_of(" \t");
+    size_t end = 0;
+    while (end < token.size() && !isBlankOrTab(token[end]))
+        ++end;
     token = token.substr(0, end);
     if (token.empty())
         return std::nullopt;
@@ -92,10 +101,14 @@ std::vector<std::pair<std::string_view, size_t>> words(std::string_view line, st
     std::vector<std::pair<std::string_view, size_t>> out;
     size_t at = 0;
     while (at < value.size()) {
-        const size_t start = value.find_first_not_of(" \t", at);
-        if (start == std::string_view::npos)
+        size_t start = at;
+        while (start < value.size() && isBlankOrTab(value[start]))
+            ++start;
+        if (start == value.size())
             break;
-        const size_t end = std::min(value.find_first_of(" \t", start), value.size());
+        size_t end = start;
+        while (end < value.size() && !isBlankOrTab(value[end]))
+            ++end;
         out.emplace_back(value.substr(start, end - start),
                          static_cast<size_t>(value.data() + start - line.data()));
         at = end;
@@ -158,8 +171,12 @@ constexpr std::array<std::pair<std::string_view, Key>, 23> Keys = {{
 }};
 
 Key keyOf(std::string_view line, std::string_view& value) {
+    if (line.empty())
+        return Key::Other;
+    // Most keys differ in their first letter: comparing it first spares a comparison per key.
+    const char first = asciiUpper(line.front());
     for (const auto& [name, key] : Keys)
-        if (startsWithIgnoringCase(line, name)) {
+        if (name.front() == first && startsWithIgnoringCase(line, name)) {
             value = line.substr(name.size());
             return key;
         }
@@ -171,9 +188,8 @@ bool later(size_t a, size_t b) {
     return a != NoLine && (b == NoLine || a > b);
 }
 
-// What one block says, before the vessels are seen together.
+// What one block says beside its vessel's facts, before the vessels are seen together.
 struct BlockReading {
-    Vessel vessel;
     std::optional<Link> attached;
     size_t attachedLine = NoLine;
     // The last BASE line with a pad, the last BASE line, the last POS line.
@@ -213,8 +229,7 @@ orbit::Vector readVector(Vessel& vessel, size_t line, std::string_view value, co
     return {v[0], v[1], v[2]};
 }
 
-void readStatus(BlockReading& r, size_t line, std::string_view value,
-                const std::vector<std::string>& bodyNames) {
+void readStatus(Vessel& vessel, size_t line, std::string_view value, const std::vector<std::string>& bodyNames) {
     value = skipBlanks(value);
     Status status;
     if (startsWithIgnoringCase(value, "LANDED")) {
@@ -224,12 +239,12 @@ void readStatus(BlockReading& r, size_t line, std::string_view value,
         status = Status::Orbiting;
         value.remove_prefix(8);
     } else {
-        note(r.vessel, line, "unknown-status", Severity::Warning,
+        note(vessel, line, "unknown-status", Severity::Warning,
              "The simulator knows no status \"" + std::string(value) +
                  "\": the vessel flies free around the first star; write Landed or Orbiting");
         return;
     }
-    StatusFact& fact = r.vessel.status;
+    StatusFact& fact = vessel.status;
     fact.status = status;
     fact.line = line;
     fact.word = status == Status::Landed ? "Landed" : "Orbiting";
@@ -239,7 +254,7 @@ void readStatus(BlockReading& r, size_t line, std::string_view value,
         fact.body = fact.bodyAsWritten;
 }
 
-void readBase(BlockReading& r, size_t line, std::string_view value) {
+void readBase(Vessel& vessel, BlockReading& r, size_t line, std::string_view value) {
     const size_t colon = value.find(':');
     const std::string name(cleaned(value.substr(0, colon)));
     r.base = name;
@@ -249,19 +264,19 @@ void readBase(BlockReading& r, size_t line, std::string_view value) {
     std::string_view padText = value.substr(colon + 1);
     const auto pad = takeInteger(padText);
     if (!pad || *pad < 0) {
-        note(r.vessel, line, "The pad of this BASE line is not a pad number");
+        note(vessel, line, "The pad of this BASE line is not a pad number");
         return;
     }
     if (*pad == 0)
-        note(r.vessel, line, "Pad 0 is the base's own reference point: the vessel occupies no pad");
+        note(vessel, line, "Pad 0 is the base's own reference point: the vessel occupies no pad");
     r.pad = {name, *pad};
     r.padLine = line;
 }
 
-void readTanks(BlockReading& r, Key key, size_t line, std::string_view value) {
-    Tanks& tanks = r.vessel.tanks;
+void readTanks(Vessel& vessel, Key key, size_t line, std::string_view value) {
+    Tanks& tanks = vessel.tanks;
     if (tanks.line != NoLine)
-        note(r.vessel, line, "competing-lines", Severity::Note,
+        note(vessel, line, "competing-lines", Severity::Note,
              "This line replaces the tank levels of line " + std::to_string(tanks.line + 1) + ": the later one counts");
     tanks = Tanks{};
     tanks.line = line;
@@ -277,34 +292,34 @@ void readTanks(BlockReading& r, Key key, size_t line, std::string_view value) {
         if (level)
             tanks.levels.push_back({*tank, *level});
         else
-            note(r.vessel, line, "\"" + std::string(word) + "\" is not a tank level");
+            note(vessel, line, "\"" + std::string(word) + "\" is not a tank level");
     }
 }
 
-void readDockInfo(BlockReading& r, size_t line, std::string_view raw, std::string_view value) {
+void readDockInfo(Vessel& vessel, BlockReading& r, size_t line, std::string_view raw, std::string_view value) {
     if (r.dockLine != NoLine)
-        note(r.vessel, line, "This DOCKINFO line replaces that of line " + std::to_string(r.dockLine + 1));
+        note(vessel, line, "This DOCKINFO line replaces that of line " + std::to_string(r.dockLine + 1));
     r.dockLine = line;
-    r.vessel.docking.clear();
+    vessel.docking.clear();
     for (auto [word, offset] : words(raw, value)) {
         const auto link = readLink(word);
         if (!link) {
-            note(r.vessel, line, "dockinfo-form", Severity::Error,
+            note(vessel, line, "dockinfo-form", Severity::Error,
                  "\"" + std::string(word) +
                      "\" is not a port:port,name token: the simulator misreads the line; write each link as "
                      "myPort:otherPort,Name");
             continue;
         }
-        r.vessel.docking.push_back({link->first, {link->name, link->second}, line, offset});
+        vessel.docking.push_back({link->first, {link->name, link->second}, line, offset});
     }
 }
 
-void readElements(BlockReading& r, size_t line, std::string_view value) {
+void readElements(Vessel& vessel, BlockReading& r, size_t line, std::string_view value) {
     // The simulator turns ELEMENTS into a position at once, around the body STATUS named:
     // before a STATUS with a body it knows, there is nothing to turn them around.
-    if (r.vessel.status.line == NoLine || !r.vessel.status.bodyKnown) {
-        note(r.vessel, line, r.vessel.status.line == NoLine ? "elements-form" : "",
-             r.vessel.status.line == NoLine ? Severity::Warning : Severity::Note,
+    if (vessel.status.line == NoLine || !vessel.status.bodyKnown) {
+        note(vessel, line, vessel.status.line == NoLine ? "elements-form" : "",
+             vessel.status.line == NoLine ? Severity::Warning : Severity::Note,
              "ELEMENTS before a STATUS line with a known body: the simulator ignores it; put it after STATUS");
         return;
     }
@@ -315,7 +330,7 @@ void readElements(BlockReading& r, size_t line, std::string_view value) {
     for (double* field : fields) {
         const auto number = takeNumber(value);
         if (!number) {
-            note(r.vessel, line, "elements-form", Severity::Error,
+            note(vessel, line, "elements-form", Severity::Error,
                  "ELEMENTS has fewer than 7 numbers: the simulator reads undefined values for the rest; write "
                  "a, e, i, node, periapsis and mean longitudes and the epoch MJD");
             r.elementsLine = line;
@@ -324,25 +339,27 @@ void readElements(BlockReading& r, size_t line, std::string_view value) {
         *field = *number;
     }
     if (takeNumber(value))
-        note(r.vessel, line, "elements-form", Severity::Warning,
+        note(vessel, line, "elements-form", Severity::Warning,
              "ELEMENTS has more than 7 numbers: the simulator reads the first 7 and ignores the rest");
     r.elementsLine = line;
 }
 
-BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, size_t end,
-                       const std::vector<std::string>& bodyNames) {
-    BlockReading r;
-    Vessel& v = r.vessel;
+// Reads the block whose head is at `head`, up to the first line that reads END; returns where
+// that line is (the number of lines when there is none).
+size_t readBlock(const std::vector<std::string_view>& lines, size_t head, const std::vector<std::string>& bodyNames,
+                 Vessel& v, BlockReading& r) {
     const std::string_view headText = cleaned(lines[head]);
     const size_t colon = headText.find(':');
     v.name = std::string(headText.substr(0, colon));
     v.className = colon == std::string_view::npos ? v.name : std::string(headText.substr(colon + 1));
     v.headLine = head;
-    v.endLine = end < lines.size() ? end : NoLine;
     // The first BASE, ELEMENTS, HEADING or AROT line, which the simulator reads against the status.
     size_t needsStatus = NoLine;
-    for (size_t k = head + 1; k < std::min(end, lines.size()); ++k) {
+    size_t k = head + 1;
+    for (; k < lines.size(); ++k) {
         const std::string_view line = cleaned(lines[k]);
+        if (equalsIgnoringCase(line, "END"))
+            break;
         std::string_view value;
         const Key key = keyOf(line, value);
         if ((key == Key::Base || key == Key::Elements || key == Key::Heading || key == Key::Arot) &&
@@ -350,10 +367,10 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
             needsStatus = k;
         switch (key) {
         case Key::Status:
-            readStatus(r, k, value, bodyNames);
+            readStatus(v, k, value, bodyNames);
             break;
         case Key::Base:
-            readBase(r, k, value);
+            readBase(v, r, k, value);
             break;
         case Key::Pos: {
             const auto lon = takeNumber(value);
@@ -367,10 +384,10 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
         }
         case Key::PrpLevel:
         case Key::Fuel:
-            readTanks(r, key, k, value);
+            readTanks(v, key, k, value);
             break;
         case Key::DockInfo:
-            readDockInfo(r, k, lines[k], value);
+            readDockInfo(v, r, k, lines[k], value);
             break;
         case Key::Rpos:
             r.state.position = readVector(v, k, value, "RPOS");
@@ -381,7 +398,7 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
             r.rvelLine = k;
             break;
         case Key::Elements:
-            readElements(r, k, value);
+            readElements(v, r, k, value);
             break;
         case Key::Attached:
             if (auto link = readLink(skipBlanks(value))) {
@@ -396,6 +413,7 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
             break;
         }
     }
+    v.endLine = k < lines.size() ? k : NoLine;
     if (v.status.line == NoLine)
         note(v, head, "status-order", Severity::Warning,
              "No STATUS line the simulator knows: the vessel flies free around the first star; add STATUS "
@@ -420,7 +438,7 @@ BlockReading readBlock(const std::vector<std::string_view>& lines, size_t head, 
     }
     if (!v.status.bodyKnown && !bodyNames.empty())
         v.status.body = bodyNames.front();
-    return r;
+    return k;
 }
 
 // The vessels linked by DOCKINFO tokens that name a vessel of the file.
@@ -435,10 +453,10 @@ struct DockedGroups {
     std::vector<std::optional<PortRef>> partner;
 };
 
-DockedGroups dockedGroups(const std::vector<BlockReading>& blocks) {
+DockedGroups dockedGroups(const std::vector<Vessel>& vessels) {
     DockedGroups groups;
     std::vector<std::vector<size_t>>& partners = groups.named;
-    std::vector<size_t> root(blocks.size());
+    std::vector<size_t> root(vessels.size());
     std::iota(root.begin(), root.end(), size_t{0});
     auto find = [&](size_t i) {
         while (root[i] != i)
@@ -446,52 +464,52 @@ DockedGroups dockedGroups(const std::vector<BlockReading>& blocks) {
         return i;
     };
     // The simulator looks a name up in file order, with its case; the first vessel of a name wins.
-    std::vector<std::pair<std::string_view, size_t>> byName;
-    for (size_t i = 0; i < blocks.size(); ++i)
-        byName.emplace_back(blocks[i].vessel.name, i);
-    std::stable_sort(byName.begin(), byName.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    partners.assign(blocks.size(), {});
-    for (size_t i = 0; i < blocks.size(); ++i)
-        for (const DockToken& token : blocks[i].vessel.docking) {
-            const auto at = std::lower_bound(
-                byName.begin(), byName.end(), token.partner.vessel,
-                [](const auto& entry, const std::string& name) { return entry.first < name; });
-            if (at == byName.end() || at->first != token.partner.vessel || at->second == i) {
+    TextNumbers names;
+    names.reserve(vessels.size());
+    std::vector<size_t> firstNamed;
+    for (size_t i = 0; i < vessels.size(); ++i)
+        if (names.add(vessels[i].name) == static_cast<int>(firstNamed.size()))
+            firstNamed.push_back(i);
+    partners.assign(vessels.size(), {});
+    for (size_t i = 0; i < vessels.size(); ++i)
+        for (const DockToken& token : vessels[i].docking) {
+            const int name = names.find(token.partner.vessel);
+            const size_t named = name < 0 ? NoLine : firstNamed[static_cast<size_t>(name)];
+            if (named == NoLine || named == i) {
                 partners[i].push_back(NoLine);
                 continue;
             }
-            partners[i].push_back(at->second);
+            partners[i].push_back(named);
             // The smaller index is the root, so that a group's root is its first vessel.
-            const size_t a = find(i), b = find(at->second);
+            const size_t a = find(i), b = find(named);
             root[std::max(a, b)] = std::min(a, b);
         }
-    groups.first.resize(blocks.size());
-    for (size_t i = 0; i < blocks.size(); ++i)
+    groups.first.resize(vessels.size());
+    for (size_t i = 0; i < vessels.size(); ++i)
         groups.first[i] = find(i);
-    groups.partner.resize(blocks.size());
-    std::vector<std::optional<PortRef>> namedBy(blocks.size());
-    for (size_t i = 0; i < blocks.size(); ++i)
+    groups.partner.resize(vessels.size());
+    std::vector<std::optional<PortRef>> namedBy(vessels.size());
+    for (size_t i = 0; i < vessels.size(); ++i)
         for (size_t t = 0; t < partners[i].size(); ++t) {
             const size_t j = partners[i][t];
             if (j == NoLine)
                 continue;
-            const DockToken& token = blocks[i].vessel.docking[t];
+            const DockToken& token = vessels[i].docking[t];
             if (!groups.partner[i])
                 groups.partner[i] = token.partner;
             if (!namedBy[j])
-                namedBy[j] = PortRef{blocks[i].vessel.name, token.port};
+                namedBy[j] = PortRef{vessels[i].name, token.port};
         }
-    for (size_t i = 0; i < blocks.size(); ++i)
+    for (size_t i = 0; i < vessels.size(); ++i)
         if (!groups.partner[i])
             groups.partner[i] = namedBy[i];
     return groups;
 }
 
-void placeLanded(BlockReading& r) {
-    Placement& p = r.vessel.placement;
+void placeLanded(Vessel& v, const BlockReading& r) {
+    Placement& p = v.placement;
     if (r.padLine != NoLine && r.posLine != NoLine)
-        note(r.vessel, std::max(r.padLine, r.posLine), "competing-lines", Severity::Note,
+        note(v, std::max(r.padLine, r.posLine), "competing-lines", Severity::Note,
              std::string("BASE with a pad and POS both place the vessel: the later line counts, here ") +
                  (later(r.padLine, r.posLine) ? "the pad" : "POS"));
     if (later(r.padLine, r.posLine)) {
@@ -508,26 +526,26 @@ void placeLanded(BlockReading& r) {
         p.latitude = r.latitude;
     } else if (r.baseLine != NoLine) {
         p.line = r.baseLine;
-        note(r.vessel, r.baseLine, "base-without-position", Severity::Warning,
+        note(v, r.baseLine, "base-without-position", Severity::Warning,
              "BASE without a pad and no POS: the simulator puts the vessel at 0°/0°; give the pad (BASE name:n) "
              "or a POS line");
     } else {
-        p.line = r.vessel.status.line;
-        note(r.vessel, r.vessel.status.line,
+        p.line = v.status.line;
+        note(v, v.status.line,
              "Landed without BASE or POS: the simulator puts the vessel at 0°/0°");
     }
 }
 
 // Its own ELEMENTS or RPOS/RVEL, the later winning one vector at a time; false when it has none.
-bool placeByOwnLines(BlockReading& r) {
-    Placement& p = r.vessel.placement;
+bool placeByOwnLines(Vessel& v, const BlockReading& r) {
+    Placement& p = v.placement;
     const size_t lastVector = later(r.rposLine, r.rvelLine) ? r.rposLine : r.rvelLine;
     if (later(r.elementsLine, lastVector)) {
         p.kind = PlacementKind::Elements;
         p.line = r.elementsLine;
         p.elements = r.elements;
         if (lastVector != NoLine)
-            note(r.vessel, r.elementsLine, "competing-lines", Severity::Note,
+            note(v, r.elementsLine, "competing-lines", Severity::Note,
                  "ELEMENTS after RPOS/RVEL: the simulator places the vessel by its elements, the later lines");
         return true;
     }
@@ -543,7 +561,7 @@ bool placeByOwnLines(BlockReading& r) {
                                 ? (later(r.rvelLine, r.elementsLine) ? nullptr : "velocity")
                                 : "position";
         if (which)
-            note(r.vessel, r.elementsLine, "competing-lines", Severity::Note,
+            note(v, r.elementsLine, "competing-lines", Severity::Note,
                  std::string("The simulator takes the ") + which +
                      " from this ELEMENTS line, not from RPOS/RVEL");
     }
@@ -565,9 +583,13 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
     list.hasShipsSection = true;
 
     // Room for every block at once: a huge list grown step by step spends most of its time
-    // moving blocks and touching fresh memory. A block has a few lines at least.
+    // moving blocks and touching fresh memory. A block has a few lines at least. The vessels go
+    // straight to the list; what only placing them needs stays beside it.
+    std::vector<Vessel>& vessels = list.vessels;
     std::vector<BlockReading> blocks;
-    blocks.reserve((lines.size() - k) / 4 + 1);
+    const size_t room = (lines.size() - k) / 4 + 1;
+    vessels.reserve(room);
+    blocks.reserve(room);
     for (++k; k < lines.size(); ++k) {
         const std::string_view head = cleaned(lines[k]);
         if (equalsIgnoringCase(head, "END_SHIPS"))
@@ -581,13 +603,10 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
                                   "line-between-vessels", Severity::Error});
             continue;
         }
-        size_t end = k + 1;
-        while (end < lines.size() && !equalsIgnoringCase(cleaned(lines[end]), "END"))
-            ++end;
-        blocks.push_back(readBlock(lines, k, end, bodyNames));
+        const size_t end = readBlock(lines, k, bodyNames, vessels.emplace_back(), blocks.emplace_back());
         if (end == lines.size()) {
             list.notes.push_back({k,
-                                  "The block of " + blocks.back().vessel.name +
+                                  "The block of " + vessels.back().name +
                                       " has no END before END_SHIPS: the simulator reads on to the end of the "
                                       "file; add END",
                                   "missing-end", Severity::Error});
@@ -596,15 +615,16 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
         k = end;
     }
 
-    const DockedGroups groups = dockedGroups(blocks);
+    const DockedGroups groups = dockedGroups(vessels);
     const std::vector<std::vector<size_t>>& partners = groups.named;
-    // The simulator finds an attachment's parent by name in any case.
+    // The simulator finds an attachment's parent by name in any case; most files attach nothing.
     std::unordered_set<std::string> namesInAnyCase;
-    for (const BlockReading& r : blocks)
-        namesInAnyCase.insert(lower(r.vessel.name));
+    if (std::any_of(blocks.begin(), blocks.end(), [](const BlockReading& r) { return r.attached.has_value(); }))
+        for (const Vessel& v : vessels)
+            namesInAnyCase.insert(lower(v.name));
     for (size_t i = 0; i < blocks.size(); ++i) {
-        BlockReading& r = blocks[i];
-        Vessel& v = r.vessel;
+        const BlockReading& r = blocks[i];
+        Vessel& v = vessels[i];
         Placement& p = v.placement;
         for (size_t t = 0; t < v.docking.size(); ++t)
             if (partners[i][t] == NoLine)
@@ -624,14 +644,14 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
             continue;
         }
         if (v.status.status == Status::Landed) {
-            placeLanded(r);
+            placeLanded(v, r);
             continue;
         }
         if (groups.first[i] != i) {
             p.kind = PlacementKind::Docked;
             p.line = r.dockLine;
             p.partner = partner.value_or(PortRef{});
-            p.placedBy = blocks[groups.first[i]].vessel.name;
+            p.placedBy = vessels[groups.first[i]].name;
             if (r.elementsLine != NoLine || r.rposLine != NoLine || r.rvelLine != NoLine)
                 note(v, r.dockLine,
                      "Docked after " + p.placedBy +
@@ -639,7 +659,7 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
                          "this vessel's own position lines");
             continue;
         }
-        if (placeByOwnLines(r))
+        if (placeByOwnLines(v, r))
             continue;
         if (!v.docking.empty()) {
             p.kind = PlacementKind::Docked;
@@ -654,9 +674,6 @@ VesselList readVessels(std::string_view bytes, const std::vector<std::string>& b
                      "Its DOCKINFO names no other vessel of the file, and it has no position of its own");
         }
     }
-    list.vessels.reserve(blocks.size());
-    for (BlockReading& r : blocks)
-        list.vessels.push_back(std::move(r.vessel));
     return list;
 }
 
