@@ -55,7 +55,9 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$root/cmake/wine-run.sh" "$WINEPREFIX" cmd /c exit </dev/null >/dev/null 2>&1
-(cd "$build" && ctest --output-on-failure -j "$(nproc)" "${ctest_args[@]}")
+# Now and then a test program under Wine does not start at all on a loaded machine: it prints
+# nothing and fails at once. Such a test runs once more; a test that fails twice fails.
+(cd "$build" && ctest --output-on-failure -j "$(nproc)" --repeat until-pass:2 "${ctest_args[@]}")
 
 if [ "$package" = 1 ]; then
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
