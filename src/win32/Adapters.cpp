@@ -448,22 +448,11 @@ public:
                 const std::string& path = folders.path();
                 if (path.empty())
                     return;
-                std::vector<std::string> chain;
-                for (std::string p = path;;) {
-                    chain.insert(chain.begin(), p);
-                    const std::string up = platform::parentFolder(p);
-                    if (up == p || up.empty())
-                        break;
-                    p = up;
-                }
                 std::wstring indent;
-                for (size_t depth = 0; depth < chain.size(); ++depth) {
-                    std::string name = chain[depth];
-                    if (depth > 0)
-                        if (const auto cut = name.find_last_of(platform::separatorText()); cut != std::string::npos)
-                            name = name.substr(cut + 1);
-                    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((indent + toWide(name)).c_str()));
-                    paths_.push_back(chain[depth]);
+                const auto chain = folders.chain();
+                for (const auto& folder : chain) {
+                    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((indent + toWide(folder.name)).c_str()));
+                    paths_.push_back(folder.path);
                     indent += L"   ";
                 }
                 SendMessageW(hwnd_, LB_SETCURSEL, chain.size() - 1, 0);

@@ -55,16 +55,23 @@ void Win32Screen::place(FormWindow& view) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32Screen::showModal(ui::Window& window) {
+FormWindow* Win32Screen::loadedView(ui::Window& window) {
     window.load();
     if (!window.loaded())
-        return;
+        return nullptr;
     FormWindow* view = viewOf(window, true);
     if (!view) {
         Win32Dialogs().msgBox("The window \"" + window.caption() + "\" cannot be shown.", ui::MsgExclamation);
-        return;
+        return nullptr;
     }
     views_[&window].hiddenByProgram = false;
+    return view;
+}
+
+void Win32Screen::showModal(ui::Window& window) {
+    FormWindow* view = loadedView(window);
+    if (!view)
+        return;
     place(*view);
     HWND hwnd = view->hwnd();
     // The other windows take no input while this one is up.
@@ -101,15 +108,9 @@ void Win32Screen::showModal(ui::Window& window) {
 }
 
 void Win32Screen::showModeless(ui::Window& window) {
-    window.load();
-    if (!window.loaded())
+    FormWindow* view = loadedView(window);
+    if (!view)
         return;
-    FormWindow* view = viewOf(window, true);
-    if (!view) {
-        Win32Dialogs().msgBox("The window \"" + window.caption() + "\" cannot be shown.", ui::MsgExclamation);
-        return;
-    }
-    views_[&window].hiddenByProgram = false;
     if (!IsWindowVisible(view->hwnd()))
         place(*view);
     ShowWindow(view->hwnd(), SW_SHOW);

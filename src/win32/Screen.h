@@ -49,6 +49,9 @@ private:
         std::unique_ptr<FormWindow> view;
         bool hiddenByProgram = false;
     };
+    // Runs the load handler and gives the window's view, made when needed; nullptr when loading
+    // unloaded the window, or, with a message, when it has no form.
+    FormWindow* loadedView(ui::Window& window);
     // One message through the accelerators and the keyboard navigation of the window in front.
     void dispatch(MSG& message, HACCEL accelerators);
     void place(FormWindow& view);

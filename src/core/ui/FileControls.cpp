@@ -54,6 +54,24 @@ bool FolderList::setPath(const std::string& path) {
     return true;
 }
 
+std::vector<FolderList::ShownFolder> FolderList::chain() const {
+    std::vector<ShownFolder> chain;
+    if (path_.empty())
+        return chain;
+    for (std::string p = path_;;) {
+        chain.insert(chain.begin(), {p, {}});
+        const std::string up = platform::parentFolder(p);
+        if (up == p || up.empty())
+            break;
+        p = up;
+    }
+    for (size_t i = 0; i < chain.size(); ++i) {
+        const auto cut = chain[i].path.find_last_of(platform::separatorText());
+        chain[i].name = i == 0 || cut == std::string::npos ? chain[i].path : chain[i].path.substr(cut + 1);
+    }
+    return chain;
+}
+
 void FolderList::refresh() {
     subFolders_ = platform::listFolders(path_);
     changed();

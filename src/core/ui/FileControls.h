@@ -42,6 +42,14 @@ public:
     bool setPath(const std::string& path);
     // The sub-folders of the path, sorted; read again on every refresh.
     const std::vector<std::string>& subFolders() const { return subFolders_; }
+    // The folders from the top down to the path, as a folder list shows them above the
+    // sub-folders: the top one by its whole path, the others by their own names.
+    struct ShownFolder {
+        std::string path;
+        std::string name;
+        bool operator==(const ShownFolder&) const = default;
+    };
+    std::vector<ShownFolder> chain() const;
     void refresh();
 
     // A person opens a folder (double-click on a sub-folder or on a parent in the chain).

@@ -209,26 +209,13 @@ void FolderListAdapter::refresh() {
     list->clear();
     if (path.empty())
         return;
-    std::vector<std::string> chain;
-    for (std::string p = path;;) {
-        chain.insert(chain.begin(), p);
-        const std::string up = platform::parentFolder(p);
-        if (up == p || up.empty())
-            break;
-        p = up;
-    }
     const QIcon open = list->style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = list->style()->standardIcon(QStyle::SP_DirIcon);
     const QString indent = QStringLiteral("  ");
     int depth = 0;
-    for (const auto& p : chain) {
-        std::string name = p;
-        if (depth > 0) {
-            const auto cut = p.find_last_of(platform::separatorText());
-            name = cut == std::string::npos ? p : p.substr(cut + 1);
-        }
-        auto* item = new QListWidgetItem(open, indent.repeated(depth) + toDisplay(name), list);
-        item->setData(PathRole, QString::fromStdString(p));
+    for (const auto& folder : folders.chain()) {
+        auto* item = new QListWidgetItem(open, indent.repeated(depth) + toDisplay(folder.name), list);
+        item->setData(PathRole, QString::fromStdString(folder.path));
         ++depth;
     }
     list->setCurrentRow(list->count() - 1);

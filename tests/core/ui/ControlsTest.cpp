@@ -204,6 +204,21 @@ TEST(FolderList, ChangeIsRaisedOnlyWhenThePathChanges) {
     EXPECT_EQ(changes, 1);
 }
 
+TEST(FolderList, ChainRunsFromTheTopDownToThePath) {
+    test::TempFolder temp;
+    temp.makeFolder("Scenarios/Demo");
+    FolderList dir("Dir1");
+    EXPECT_TRUE(dir.chain().empty());
+    ASSERT_TRUE(dir.setPath(temp / "Scenarios/Demo"));
+    const auto chain = dir.chain();
+    ASSERT_GE(chain.size(), 3u);
+    EXPECT_EQ(chain.front().name, chain.front().path); // the top, whole
+    EXPECT_EQ(chain[chain.size() - 2], (FolderList::ShownFolder{temp / "Scenarios", "Scenarios"}));
+    EXPECT_EQ(chain.back(), (FolderList::ShownFolder{temp / "Scenarios/Demo", "Demo"}));
+    for (size_t i = 1; i < chain.size(); ++i)
+        EXPECT_EQ(chain[i].path.rfind(chain[i - 1].path, 0), 0u) << chain[i].path;
+}
+
 TEST(FileList, ListsMatchingNamesSortedIgnoringCase) {
     test::TempFolder temp;
     for (const char* name : {"b.scn", "A.SCN", "c.txt", "(Current state).scn"})
