@@ -249,19 +249,11 @@ std::unique_ptr<FormWindow> makeMainWindow(Vantrel& main, HACCEL& accelerators) 
         return false;
     };
 
-    // The form's size, with the status bar under it.
+    // The form's size, with the menu bar over it and the status bar under it.
     RECT bar_rect{};
     GetWindowRect(state->status, &bar_rect);
     view->setBottomMargin(bar_rect.bottom - bar_rect.top);
-    RECT r{0, 0, MulDiv(form->width, view->dpi(), 96), MulDiv(form->height, view->dpi(), 96) + (bar_rect.bottom - bar_rect.top)};
-    AdjustWindowRectExForDpi(&r, WS_OVERLAPPEDWINDOW, TRUE, 0, view->dpi());
-    SIZE size{r.right - r.left, r.bottom - r.top};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-        size.cx = std::min<LONG>(size.cx, monitor.rcWork.right - monitor.rcWork.left);
-        size.cy = std::min<LONG>(size.cy, monitor.rcWork.bottom - monitor.rcWork.top);
-    }
+    const SIZE size = view->naturalSize();
     SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     state->showStatus();
     return view;
