@@ -121,6 +121,7 @@ void BM_ReadScenario(benchmark::State& state) {
         seconds += std::chrono::duration<double>(Clock::now() - start).count();
         state.PauseTiming();
         inst.scripted.dialogs.clear();
+        inst.main->reader().settle();
         state.ResumeTiming();
     }
     if (!inst.scripted.dialogs.messages().empty())

@@ -12,10 +12,12 @@
 #include "core/text/TextHelpers.h"
 #include "core/tools/ErrorLog.h"
 #include "core/vessels/TodaysStations.h"
+#include "core/vessels/VesselReader.h"
 
 #include <algorithm>
 #include <chrono>
-
+#include <future>
+#include <system_error>
 #include <utility>
 
 namespace vantrel {
@@ -27,6 +29,52 @@ double mjdNow() {
     using namespace std::chrono;
     const double seconds = duration<double>(system_clock::now().time_since_epoch()).count();
     return seconds / 86400.0 + 40587.0;
+}
+
+// What a today's file needs beyond its early-layout reading: its format, and its vessel list as
+// the simulator reads it, with the names of the planetary system that was open before it.
+struct VesselsAhead {
+    FileFormat format = FileFormat::Early;
+    std::vector<std::string> bodies;
+    vessels::VesselList list;
+};
+
+// Reads those beside the early-layout reading, on a thread of their own: on a huge file the
+// vessel list takes as long as the rest. The bytes stay alive with the task.
+std::future<VesselsAhead> readAhead(SourceBytes source, bool vesselsFolder, std::vector<std::string> bodies) {
+    auto task = [source, vesselsFolder, bodies = std::move(bodies)]() mutable {
+        VesselsAhead ahead;
+        ahead.format = fileFormatOf(*source, vesselsFolder);
+        if (ahead.format == FileFormat::Today)
+            ahead.list = vessels::readVessels(*source, bodies);
+        ahead.bodies = std::move(bodies);
+        return ahead;
+    };
+    try {
+        return std::async(std::launch::async, task);
+    } catch (const std::system_error&) {
+        // No thread to be had: the reading waits until it is needed.
+        return std::async(std::launch::deferred, task);
+    }
+}
+
+// What a reading replaces: tens of thousands of rows take a while to free, and nothing needs to
+// wait for it.
+struct Leftovers {
+    std::vector<ShipRow> ships;
+    std::vector<StationRow> stations;
+    vessels::VesselList vessels;
+};
+
+// Frees `old` on a thread of its own, once the freeing before it is done.
+void throwAway(Leftovers old, std::future<void>& pending) {
+    if (pending.valid())
+        pending.get();
+    try {
+        pending = std::async(std::launch::async, [old = std::move(old)]() mutable { Leftovers gone = std::move(old); });
+    } catch (const std::system_error&) {
+        // No thread to be had: `old` goes here.
+    }
 }
 
 } // namespace
@@ -73,6 +121,11 @@ void ScenarioReader::showHtmlDescription(std::string_view bytes) {
     env.DescriptionHtmlNote.setVisible(html.kind == HtmlDescription::Kind::Hyper);
 }
 
+void ScenarioReader::settle() {
+    if (leftovers_.valid())
+        leftovers_.get();
+}
+
 void ScenarioReader::TabSettings() {
     Scenario& m = w_.model;
     ui::TextField& logText = w_.windows().errorLog().Text1;
@@ -84,12 +137,17 @@ void ScenarioReader::TabSettings() {
         m.ScanLog.clear();
         m.ScanErrorsFound = false;
         logText.setText({});
+        Leftovers replaced;
 
         std::optional<std::string> bytes = platform::readFile(path);
-        showHtmlDescription(bytes ? *bytes : std::string());
+        const SourceBytes source = bytes ? std::make_shared<const std::string>(std::move(*bytes)) : nullptr;
+        std::future<VesselsAhead> vesselsAhead;
+        if (source)
+            vesselsAhead = readAhead(source, w_.cat.VesselsFolder, w_.cat.bodies.namesStarFirst());
+        showHtmlDescription(source ? *source : std::string());
         ScenarioReading read;
-        if (bytes) {
-            read = readScenario(std::move(*bytes), path);
+        if (source) {
+            read = readScenario(source, path);
         } else {
             // Without the file each key is looked up as in a configuration file, which logs
             // the file it cannot open.
@@ -102,7 +160,8 @@ void ScenarioReader::TabSettings() {
         m.layout = std::move(doc.layout);
         m.sizeAsRead = doc.sizeAsRead;
         m.source = doc.source;
-        m.format = m.source ? fileFormatOf(*m.source, w_.cat.VesselsFolder) : FileFormat::Early;
+        VesselsAhead ahead = vesselsAhead.valid() ? vesselsAhead.get() : VesselsAhead{};
+        m.format = m.source ? ahead.format : FileFormat::Early;
         m.startMjdAsRead = doc.startMjdAsRead;
         m.descriptionAsRead = w_.env.Description.text();
 
@@ -139,14 +198,19 @@ void ScenarioReader::TabSettings() {
             const int classes = std::min(w_.cat.StationClassCount, static_cast<int>(w_.cat.StationClassNames.size()));
             const std::vector<std::string> stationClasses(w_.cat.StationClassNames.begin(),
                                                           w_.cat.StationClassNames.begin() + std::max(classes, 0));
-            vessels::takeTodaysStations(read, m.layout, stationClasses, w_.cat.bodies, m.startMjdAsRead.value_or(mjdNow()));
+            // A file of another system than the one open before names other bodies.
+            std::vector<std::string> bodies = w_.cat.bodies.namesStarFirst();
+            if (bodies != ahead.bodies)
+                ahead.list = vessels::readVessels(*m.source, bodies);
+            vessels::takeTodaysStations(read, m.layout, stationClasses, w_.cat.bodies, m.startMjdAsRead.value_or(mjdNow()),
+                                        ahead.list);
         }
 
         // The document's tables replace the window's only when the file has stations or ships;
         // the name lists say how many rows are in use.
         w_.stationDisplay().StationTabReset();
         if (read.stationHeads > 0) {
-            m.stations = std::move(doc.stations);
+            replaced.stations = std::exchange(m.stations, std::move(doc.stations));
             w_.stationTab.StationName.clear();
             w_.stationTab.StationName.setItems(std::move(read.stationNames));
             if (read.lastEpochDay)
@@ -166,7 +230,7 @@ void ScenarioReader::TabSettings() {
 
         w_.shipTab.ShipName.clear();
         if (read.shipHeads > 0) {
-            m.ships = std::move(doc.ships);
+            replaced.ships = std::exchange(m.ships, std::move(doc.ships));
             w_.shipTab.ShipName.setItems(std::move(read.shipNames));
             for (const std::string& entry : read.shipEntries)
                 m.logScanError(entry);
@@ -200,6 +264,8 @@ void ScenarioReader::TabSettings() {
         // person changes from here.
         m.systemAsRead = w_.env.PlanetarySystem.text();
         m.focusAsRead = w_.env.ShipFocus.caption();
+        replaced.vessels = std::move(ahead.list);
+        throwAway(std::move(replaced), leftovers_);
     }
 
     if (m.ScanErrorsFound) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ public:
     // there are any, a message box says so at the end. A file that cannot be read leaves empty
     // lists; a section that breaks off keeps what was read before the break.
     void TabSettings();
+    // Waits until what the last reading replaced is freed.
+    void settle();
 
 private:
     void selectSystem(const std::string& name);
@@ -27,6 +30,8 @@ private:
     void showHtmlDescription(std::string_view bytes);
 
     Vantrel& w_;
+    // The freeing of what the last reading replaced, which runs beside the program.
+    std::future<void> leftovers_;
 };
 
 } // namespace vantrel

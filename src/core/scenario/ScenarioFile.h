@@ -48,6 +48,8 @@ struct ScenarioReading {
 // that meets a line it cannot read stops there, logs "Can not open the file <path>", and keeps
 // that line and the rest of its section as read with the station or ship being read.
 ScenarioReading readScenario(std::string bytes, const std::string& path);
+// The same for bytes that someone else reads too, while this reading runs.
+ScenarioReading readScenario(SourceBytes source, const std::string& path);
 
 // The bytes of the document as a scenario file. A document read from a file gives the bytes read
 // with only the lines that hold what changed edited in place: each such line keeps its

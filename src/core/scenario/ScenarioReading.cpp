@@ -531,9 +531,14 @@ std::optional<std::string> scenarioRefusal(std::string_view bytes, const std::st
 }
 
 ScenarioReading readScenario(std::string bytes, const std::string& path) {
+    return readScenario(std::make_shared<const std::string>(std::move(bytes)), path);
+}
+
+ScenarioReading readScenario(SourceBytes source, const std::string& path) {
     ScenarioReading r;
     Scenario& m = r.scenario;
-    const SourceBytes source = std::make_shared<const std::string>(std::move(bytes));
+    if (!source)
+        source = std::make_shared<const std::string>();
     const std::vector<std::string_view> lines = platform::lineViews(*source);
     m.layout = scanLayout(lines, SectionBodies::ExceptTables);
     m.sizeAsRead = source->size();

@@ -8,6 +8,8 @@
 #include "core/vessels/VesselReader.h"
 
 #include <algorithm>
+#include <future>
+#include <system_error>
 #include <unordered_set>
 
 namespace vantrel::vessels {
@@ -40,7 +42,13 @@ std::string_view firstWord(std::string_view line) {
     return text.substr(0, text.find(' '));
 }
 
-bool keyIs(std::string_view line, std::string_view keyword) { return equalsIgnoringCase(firstWord(line), keyword); }
+bool keyIs(std::string_view line, std::string_view keyword) {
+    // Most lines differ from the keyword at their first letter, which is cheap to find.
+    const size_t first = line.find_first_not_of(' ');
+    if (!keyword.empty() && (first == std::string_view::npos || asciiUpper(line[first]) != asciiUpper(keyword[0])))
+        return false;
+    return equalsIgnoringCase(firstWord(line), keyword);
+}
 
 bool isStationClass(const std::string& className, const std::vector<std::string>& stationClasses) {
     const std::string_view name = trimmed(className);
@@ -153,10 +161,13 @@ std::optional<StationRow> stationOf(const ShipRow& ship, const Vessel& v, const 
     s.StationSource = ship.ShipSource;
     s.StationHeadLine = ship.ShipHeadLine;
     s.StationValuesAsRead = stationValuesMark(s);
-    StationRow asRead = s;
-    asRead.StationBlockLines.clear();
-    asRead.StationSource.reset();
-    s.StationTodayAsRead = std::make_shared<const StationRow>(std::move(asRead));
+    // The row as read, without its lines and their bytes.
+    std::vector<BlockLine> lines = std::move(s.StationBlockLines);
+    SourceBytes source = std::move(s.StationSource);
+    s.StationBlockLines.clear();
+    s.StationTodayAsRead = std::make_shared<const StationRow>(s);
+    s.StationBlockLines = std::move(lines);
+    s.StationSource = std::move(source);
     return s;
 }
 
@@ -213,60 +224,51 @@ TodaysPlacement placementOf(PlacementKind kind) {
     return TodaysPlacement::None;
 }
 
-// A ship whose DOCKINFO names a station of the tab is docked there: the tab shows it "Docked"
-// at that station's port, counted from 1 as the dock tree counts. Its other links (to ships,
-// or a second station) stay in its note and its tokens.
-void dockToStations(Scenario& doc, int shipHeads, const VesselList& list, const std::vector<std::string>& stationNames) {
-    const std::unordered_set<std::string_view> stations(stationNames.begin(), stationNames.end());
-    VesselsInOrder vessels(list);
-    for (int k = 0; k < shipHeads && doc.validShip(k); ++k) {
-        ShipRow& ship = doc.ships[static_cast<size_t>(k)];
-        if (ship.ShipHeadLine < 0 || !ship.ShipToday || ship.ShipPlacement == TodaysPlacement::Attached)
-            continue;
-        const Vessel* vessel = vessels.at(ship.ShipHeadLine);
-        if (!vessel)
-            continue;
-        for (const DockToken& token : vessel->docking) {
-            if (!stations.count(token.partner.vessel))
-                continue;
-            ship.ShipStatusTable = "Docked";
-            ship.ShipDockedStationTable = token.partner.vessel;
-            ship.ShipDockedPortTable = std::to_string(token.partner.port + 1);
-            ship.ShipDockedStationAsRead = ship.ShipDockedStationTable;
-            ship.ShipDockedPortAsRead = ship.ShipDockedPortTable;
-            ship.ShipOwnPortAsRead = token.port;
-            // The note the reading gave, "docked to NAME (port N)", says no more than the tab now.
-            const std::string_view note = ship.ShipNote;
-            constexpr std::string_view DockedTo = "docked to ";
-            const std::string_view partner = token.partner.vessel;
-            if (startsWith(note, DockedTo) && startsWith(note.substr(DockedTo.size()), partner) &&
-                note.size() > DockedTo.size() + partner.size() && note[DockedTo.size() + partner.size()] == ' ')
-                ship.ShipNote.clear();
-            ship.ShipValuesAsRead = shipValuesMark(ship);
-            break;
-        }
-    }
+// A row whose vessel has DOCKINFO tokens, with its vessel; `valuesRead` when its mark of values
+// as read is still to be made.
+struct DockingRow {
+    size_t row;
+    const Vessel* vessel;
+    bool valuesRead;
+};
+
+// The stations among some rows of the ship table, in order, and the rows they come from.
+struct RowsTaken {
+    std::vector<StationRow> stations;
+    std::vector<size_t> moved;
+    // The other rows whose vessels have DOCKINFO tokens.
+    std::vector<DockingRow> docking;
+};
+
+// Fewer rows than this are not worth a second thread.
+constexpr size_t RowsWorthAThread = 2000;
+
+// Work shared by two threads is handed out in runs of this many rows, every second run to each:
+// rows next to each other share memory, which two threads writing them would pass to and fro.
+constexpr size_t RowsInARun = 64;
+
+// The rows of every step-th run from run `first` before `end`.
+template <class Each>
+void forRuns(size_t first, size_t step, size_t end, const Each& each) {
+    for (size_t run = first * RowsInARun; run < end; run += step * RowsInARun)
+        for (size_t k = run; k < std::min(end, run + RowsInARun); ++k)
+            each(k);
 }
 
-} // namespace
-
-int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vector<std::string>& stationClasses,
-                       const SystemBodies& bodies, double scenarioMjd) {
-    Scenario& doc = read.scenario;
-    if (read.shipHeads <= 0 || !doc.source)
-        return 0;
-    const VesselList list = readVessels(*doc.source, bodies.namesStarFirst());
-
-    std::vector<StationRow> stations;
-    std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
+// Gives the rows of every step-th run from run `first` before `end` of the ship table what the
+// vessel list knows of them (placement, notes, tanks), and makes a station row of each station
+// among them; touches no other row.
+RowsTaken takeRows(Scenario& doc, size_t first, size_t end, size_t step, const VesselList& list,
+                   const std::vector<std::string>& stationClasses, const SystemBodies& bodies, double scenarioMjd) {
+    RowsTaken taken;
     VesselsInOrder vessels(list);
-    for (int k = 0; k < read.shipHeads && doc.validShip(k); ++k) {
-        ShipRow& ship = doc.ships[static_cast<size_t>(k)];
+    forRuns(first, step, end, [&](size_t k) {
+        ShipRow& ship = doc.ships[k];
         if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
-            continue;
+            return;
         const Vessel* found = vessels.at(ship.ShipHeadLine);
         if (!found)
-            continue;
+            return;
         const Vessel& v = *found;
         ship.ShipToday = true;
         ship.ShipPlacement = placementOf(v.placement.kind);
@@ -302,20 +304,121 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
                 ship.ShipFuelTable = tankZeroLevel(last->text());
                 valuesRead = true;
             }
-        if (valuesRead)
+        std::optional<StationRow> station;
+        if (ship.ShipLinesNotTaken.empty() && isStationClass(ship.ShipClassTable, stationClasses) &&
+            (v.placement.kind == PlacementKind::Elements || v.placement.kind == PlacementKind::Vector))
+            station = stationOf(ship, v, bodies, scenarioMjd);
+        if (station) {
+            // The row leaves the ship table.
+            taken.stations.push_back(std::move(*station));
+            taken.moved.push_back(k);
+        } else if (!v.docking.empty()) {
+            // Its mark waits for its dock.
+            taken.docking.push_back({k, &v, valuesRead});
+        } else if (valuesRead) {
             ship.ShipValuesAsRead = shipValuesMark(ship);
-        if (!ship.ShipLinesNotTaken.empty() || !isStationClass(ship.ShipClassTable, stationClasses))
-            continue;
-        if (v.placement.kind != PlacementKind::Elements && v.placement.kind != PlacementKind::Vector)
-            continue;
-        std::optional<StationRow> station = stationOf(ship, v, bodies, scenarioMjd);
-        if (!station)
-            continue;
-        stations.push_back(std::move(*station));
-        moved[static_cast<size_t>(k)] = true;
+        }
+    });
+    return taken;
+}
+
+// A ship whose DOCKINFO names a station of the tab is docked there: the tab shows it "Docked"
+// at that station's port, counted from 1 as the dock tree counts. Its other links (to ships,
+// or a second station) stay in its note and its tokens.
+// This gives the rows of every step-th run of `docking` from run `first` their dock, and their
+// mark of values as read when that changed or was put off.
+void dockToStations(Scenario& doc, const std::vector<DockingRow>& docking, size_t first, size_t step,
+                    const std::unordered_set<std::string_view>& stations) {
+    forRuns(first, step, docking.size(), [&](size_t k) {
+        const DockingRow& entry = docking[k];
+        ShipRow& ship = doc.ships[entry.row];
+        bool docked = false;
+        for (const DockToken& token : entry.vessel->docking) {
+            if (ship.ShipPlacement == TodaysPlacement::Attached || !stations.count(token.partner.vessel))
+                continue;
+            ship.ShipStatusTable = "Docked";
+            ship.ShipDockedStationTable = token.partner.vessel;
+            ship.ShipDockedPortTable = std::to_string(token.partner.port + 1);
+            ship.ShipDockedStationAsRead = ship.ShipDockedStationTable;
+            ship.ShipDockedPortAsRead = ship.ShipDockedPortTable;
+            ship.ShipOwnPortAsRead = token.port;
+            // The note the reading gave, "docked to NAME (port N)", says no more than the tab now.
+            const std::string_view note = ship.ShipNote;
+            constexpr std::string_view DockedTo = "docked to ";
+            const std::string_view partner = token.partner.vessel;
+            if (startsWith(note, DockedTo) && startsWith(note.substr(DockedTo.size()), partner) &&
+                note.size() > DockedTo.size() + partner.size() && note[DockedTo.size() + partner.size()] == ' ')
+                ship.ShipNote.clear();
+            docked = true;
+            break;
+        }
+        if (docked || entry.valuesRead)
+            ship.ShipValuesAsRead = shipValuesMark(ship);
+    });
+}
+
+// Calls work(0, 2) here and work(1, 2) on a thread of its own when `split`, otherwise work(0, 1):
+// the work's rows are taken each apart from the others.
+template <class Work>
+void inTwo(bool split, const Work& work) {
+    if (!split) {
+        work(size_t{0}, size_t{1});
+        return;
     }
+    std::future<void> odd;
+    try {
+        odd = std::async(std::launch::async, work, size_t{1}, size_t{2});
+    } catch (const std::system_error&) {
+        odd = std::async(std::launch::deferred, work, size_t{1}, size_t{2});
+    }
+    work(size_t{0}, size_t{2});
+    odd.get();
+}
+
+} // namespace
+
+int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vector<std::string>& stationClasses,
+                       const SystemBodies& bodies, double scenarioMjd, const VesselList& list) {
+    Scenario& doc = read.scenario;
+    if (read.shipHeads <= 0 || !doc.source)
+        return 0;
+
+    // The rows are read from their own blocks, each apart from the others: a huge table is taken
+    // by two threads, each every second run of rows (stations often stand together).
+    size_t rows = 0;
+    while (rows < static_cast<size_t>(read.shipHeads) && doc.validShip(static_cast<int>(rows)))
+        ++rows;
+    RowsTaken parts[2];
+    inTwo(rows >= RowsWorthAThread, [&](size_t first, size_t step) {
+        parts[first] = takeRows(doc, first, rows, step, list, stationClasses, bodies, scenarioMjd);
+    });
+    // The stations in file order, from both threads' runs.
+    RowsTaken taken;
+    RowsTaken &even = parts[0], &odd = parts[1];
+    taken.stations.reserve(even.stations.size() + odd.stations.size());
+    for (size_t e = 0, o = 0; e < even.moved.size() || o < odd.moved.size();) {
+        const bool fromEven = o == odd.moved.size() || (e < even.moved.size() && even.moved[e] < odd.moved[o]);
+        RowsTaken& from = fromEven ? even : odd;
+        size_t& at = fromEven ? e : o;
+        taken.stations.push_back(std::move(from.stations[at]));
+        taken.moved.push_back(from.moved[at]);
+        ++at;
+    }
+    taken.docking = std::move(even.docking);
+    taken.docking.insert(taken.docking.end(), odd.docking.begin(), odd.docking.end());
+
+    std::vector<StationRow>& stations = taken.stations;
+    std::unordered_set<std::string_view> stationNames;
+    for (const StationRow& s : stations)
+        stationNames.insert(s.StationNameTable);
+    inTwo(taken.docking.size() >= RowsWorthAThread, [&](size_t first, size_t step) {
+        dockToStations(doc, taken.docking, first, step, stationNames);
+    });
     if (stations.empty())
         return 0;
+    std::vector<bool> moved(static_cast<size_t>(read.shipHeads), false);
+    for (size_t k : taken.moved)
+        moved[k] = true;
 
     // The ship table and its names keep the other vessels, in order; the blocks follow their rows.
     // They close up in place: the rows are already in memory, a new table of them would not be.
@@ -362,7 +465,6 @@ int takeTodaysStations(ScenarioReading& read, FileLayout& layout, const std::vec
     read.stationNames.clear();
     for (const StationRow& s : stations)
         read.stationNames.push_back(s.StationNameTable);
-    dockToStations(doc, read.shipHeads, list, read.stationNames);
     read.stationHeads = count;
     stations.emplace_back();
     stations.back().StationUseClassFrequency = true;

@@ -326,6 +326,94 @@ TEST_F(TodaysStations, AnOpenOrbitPassesWhenItsPeriapsisClearsTheAtmosphere) {
 
 // Every scenario of the simulator's own: each station and ship validated unchanged, and the save
 // gives the file's bytes.
+// The vessel list is read beside the rest with the bodies of the system open before: a file of
+// another system names its own bodies all the same, and so does the next file of the first.
+TEST_F(TodaysStations, AFileOfAnotherSystemNamesItsOwnBodies) {
+    openText("BEGIN_ENVIRONMENT\n  System Ceti\n  Date MJD 51982.0\nEND_ENVIRONMENT\nBEGIN_SHIPS\n"
+             "Ring:Wheel\n  STATUS Orbiting Pyrrha\n  ELEMENTS 2000000 0 10 0 0 90 51982\n  AROT 0 0 0\nEND\n"
+             "Scout:DeltaGlider\n  STATUS Orbiting Tceti\n  RPOS 12000000 0 0\n  RVEL 0 11000 0\nEND\n"
+             "END_SHIPS\n",
+             "Ceti.scn");
+    ASSERT_EQ(names(main->stationTab.StationName), std::vector<std::string>{"Ring"});
+    EXPECT_EQ(station(0).StationRefTable, "Pyrrha");
+    EXPECT_EQ(names(main->shipTab.ShipName), std::vector<std::string>{"Scout"});
+    EXPECT_EQ(ship(0).ShipPlanetTable, "Tceti");
+    EXPECT_EQ(ship(0).ShipNote, "");
+
+    open(path);
+    EXPECT_EQ(names(main->stationTab.StationName), (std::vector<std::string>{"Alpha", "Bravo", "Wheel One"}));
+    EXPECT_EQ(station(0).StationRefTable, "Earth");
+}
+
+// A huge vessel list is taken by two threads at once: each copy of the small file's vessels, in a
+// list of thousands, reads as the small file does, in file order, and the file saves unchanged.
+TEST_F(TodaysStations, AHugeListReadsAsEachOfItsPartsDoes) {
+    // What the tabs hold of each row, with the row's name given apart.
+    const auto shipFacts = [](const ShipRow& r, const std::string& suffix) {
+        const auto plain = [&](std::string text) {
+            for (size_t at; !suffix.empty() && (at = text.find(suffix)) != std::string::npos;)
+                text.erase(at, suffix.size());
+            return text;
+        };
+        return plain(r.ShipNameTable) + "|" + r.ShipStatusTable + "|" + r.ShipPlanetTable + "|" +
+               plain(r.ShipDockedStationTable) + "|" + r.ShipDockedPortTable + "|" + std::to_string(r.ShipOwnPortAsRead) +
+               "|" + plain(r.ShipNote) + "|" + r.ShipFuelTable + "|" + std::to_string(int(r.ShipPlacement)) + "|" +
+               r.ShipLandedLongitudeTable + "|" + r.ShipElementsTable + "|" +
+               (r.ShipValuesAsRead == shipValuesMark(r) ? "marked" : "mark differs");
+    };
+    const auto stationFacts = [](const StationRow& r) {
+        return r.StationClassTable + "|" + r.StationRefTable + "|" + r.StationSemiMajorAxisTable + "|" +
+               r.StationMeanLongitudeTable + "|" + r.StationRotationFrequencyTable + "|" + r.StationNote + "|" +
+               std::to_string(r.StationBlockLines.size()) + "|" +
+               (r.StationValuesAsRead == stationValuesMark(r) ? "marked" : "mark differs");
+    };
+    std::vector<std::string> ships, stations;
+    for (int i = 0; i < main->shipTab.ShipName.listCount(); ++i)
+        ships.push_back(shipFacts(ship(i), ""));
+    for (int i = 0; i < main->stationTab.StationName.listCount(); ++i)
+        stations.push_back(stationFacts(station(i)));
+    ASSERT_EQ(ships.size(), 3u);
+    ASSERT_EQ(stations.size(), 3u);
+
+    // The small file's vessels again and again, each copy's names (and the DOCKINFO tokens that
+    // name them) marked with its number; enough that every step is shared by two threads.
+    const std::string small = dataFile("today-stations");
+    const size_t begin = small.find("BEGIN_SHIPS\n") + 12, end = small.find("END_SHIPS");
+    const std::string vessels = small.substr(begin, end - begin);
+    constexpr int Copies = 2101;
+    std::string huge = small.substr(0, begin);
+    for (int n = 0; n < Copies; ++n) {
+        const std::string suffix = "#" + std::to_string(10000 + n);
+        std::string copy = vessels;
+        for (const std::string name : {"Alpha", "Bravo", "Wheel One", "GL-01", "GL-02", "GL-03"})
+            for (size_t at = 0; (at = copy.find(name, at)) != std::string::npos; at += name.size() + suffix.size())
+                copy.insert(at + name.size(), suffix);
+        huge += copy;
+    }
+    huge += small.substr(end);
+    openText(huge, "Huge.scn");
+    scripted.dialogs.clear();
+
+    ASSERT_EQ(main->shipTab.ShipName.listCount(), 3 * Copies);
+    ASSERT_EQ(main->stationTab.StationName.listCount(), 3 * Copies);
+    ASSERT_EQ(main->model.layout.stationBlocks.size(), size_t(3 * Copies));
+    for (int n = 0; n < Copies; ++n) {
+        const std::string suffix = "#" + std::to_string(10000 + n);
+        for (int k = 0; k < 3; ++k) {
+            const int row = 3 * n + k;
+            ASSERT_EQ(main->shipTab.ShipName.list(row), ship(row).ShipNameTable) << row;
+            ASSERT_EQ(shipFacts(ship(row), suffix), ships[size_t(k)]) << row;
+            ASSERT_EQ(main->stationTab.StationName.list(row), station(row).StationNameTable) << row;
+            ASSERT_EQ(stationFacts(station(row)), stations[size_t(k)]) << row;
+        }
+    }
+    const auto& blocks = main->model.layout.stationBlocks;
+    EXPECT_TRUE(std::adjacent_find(blocks.begin(), blocks.end(), [](const BlockSpan& a, const BlockSpan& b) {
+                    return a.head >= b.head;
+                }) == blocks.end());
+    EXPECT_TRUE(saved() == huge);
+}
+
 TEST(TodaysStationsCorpus, EveryStationValidatedUnchangedKeepsTheBytes) {
     const std::string corpus = std::string(VANTREL_CORPUS_DIR) + "/orbiter-2016";
     if (!platform::folderExists(corpus + "/Scenarios"))
