@@ -183,33 +183,19 @@ const BlockLine* takeLastLine(ShipRow& ship, const char* key) {
     return last;
 }
 
-// The vessel whose block starts at a row's head line, for rows asked in file order: the list is
-// in file order too, so a walk along it finds each one where a search per row would touch
-// memory far apart. A row asked out of order is searched for.
-class VesselsInOrder {
-public:
-    explicit VesselsInOrder(const VesselList& list) : vessels_(list.vessels) {}
-
-    const Vessel* at(int32_t head) {
-        if (head < 0)
-            return nullptr;
-        const size_t line = static_cast<size_t>(head);
-        if (next_ > 0 && vessels_[next_ - 1].headLine >= line)
-            next_ = static_cast<size_t>(
-                std::lower_bound(vessels_.begin(), vessels_.end(), line,
-                                 [](const Vessel& v, size_t l) { return v.headLine < l; }) -
-                vessels_.begin());
-        while (next_ < vessels_.size() && vessels_[next_].headLine < line)
-            ++next_;
-        if (next_ < vessels_.size() && vessels_[next_].headLine == line)
-            return &vessels_[next_++];
+// The vessel whose block starts at a row's head line. The rows and the vessels are both in file
+// order, one for one in a file that reads cleanly: the vessel of the row's own number is tried
+// first, then a search.
+const Vessel* vesselOf(const std::vector<Vessel>& vessels, size_t row, int32_t head) {
+    if (head < 0)
         return nullptr;
-    }
-
-private:
-    const std::vector<Vessel>& vessels_;
-    size_t next_ = 0;
-};
+    const size_t line = static_cast<size_t>(head);
+    if (row < vessels.size() && vessels[row].headLine == line)
+        return &vessels[row];
+    const auto found = std::lower_bound(vessels.begin(), vessels.end(), line,
+                                        [](const Vessel& v, size_t l) { return v.headLine < l; });
+    return found != vessels.end() && found->headLine == line ? &*found : nullptr;
+}
 
 TodaysPlacement placementOf(PlacementKind kind) {
     switch (kind) {
@@ -261,12 +247,11 @@ void forRuns(size_t first, size_t step, size_t end, const Each& each) {
 RowsTaken takeRows(Scenario& doc, size_t first, size_t end, size_t step, const VesselList& list,
                    const std::vector<std::string>& stationClasses, const SystemBodies& bodies, double scenarioMjd) {
     RowsTaken taken;
-    VesselsInOrder vessels(list);
     forRuns(first, step, end, [&](size_t k) {
         ShipRow& ship = doc.ships[k];
         if (!ship.ShipFromFile || ship.ShipHeadLine < 0 || ship.ShipSource != doc.source)
             return;
-        const Vessel* found = vessels.at(ship.ShipHeadLine);
+        const Vessel* found = vesselOf(list.vessels, k, ship.ShipHeadLine);
         if (!found)
             return;
         const Vessel& v = *found;

@@ -326,6 +326,26 @@ TEST_F(TodaysStations, AnOpenOrbitPassesWhenItsPeriapsisClearsTheAtmosphere) {
 
 // Every scenario of the simulator's own: each station and ship validated unchanged, and the save
 // gives the file's bytes.
+// A line between two blocks, which the simulator would stop at, is no vessel of its own: the
+// vessels after it keep their facts.
+TEST_F(TodaysStations, AVesselAfterALineBetweenBlocksKeepsItsFacts) {
+    openText("BEGIN_ENVIRONMENT\n  System Sol\n  Date MJD 51982.0\nEND_ENVIRONMENT\nBEGIN_SHIPS\n"
+             "GL-01:DeltaGlider\n  STATUS Landed Earth\n  BASE Habana\n  POS -82.1 23.01\nEND\n"
+             "; the station\n"
+             "Ring:Wheel\n  STATUS Orbiting Earth\n  ELEMENTS 7000000 0 10 0 0 90 51982\n  AROT 0 0 0\n"
+             "  DOCKINFO 0:0,GL-02\nEND\n"
+             "GL-02:DeltaGlider\n  STATUS Orbiting Earth\n  RPOS 7000000 0 0\n  RVEL 0 7500 0\n"
+             "  DOCKINFO 0:0,Ring\nEND\n"
+             "END_SHIPS\n");
+    scripted.dialogs.clear();
+    EXPECT_EQ(names(main->stationTab.StationName), std::vector<std::string>{"Ring"});
+    const std::vector<std::string> ships = names(main->shipTab.ShipName);
+    ASSERT_FALSE(ships.empty());
+    EXPECT_EQ(ships.back(), "GL-02");
+    EXPECT_EQ(ship(int(ships.size()) - 1).ShipStatusTable, "Docked");
+    EXPECT_EQ(ship(int(ships.size()) - 1).ShipDockedStationTable, "Ring");
+}
+
 // The vessel list is read beside the rest with the bodies of the system open before: a file of
 // another system names its own bodies all the same, and so does the next file of the first.
 TEST_F(TodaysStations, AFileOfAnotherSystemNamesItsOwnBodies) {
