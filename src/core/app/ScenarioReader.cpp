@@ -39,9 +39,13 @@ struct VesselsAhead {
     vessels::VesselList list;
 };
 
+// A file smaller than this reads faster than a thread starts.
+constexpr size_t BytesWorthAThread = 64 * 1024;
+
 // Reads those beside the early-layout reading, on a thread of their own: on a huge file the
 // vessel list takes as long as the rest. The bytes stay alive with the task.
 std::future<VesselsAhead> readAhead(SourceBytes source, bool vesselsFolder, std::vector<std::string> bodies) {
+    const bool worthAThread = source->size() >= BytesWorthAThread;
     auto task = [source, vesselsFolder, bodies = std::move(bodies)]() mutable {
         VesselsAhead ahead;
         ahead.format = fileFormatOf(*source, vesselsFolder);
@@ -51,11 +55,12 @@ std::future<VesselsAhead> readAhead(SourceBytes source, bool vesselsFolder, std:
         return ahead;
     };
     try {
-        return std::async(std::launch::async, task);
+        if (worthAThread)
+            return std::async(std::launch::async, task);
     } catch (const std::system_error&) {
-        // No thread to be had: the reading waits until it is needed.
-        return std::async(std::launch::deferred, task);
+        // No thread to be had: the reading waits until it is needed, as for a small file.
     }
+    return std::async(std::launch::deferred, task);
 }
 
 // What a reading replaces: tens of thousands of rows take a while to free, and nothing needs to
@@ -66,10 +71,13 @@ struct Leftovers {
     vessels::VesselList vessels;
 };
 
-// Frees `old` on a thread of its own, once the freeing before it is done.
+// Frees `old` on a thread of its own, once the freeing before it is done; a few rows go at once.
 void throwAway(Leftovers old, std::future<void>& pending) {
     if (pending.valid())
         pending.get();
+    constexpr size_t RowsWorthAThread = 2000;
+    if (old.ships.size() + old.stations.size() + old.vessels.vessels.size() < RowsWorthAThread)
+        return;
     try {
         pending = std::async(std::launch::async, [old = std::move(old)]() mutable { Leftovers gone = std::move(old); });
     } catch (const std::system_error&) {
