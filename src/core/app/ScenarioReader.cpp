@@ -7,6 +7,7 @@
 #include "core/editing/ShipDisplay.h"
 #include "core/editing/StationDisplay.h"
 #include "core/files/Description.h"
+#include "core/platform/Beside.h"
 #include "core/platform/TextFile.h"
 #include "core/scenario/ScenarioFile.h"
 #include "core/text/TextHelpers.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
-#include <system_error>
 #include <utility>
 
 namespace vantrel {
@@ -46,21 +46,14 @@ constexpr size_t BytesWorthAThread = 64 * 1024;
 // vessel list takes as long as the rest. The bytes stay alive with the task.
 std::future<VesselsAhead> readAhead(SourceBytes source, bool vesselsFolder, std::vector<std::string> bodies) {
     const bool worthAThread = source->size() >= BytesWorthAThread;
-    auto task = [source, vesselsFolder, bodies = std::move(bodies)]() mutable {
+    return platform::startBeside(worthAThread, [source, vesselsFolder, bodies = std::move(bodies)]() mutable {
         VesselsAhead ahead;
         ahead.format = fileFormatOf(*source, vesselsFolder);
         if (ahead.format == FileFormat::Today)
             ahead.list = vessels::readVessels(*source, bodies);
         ahead.bodies = std::move(bodies);
         return ahead;
-    };
-    try {
-        if (worthAThread)
-            return std::async(std::launch::async, task);
-    } catch (const std::system_error&) {
-        // No thread to be had: the reading waits until it is needed, as for a small file.
-    }
-    return std::async(std::launch::deferred, task);
+    });
 }
 
 // What a reading replaces: tens of thousands of rows take a while to free, and nothing needs to
@@ -78,11 +71,7 @@ void throwAway(Leftovers old, std::future<void>& pending) {
     constexpr size_t RowsWorthAThread = 2000;
     if (old.ships.size() + old.stations.size() + old.vessels.vessels.size() < RowsWorthAThread)
         return;
-    try {
-        pending = std::async(std::launch::async, [old = std::move(old)]() mutable { Leftovers gone = std::move(old); });
-    } catch (const std::system_error&) {
-        // No thread to be had: `old` goes here.
-    }
+    pending = platform::startBeside(true, [old = std::move(old)]() mutable { Leftovers gone = std::move(old); });
 }
 
 } // namespace

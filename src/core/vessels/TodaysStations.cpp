@@ -1,15 +1,14 @@
 #include "core/vessels/TodaysStations.h"
 
+#include "core/platform/Beside.h"
 #include "core/platform/TextFile.h"
 #include "core/scenario/BlockLines.h"
 #include "core/text/Dates.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextHelpers.h"
-#include "core/vessels/VesselReader.h"
 
 #include <algorithm>
 #include <future>
-#include <system_error>
 #include <unordered_set>
 
 namespace vantrel::vessels {
@@ -350,12 +349,7 @@ void inTwo(bool split, const Work& work) {
         work(size_t{0}, size_t{1});
         return;
     }
-    std::future<void> odd;
-    try {
-        odd = std::async(std::launch::async, work, size_t{1}, size_t{2});
-    } catch (const std::system_error&) {
-        odd = std::async(std::launch::deferred, work, size_t{1}, size_t{2});
-    }
+    std::future<void> odd = platform::startBeside(true, [&work] { work(size_t{1}, size_t{2}); });
     work(size_t{0}, size_t{2});
     odd.get();
 }
